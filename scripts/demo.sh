@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds movarel and starts it on the demo folder: in a window
+# when there is a display, otherwise headless through the demo script.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$(nproc)" --target movarel
+demo=build/demo
+rm -rf "$demo" && mkdir -p "$demo"
+cp -r demo/. "$demo/"
+build/src/shell/movarel --make-templates "$demo/zd"
+cd "$demo"
+export MOVAREL_WINDOWS_DIR="$PWD/windows"
+mkdir -p "$MOVAREL_WINDOWS_DIR"
+if [ -n "${DISPLAY:-}" ]; then
+  exec ../src/shell/movarel
+else
+  exec ../src/shell/movarel --script demo.script
+fi

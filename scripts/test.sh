@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: first the whole suite under
+# AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzz targets for a bounded time,
+# then the normal build, whose ctest summary closes the output.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+jobs=$(nproc)
+
+echo "== sanitizer build"
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOVAREL_SANITIZE=ON -DMOVAREL_BENCH=OFF >/dev/null
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 600 | tail -n 5
+
+echo "== fuzz targets"
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+  -DMOVAREL_FUZZ=ON -DMOVAREL_GUI=OFF -DMOVAREL_BENCH=OFF -DMOVAREL_TESTS=OFF >/dev/null
+cmake --build build-fuzz -j "$jobs" --target fuzz_all
+for target in build-fuzz/fuzz/fuzz_*; do
+  [ -x "$target" ] || continue
+  corpus="build-fuzz/corpus/$(basename "$target")"
+  mkdir -p "$corpus"
+  "$target" "$corpus" -max_total_time="${MOVAREL_FUZZ_SECONDS:-60}" -rss_limit_mb=2048 2>&1 | tail -n 2
+done
+
+echo "== build and tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build -j "$jobs" --output-on-failure --timeout 600

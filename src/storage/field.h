@@ -1,0 +1,48 @@
+#pragma once
+// Field descriptors of a dBase III table and the byte encoding of each field type.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "storage/status.h"
+#include "storage/value.h"
+
+namespace movarel::storage {
+
+struct FieldDef {
+  std::string name;  // upper case, at most 10 bytes
+  char type = 'C';   // 'C', 'N', 'D' or 'L'
+  int length = 1;    // bytes in the record (D is always 8, L always 1)
+  int decimals = 0;  // N only
+};
+
+// Where each field lies in a record; byte 0 of a record is the deletion flag.
+class RecordLayout {
+ public:
+  RecordLayout() = default;
+  explicit RecordLayout(std::vector<FieldDef> fields);
+
+  const std::vector<FieldDef>& fields() const { return fields_; }
+  int record_length() const { return record_length_; }  // deletion flag included
+  int offset(int field_index) const { return offsets_[field_index]; }
+  // Index of a field by name, compared without regard to case; -1 when absent.
+  int Find(std::string_view name) const;
+
+ private:
+  std::vector<FieldDef> fields_;
+  std::vector<int> offsets_;
+  int record_length_ = 1;
+};
+
+// Reads a field's bytes: C as stored (blank padded), N by the VAL rule (garbage reads as 0),
+// D from yyyymmdd (blanks or garbage give the empty date), L true for T/t/Y/y.
+Value DecodeField(const FieldDef& field, const char* bytes);
+// Writes a value into a field's bytes. Text is cut or blank padded; numbers use Str with the
+// field's width and decimals (asterisks on overflow); a value of the wrong type is an error.
+Status EncodeField(const FieldDef& field, const Value& value, char* bytes);
+// Checks a descriptor list the way a reader must: known types, sane lengths, unique names.
+Status ValidateFields(const std::vector<FieldDef>& fields);
+
+}  // namespace movarel::storage

@@ -1,0 +1,1 @@
+// Placeholder until the storage layer lands.

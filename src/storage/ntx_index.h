@@ -1,0 +1,76 @@
+#pragma once
+// A Clipper .ntx index. The whole key list is held in memory in key order (byte order,
+// then record number); the file is written completely, to a temporary name that then
+// replaces the old file, whenever Flush() finds the list changed. Existing files written
+// by the DOS program or other xBase tools are read through each page's offset table.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "storage/field.h"
+#include "storage/key_expression.h"
+#include "storage/status.h"
+
+namespace movarel::storage {
+
+// Calls `visit(recno, record_bytes)` for every record of a table, deleted ones included.
+using RecordVisitor = std::function<void(uint32_t recno, const char* record)>;
+using RecordScan = std::function<Status(const RecordVisitor& visit)>;
+
+class NtxIndex {
+ public:
+  struct Entry {
+    std::string key;
+    uint32_t recno = 0;
+  };
+  static constexpr size_t npos = static_cast<size_t>(-1);
+
+  // Builds the index over every record that `scan` visits and writes `path`. A unique
+  // index keeps the first record (lowest record number) of each key.
+  static Result<std::unique_ptr<NtxIndex>> Create(const std::string& path, KeyExpression expression,
+                                                  bool unique, const RecordScan& scan);
+  // Reads an existing .ntx and compiles its key text for the table. A file that is not an
+  // index, or whose key cannot be evaluated, is a Corrupt / InvalidArgument error naming it.
+  static Result<std::unique_ptr<NtxIndex>> Open(const std::string& path, std::string_view alias,
+                                                const RecordLayout& layout);
+
+  const std::string& path() const { return path_; }
+  // The order name used by ORDSETFOCUS: the file name without folder and extension, upper case.
+  std::string OrderName() const;
+  const KeyExpression& expression() const { return expression_; }
+  bool unique() const { return unique_; }
+
+  size_t size() const { return entries_.size(); }
+  const Entry& at(size_t position) const { return entries_[position]; }
+  // First position whose key is >= `key` over the length of `key` (a prefix search); size()
+  // when there is none.
+  size_t LowerBound(std::string_view key) const;
+  // Position of the entry of `recno`, whose current key is `key`; npos when it is not indexed.
+  size_t Find(std::string_view key, uint32_t recno) const;
+
+  // Keeps the list in step with the table: a new record, or a record whose key changed.
+  void Insert(uint32_t recno, const std::string& key);
+  void Update(uint32_t recno, const std::string& old_key, const std::string& new_key);
+  // Rebuilds from the table (ORDLISTREBUILD, and after a pack).
+  Status Rebuild(const RecordScan& scan);
+  // Writes the file when the list changed since it was read or last written.
+  Status Flush();
+
+ private:
+  NtxIndex() = default;
+  std::string path_;
+  KeyExpression expression_;
+  bool unique_ = false;
+  bool dirty_ = false;
+  uint16_t version_ = 0;
+  std::vector<Entry> entries_;
+};
+
+// Maximum keys per page for a key size, as xBase programs compute it.
+int NtxMaxKeysPerPage(int key_size);
+
+}  // namespace movarel::storage
