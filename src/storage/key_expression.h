@@ -34,6 +34,8 @@ class KeyExpression {
   // logicals "T"/"F"; numbers as str(size, decimals) with leading blanks written as "0"
   // (negative numbers: "-" as "0" and each digit d as the byte 44 - d, so they sort first).
   std::string Evaluate(const char* record) const;
+  // As Evaluate, writing exactly size() bytes at `out` without allocating (index builds).
+  void EvaluateInto(const char* record, char* out) const;
   // Encodes a value the caller searches for, of the key's own type, the same way; text is
   // not padded, so that a shorter text finds the first key that begins with it.
   std::string EncodeSearch(const Value& value) const;
