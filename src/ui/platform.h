@@ -1,0 +1,30 @@
+#pragma once
+// The folders the program asks the operating system for. On systems without drive letters
+// the drive is empty.
+
+#include <string>
+
+#include "storage/status.h"
+
+namespace movarel::ui {
+
+// GETWINDOWSFOLDER: the home of "tq.ini". $MOVAREL_WINDOWS_DIR when set, else the user's
+// configuration folder ($XDG_CONFIG_HOME, or ~/.config) + "/movarel", created when
+// missing. No trailing separator.
+std::string GetWindowsFolder();
+// GETCURRENTFOLDER / SETCURRENTFOLDER.
+std::string GetCurrentFolder();
+bool SetCurrentFolder(const std::string& folder);
+// CURDRIVE: "" here (no drive letters).
+std::string CurDrive();
+// CURDIR: the current folder without drive and without leading separator
+// ("home/ana/torneos"); "" at the root.
+std::string CurDir();
+// The separator the program puts between folder and file names.
+inline constexpr char kPathSeparator = '/';
+
+// Opens a document with the desktop's default program (xdg-open), without waiting.
+// Returns false when it could not be started.
+bool OpenWithDefaultProgram(const std::string& path);
+
+}  // namespace movarel::ui

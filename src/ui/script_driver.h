@@ -1,0 +1,60 @@
+#pragma once
+// Drives the forms model from a script, independently of the backend that draws the forms:
+// the script backend calls it from its loops and dialogs; the wx backend can feed the same
+// lines into real windows. It acts only through the model's User*() entry points, so a
+// scripted click does exactly what a mouse click does.
+//
+// A run stops early by throwing ScriptStop, which RunScript catches: status 3 when the
+// program asks for something the script does not answer (or the script ends while a dialog
+// or form waits), status 2 when a script line is malformed or names no control, item or
+// form of the program. The last transcript line then says why.
+
+#include <string>
+
+#include "ui/script_line.h"
+#include "ui/transcript.h"
+
+namespace movarel::ui {
+
+class Form;
+
+inline constexpr int kScriptMismatchExitStatus = 3;
+inline constexpr int kScriptErrorExitStatus = 2;
+
+struct ScriptStop {
+  int status;
+};
+
+enum class AnswerKind { kYesNo, kInput, kFile, kFolder, kPrint };
+
+class ScriptDriver {
+ public:
+  ScriptDriver(ScriptReader reader, Transcript& transcript);
+
+  Transcript& transcript() { return *transcript_; }
+
+  // Runs the next command against the main form (menu, quit). Returns false at the end of
+  // the script. A command meant for a modal form or a dialog answer here is a mismatch.
+  bool StepMain(Form& main_form);
+  // Runs the next command against the modal form `form` (form, set, click, dblclick,
+  // header, edit, close). The end of the script here is a mismatch.
+  void StepModal(Form& form);
+
+  // The answer a dialog asks for: the next line must be of that kind, else ScriptStop(3)
+  // after the transcript line "UNANSWERED|" + `dialog` + "|line N: ..." (or
+  // "|end of script"). `dialog` is the dialog's transcript line without its answer, e.g.
+  // "YESNO|title|text". Returns the line's argument ("" when absent; "yes"/"no").
+  std::string TakeAnswer(AnswerKind kind, const std::string& dialog_utf8);
+
+  // Ends the run with status 2 after "ERROR|line N: message".
+  [[noreturn]] void Fail(const ScriptLine& line, const std::string& message);
+
+ private:
+  [[noreturn]] void Unanswered(const std::string& waiting_utf8);
+  void RunFormCommand(Form& form, const ScriptLine& line);
+
+  ScriptReader reader_;
+  Transcript* transcript_;
+};
+
+}  // namespace movarel::ui
