@@ -1,0 +1,58 @@
+#include "standings/tie_break_list.h"
+
+#include "register/file_names.h"
+#include "storage/files.h"
+#include "storage/value.h"
+
+namespace movarel::standings {
+
+void PROCDS(std::string_view ORDEN, std::string_view SISTEMA,
+            const storage::RecordLayout& player_layout, TieBreakWalk& walk,
+            std::array<std::string, kTieBreakSlots>& ADESEMPATES) {
+  if (walk.NDS < 1 || static_cast<size_t>(walk.NDS) > kTieBreakSlots) return;
+  ADESEMPATES[static_cast<size_t>(walk.NDS - 1)] = std::string(storage::RTrim(SISTEMA));
+  const double position = storage::Val(ORDEN);
+  if (position != walk.NDS || position >= 99) return;
+  const std::string name(storage::AllTrim(SISTEMA));
+  const int field = name.empty() ? -1 : player_layout.Find(name);
+  if (field >= 0 && player_layout.fields()[static_cast<size_t>(field)].type == 'N') {
+    walk.CDS += "+str(" + name + ",6,1)";
+    walk.systems.push_back(name);
+  }
+  ++walk.NDS;
+}
+
+storage::Result<TieBreakWalk> ReadTieBreaks(registry::WorkingState& state, const std::string& folder,
+                                            const std::string& templates_folder,
+                                            const storage::RecordLayout& player_layout) {
+  static constexpr char kAlias[] = "desemps";
+  state.CFICHDS = registry::TieBreakTableName(state.CCLAVE);
+  const std::string table_path = folder + state.CFICHDS + ".dbf";
+  if (!storage::FileExists(table_path)) {
+    // Structure and records of the template: a copy of its bytes is exactly that.
+    storage::Status copied = storage::CopyFile(templates_folder + "desempsw.mod", table_path);
+    if (!copied.ok()) return copied.WithContext("creando " + state.CFICHDS + ".dbf");
+  }
+  auto opened = state.workspace.Use(table_path, kAlias, /*shared=*/true);
+  if (!opened.ok()) return opened.status();
+  storage::Table* desemps = *opened;
+  storage::Status status = desemps->CreateIndex(folder + state.CFICHDS + ".ntx", "desemps->orden");
+  if (status.ok() && !(desemps->HasField("ORDEN") && desemps->HasField("SISTEMA"))) {
+    status = storage::Status::Corrupt(state.CFICHDS + ".dbf no tiene los campos ORDEN y SISTEMA");
+  }
+  TieBreakWalk walk;
+  walk.CDS = "str(cuadro->ptos,4,1)";
+  if (status.ok()) {
+    for (desemps->GoTop(); !desemps->Eof(); desemps->Skip()) {
+      PROCDS(desemps->GetText("ORDEN"), desemps->GetText("SISTEMA"), player_layout, walk,
+             state.ADESEMPATES);
+    }
+  }
+  state.workspace.Close(kAlias);
+  if (!status.ok()) return status;
+  walk.CDS += "+str(1000-cuadro->num,3)";
+  state.NDS = walk.NDS;
+  return walk;
+}
+
+}  // namespace movarel::standings

@@ -1,0 +1,45 @@
+#pragma once
+// The tie-break systems in use, read from the tournament's tie-break table "ds" + key in
+// ORDEN order: "01", "02", ... without a gap are in use, the sequence ends at the first
+// missing number; blank and "99" mark a system not used.
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "register/working_state.h"
+#include "storage/field.h"
+#include "storage/status.h"
+
+namespace movarel::standings {
+
+inline constexpr size_t kTieBreakSlots = std::tuple_size_v<decltype(registry::WorkingState::ADESEMPATES)>;
+
+// What PROCDS builds while the tie-break records go by.
+struct TieBreakWalk {
+  int NDS = 1;                          // number of the next position in use
+  std::string CDS;                      // the sort key text built so far
+  std::vector<std::string> systems;     // the field names in use, trimmed, in order
+};
+
+// PROCDS for one tie-break record. Slot NDS of `ADESEMPATES` receives SISTEMA without trailing blanks; when
+// ORDEN's number is NDS (and below 99) the system is in use: it joins the key and NDS moves on.
+// Mended: the list has 20 slots, so a 21st system in use, or the unused system read after the
+// 20th, is left out instead of being written past the list's end; a system whose name is not
+// a numeric field of the player table (`player_layout`) keeps its position but stays out of
+// the key, which could not be evaluated with it.
+void PROCDS(std::string_view ORDEN, std::string_view SISTEMA,
+            const storage::RecordLayout& player_layout, TieBreakWalk& walk,
+            std::array<std::string, kTieBreakSlots>& ADESEMPATES);
+
+// Steps 5 and 6 of the standings: makes sure the tie-break table `folder` + "ds" + key exists
+// (a copy of "desempsw.mod" from `templates_folder` when it does not), opens it under
+// `desemps`, rebuilds its index "ds" + key + ".ntx" on ORDEN, walks it with PROCDS and closes
+// it. Sets `CFICHDS`, `NDS` and `ADESEMPATES` of the state and returns the walk, whose CDS
+// is complete ("+str(1000-cuadro->num,3)" appended).
+storage::Result<TieBreakWalk> ReadTieBreaks(registry::WorkingState& state, const std::string& folder,
+                                            const std::string& templates_folder,
+                                            const storage::RecordLayout& player_layout);
+
+}  // namespace movarel::standings
