@@ -1,1 +1,186 @@
-// Placeholder until the storage layer lands.
+#include "storage/field.h"
+
+#include <cstring>
+#include <set>
+
+namespace movarel::storage {
+namespace {
+
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+int Digit(char c) { return (c >= '0' && c <= '9') ? c - '0' : -1; }
+
+// Reads `count` decimal digits; -1 when any byte is not a digit.
+int ReadDigits(const char* bytes, int count) {
+  int value = 0;
+  for (int i = 0; i < count; ++i) {
+    int d = Digit(bytes[i]);
+    if (d < 0) return -1;
+    value = value * 10 + d;
+  }
+  return value;
+}
+
+std::string FieldLabel(const FieldDef& field) { return "campo " + field.name; }
+
+}  // namespace
+
+RecordLayout::RecordLayout(std::vector<FieldDef> fields) : fields_(std::move(fields)) {
+  offsets_.reserve(fields_.size());
+  int offset = 1;
+  for (const FieldDef& field : fields_) {
+    offsets_.push_back(offset);
+    offset += field.length;
+  }
+  record_length_ = offset;
+
+  size_t slots = 4;
+  while (slots < fields_.size() * 2) slots *= 2;
+  slots_.assign(slots, 0);
+  names_.resize(fields_.size());
+  for (size_t i = 0; i < fields_.size(); ++i) {
+    if (!Pack(fields_[i].name, &names_[i])) continue;  // unreachable by Find; Validate refuses it
+    size_t slot = Hash(names_[i]) & (slots - 1);
+    while (slots_[slot] != 0) {
+      if (names_[slots_[slot] - 1] == names_[i]) break;  // a repeated name: the first one wins
+      slot = (slot + 1) & (slots - 1);
+    }
+    if (slots_[slot] == 0) slots_[slot] = static_cast<int>(i) + 1;
+  }
+}
+
+bool RecordLayout::Pack(std::string_view name, PackedName* packed) {
+  if (name.empty() || name.size() > 10) return false;
+  *packed = PackedName{};
+  for (size_t i = 0; i < name.size(); ++i) {
+    uint64_t c = static_cast<unsigned char>(AsciiUpper(name[i]));
+    if (i < 8) {
+      packed->low |= c << (8 * i);
+    } else {
+      packed->high = static_cast<uint16_t>(packed->high | (c << (8 * (i - 8))));
+    }
+  }
+  return true;
+}
+
+size_t RecordLayout::Hash(const PackedName& name) {
+  uint64_t h = (name.low ^ (static_cast<uint64_t>(name.high) << 48)) * 0x9E3779B97F4A7C15ull;
+  return static_cast<size_t>(h >> 32);
+}
+
+int RecordLayout::Find(std::string_view name) const {
+  PackedName packed;
+  if (slots_.empty() || !Pack(name, &packed)) return -1;
+  size_t mask = slots_.size() - 1;
+  for (size_t slot = Hash(packed) & mask;; slot = (slot + 1) & mask) {
+    int entry = slots_[slot];
+    if (entry == 0) return -1;
+    if (names_[entry - 1] == packed) return entry - 1;
+  }
+}
+
+Value DecodeField(const FieldDef& field, const char* bytes) {
+  switch (field.type) {
+    case 'N':
+      return Val(std::string_view(bytes, field.length));
+    case 'D': {
+      if (field.length < 8) return Date{};
+      Date date{ReadDigits(bytes, 4), ReadDigits(bytes + 4, 2), ReadDigits(bytes + 6, 2)};
+      if (date.year < 0 || date.month < 0 || date.day < 0 || !IsValidDate(date)) return Date{};
+      return date;
+    }
+    case 'L': {
+      char c = bytes[0];
+      return c == 'T' || c == 't' || c == 'Y' || c == 'y';
+    }
+    default:
+      return std::string(bytes, field.length);
+  }
+}
+
+Status EncodeField(const FieldDef& field, const Value& value, char* bytes) {
+  switch (field.type) {
+    case 'C': {
+      const std::string* text = std::get_if<std::string>(&value);
+      if (text == nullptr) return Status::InvalidArgument(FieldLabel(field) + ": se esperaba un texto");
+      size_t n = std::min(text->size(), static_cast<size_t>(field.length));
+      std::memcpy(bytes, text->data(), n);
+      std::memset(bytes + n, ' ', field.length - n);
+      return Status::Ok();
+    }
+    case 'N': {
+      const double* number = std::get_if<double>(&value);
+      if (number == nullptr) return Status::InvalidArgument(FieldLabel(field) + ": se esperaba un n\xFAmero");
+      std::string text = Str(*number, field.length, field.decimals);
+      if (static_cast<int>(text.size()) != field.length) text = std::string(field.length, '*');
+      std::memcpy(bytes, text.data(), field.length);
+      return Status::Ok();
+    }
+    case 'D': {
+      const Date* date = std::get_if<Date>(&value);
+      if (date == nullptr) return Status::InvalidArgument(FieldLabel(field) + ": se esperaba una fecha");
+      if (date->empty()) {
+        std::memset(bytes, ' ', 8);
+        return Status::Ok();
+      }
+      if (!IsValidDate(*date)) return Status::InvalidArgument(FieldLabel(field) + ": fecha no v\xE1lida");
+      char text[9];
+      int year = date->year, month = date->month, day = date->day;
+      for (int i = 3; i >= 0; --i, year /= 10) text[i] = static_cast<char>('0' + year % 10);
+      text[4] = static_cast<char>('0' + month / 10);
+      text[5] = static_cast<char>('0' + month % 10);
+      text[6] = static_cast<char>('0' + day / 10);
+      text[7] = static_cast<char>('0' + day % 10);
+      std::memcpy(bytes, text, 8);
+      return Status::Ok();
+    }
+    case 'L': {
+      const bool* flag = std::get_if<bool>(&value);
+      if (flag == nullptr) return Status::InvalidArgument(FieldLabel(field) + ": se esperaba un valor l\xF3gico");
+      bytes[0] = *flag ? 'T' : 'F';
+      return Status::Ok();
+    }
+    default:
+      return Status::InvalidArgument(FieldLabel(field) + ": tipo desconocido");
+  }
+}
+
+Status ValidateFields(const std::vector<FieldDef>& fields) {
+  if (fields.empty()) return Status::Corrupt("la tabla no tiene campos");
+  std::set<std::string> names;
+  for (const FieldDef& field : fields) {
+    std::string upper;
+    for (char c : field.name) upper.push_back(AsciiUpper(c));
+    if (upper.empty() || upper.size() > 10) {
+      return Status::Corrupt("nombre de campo no v\xE1lido: \"" + field.name + "\"");
+    }
+    if (!names.insert(upper).second) return Status::Corrupt("campo repetido: " + field.name);
+    bool sane = true;
+    switch (field.type) {
+      case 'C':
+        // Clipper stores text fields longer than 255 with the high byte in the decimals byte.
+        sane = field.length >= 1 && field.length <= 65535 && field.decimals == 0;
+        break;
+      case 'N':
+        sane = field.length >= 1 && field.length <= 32 && field.decimals >= 0 &&
+               field.decimals < field.length;
+        break;
+      case 'D':
+        sane = field.length == 8;
+        break;
+      case 'L':
+        sane = field.length == 1;
+        break;
+      default:
+        return Status::Corrupt("campo " + field.name + ": tipo desconocido '" + std::string(1, field.type) + "'");
+    }
+    if (!sane) {
+      return Status::Corrupt("campo " + field.name + ": longitud " + std::to_string(field.length) + "," +
+                             std::to_string(field.decimals) + " no v\xE1lida para el tipo " +
+                             std::string(1, field.type));
+    }
+  }
+  return Status::Ok();
+}
+
+}  // namespace movarel::storage

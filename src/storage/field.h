@@ -31,9 +31,21 @@ class RecordLayout {
   int Find(std::string_view name) const;
 
  private:
+  // Names are looked up once per field access, so they go through a small open-addressing
+  // table keyed by the upper-cased name packed into two integers.
+  struct PackedName {
+    uint64_t low = 0;
+    uint16_t high = 0;
+    bool operator==(const PackedName&) const = default;
+  };
+  static bool Pack(std::string_view name, PackedName* packed);
+  static size_t Hash(const PackedName& name);
+
   std::vector<FieldDef> fields_;
   std::vector<int> offsets_;
   int record_length_ = 1;
+  std::vector<PackedName> names_;
+  std::vector<int> slots_;  // field index + 1, 0 = empty; size a power of two
 };
 
 // Reads a field's bytes: C as stored (blank padded), N by the VAL rule (garbage reads as 0),

@@ -1,1 +1,236 @@
-// Placeholder until the storage layer lands.
+#include "storage/files.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace movarel::storage {
+namespace {
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (Lower(a[i]) != Lower(b[i])) return false;
+  }
+  return true;
+}
+
+void SplitPath(const std::string& path, std::string* folder, std::string* name) {
+  size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) {
+    *folder = "";
+    *name = path;
+  } else {
+    *folder = path.substr(0, slash + 1);
+    *name = path.substr(slash + 1);
+  }
+}
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0;
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat st;
+  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+  std::vector<std::string> names;
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return names;
+  while (dirent* entry = readdir(dir)) {
+    std::string name = entry->d_name;
+    if (name != "." && name != "..") names.push_back(std::move(name));
+  }
+  closedir(dir);
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+std::string ErrnoText() { return std::strerror(errno); }
+
+void SyncFolder(const std::string& path) {
+  std::string folder, name;
+  SplitPath(path, &folder, &name);
+  int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
+bool MatchFrom(std::string_view pattern, std::string_view name) {
+  size_t p = 0, n = 0, star = std::string_view::npos, resume = 0;
+  while (n < name.size()) {
+    if (p < pattern.size() && (pattern[p] == '?' || Lower(pattern[p]) == Lower(name[n]))) {
+      ++p;
+      ++n;
+    } else if (p < pattern.size() && pattern[p] == '*') {
+      star = p++;
+      resume = n;
+    } else if (star != std::string_view::npos) {
+      p = star + 1;
+      n = ++resume;
+    } else {
+      return false;
+    }
+  }
+  while (p < pattern.size() && pattern[p] == '*') ++p;
+  return p == pattern.size();
+}
+
+}  // namespace
+
+std::string ResolvePath(const std::string& path) {
+  if (Exists(path)) return path;
+  std::string folder, name;
+  SplitPath(path, &folder, &name);
+  for (const std::string& entry : FolderEntries(folder)) {
+    if (SameNameIgnoringCase(entry, name)) return folder + entry;
+  }
+  return path;
+}
+
+bool FileExists(const std::string& path) { return IsRegularFile(ResolvePath(path)); }
+
+Status EraseFile(const std::string& path) {
+  std::string actual = ResolvePath(path);
+  if (unlink(actual.c_str()) != 0) {
+    if (errno == ENOENT) return Status::NotFound(path + ": no existe");
+    return Status::IoError(path + ": no se pudo borrar: " + ErrnoText());
+  }
+  return Status::Ok();
+}
+
+Status RenameFile(const std::string& from, const std::string& to) {
+  std::string source = ResolvePath(from);
+  if (!Exists(source)) return Status::NotFound(from + ": no existe");
+  std::string target = ResolvePath(to);
+  // Like the DOS rename, an existing target is refused rather than overwritten; a change
+  // of case only (CUOP.DBF to cuop.dbf) names the same file and goes ahead.
+  struct stat a, b;
+  if (stat(target.c_str(), &b) == 0) {
+    bool same = stat(source.c_str(), &a) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+    if (!same) return Status::IoError(to + ": ya existe");
+    target = to;
+  }
+  if (rename(source.c_str(), target.c_str()) != 0) {
+    return Status::IoError(from + ": no se pudo renombrar a " + to + ": " + ErrnoText());
+  }
+  SyncFolder(target);
+  return Status::Ok();
+}
+
+Status CopyFile(const std::string& from, const std::string& to) {
+  auto bytes = ReadWholeFile(from);
+  if (!bytes.ok()) return bytes.status();
+  return WriteFileAtomically(to, *bytes);
+}
+
+Result<std::string> ReadWholeFile(const std::string& path) {
+  std::string actual = ResolvePath(path);
+  int fd = open(actual.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno == ENOENT) return Status::NotFound(path + ": no existe");
+    return Status::IoError(path + ": no se pudo abrir: " + ErrnoText());
+  }
+  std::string bytes;
+  char buffer[1 << 16];
+  for (;;) {
+    ssize_t n = read(fd, buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Status error = Status::IoError(path + ": no se pudo leer: " + ErrnoText());
+      close(fd);
+      return error;
+    }
+    if (n == 0) break;
+    bytes.append(buffer, static_cast<size_t>(n));
+  }
+  close(fd);
+  return bytes;
+}
+
+Result<TempFile> CreateTempBeside(const std::string& path) {
+  std::string folder, name;
+  SplitPath(path, &folder, &name);
+  std::string pattern = folder + "." + name + ".XXXXXX";
+  int fd = mkstemp(pattern.data());
+  if (fd < 0) return Status::IoError(path + ": no se pudo crear un archivo temporal: " + ErrnoText());
+  fchmod(fd, 0644);
+  return TempFile{fd, pattern};
+}
+
+Status ReplaceWithTemp(const std::string& temp, const std::string& path) {
+  if (rename(temp.c_str(), path.c_str()) != 0) {
+    Status error = Status::IoError(path + ": no se pudo reemplazar: " + ErrnoText());
+    unlink(temp.c_str());
+    return error;
+  }
+  SyncFolder(path);
+  return Status::Ok();
+}
+
+Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  std::string target = ResolvePath(path);
+  auto temp = CreateTempBeside(target);
+  if (!temp.ok()) return temp.status();
+  const char* data = bytes.data();
+  size_t left = bytes.size();
+  while (left > 0) {
+    ssize_t n = write(temp->fd, data, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      Status error = Status::IoError(path + ": no se pudo escribir: " + ErrnoText());
+      close(temp->fd);
+      unlink(temp->path.c_str());
+      return error;
+    }
+    data += n;
+    left -= static_cast<size_t>(n);
+  }
+  if (fsync(temp->fd) != 0 || close(temp->fd) != 0) {
+    Status error = Status::IoError(path + ": no se pudo escribir en disco: " + ErrnoText());
+    unlink(temp->path.c_str());
+    return error;
+  }
+  return ReplaceWithTemp(temp->path, target);
+}
+
+std::vector<std::string> ListFiles(const std::string& folder, std::string_view pattern) {
+  std::string prefix = folder;
+  if (!prefix.empty() && prefix.back() != '/') prefix.push_back('/');
+  std::vector<std::string> matches;
+  for (const std::string& name : FolderEntries(prefix)) {
+    if (name[0] == '.') continue;  // our own temporary files and other hidden entries
+    if (WildcardMatch(pattern, name) && IsRegularFile(prefix + name)) matches.push_back(name);
+  }
+  return matches;
+}
+
+bool WildcardMatch(std::string_view pattern, std::string_view name) {
+  if (MatchFrom(pattern, name)) return true;
+  // In DOS "NAME.*" also matches a name that has no extension at all.
+  if (pattern.size() >= 2 && pattern.substr(pattern.size() - 2) == ".*" &&
+      name.find('.') == std::string_view::npos) {
+    return MatchFrom(pattern.substr(0, pattern.size() - 2), name);
+  }
+  return false;
+}
+
+std::string WithDefaultExtension(const std::string& path, std::string_view extension) {
+  size_t slash = path.find_last_of('/');
+  size_t dot = path.find_last_of('.');
+  if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) return path;
+  return path + std::string(extension);
+}
+
+}  // namespace movarel::storage

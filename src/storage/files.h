@@ -27,4 +27,18 @@ std::vector<std::string> ListFiles(const std::string& folder, std::string_view p
 // DOS wildcard match without regard to case.
 bool WildcardMatch(std::string_view pattern, std::string_view name);
 
+// `path` with `extension` (".dbf") added when its file name has no extension.
+std::string WithDefaultExtension(const std::string& path, std::string_view extension);
+
+// A new, empty file beside `path` under a unique hidden name, for building a replacement of
+// `path`; ReplaceWithTemp then puts it in place (fsync of the file is the writer's job).
+struct TempFile {
+  int fd = -1;
+  std::string path;
+};
+Result<TempFile> CreateTempBeside(const std::string& path);
+// Renames `temp` over `path` and syncs the folder, so that either the old or the new file
+// is there after a crash, never a half-written one.
+Status ReplaceWithTemp(const std::string& temp, const std::string& path);
+
 }  // namespace movarel::storage

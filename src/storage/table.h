@@ -23,6 +23,7 @@
 namespace movarel::storage {
 
 class Workspace;
+struct TableSettings;
 
 enum class OpenMode { kShared, kExclusive };
 
@@ -101,11 +102,18 @@ class Table {
   Status AppendFrom(const std::string& path);                    // __DBAPP: fields matched by name
   Status ExportSdf(const std::string& path);                     // __DBSDF: fixed width, CR LF, final 0x1A
 
+  // Visits every record in physical order, deleted ones included, with its raw bytes
+  // (deletion flag first) and without a copy per record: the fast path for bulk readers.
+  Status Scan(const RecordVisitor& visit) const;
+
   struct Impl;
 
  private:
   friend class Workspace;
   Table();
+  // Opens `path` (already resolved) with the OS lock of its mode; `settings` outlives the table.
+  static Result<std::unique_ptr<Table>> Open(const std::string& path, std::string_view alias, bool shared,
+                                             bool read_only, const TableSettings* settings);
   std::unique_ptr<Impl> impl_;
   std::string alias_;
   std::string path_;
