@@ -76,6 +76,7 @@ class Form {
   int width() const { return width_; }
   int height() const { return height_; }
   bool visible() const { return visible_; }
+  bool centered() const { return centered_; }  // Center() was called: the backend centres it
   bool shown() const { return shown_; }        // between Activate and release
   bool released() const { return released_; }
   const std::vector<std::unique_ptr<Control>>& controls() const { return controls_; }
@@ -122,6 +123,7 @@ class Form {
   std::string icon_;
   int row_ = 0, col_ = 0, width_ = 640, height_ = 480;
   bool visible_ = true;
+  bool centered_ = false;
   bool shown_ = false;
   bool released_ = false;
   bool init_done_ = false;

@@ -31,18 +31,22 @@ class MenuItem {
   const std::string& caption() const { return caption_; }
   const std::string& name() const { return name_; }
   bool enabled() const { return enabled_; }
+  // Enabled, and so is every popup above it (a disabled submenu blocks its items).
+  bool reachable() const;
+  MenuItem* parent() const { return parent_; }  // nullptr for a top-level popup
   const std::vector<std::unique_ptr<MenuItem>>& children() const { return children_; }
   Form& form() const { return *form_; }
 
   void SetEnabled(bool on);               // tells the backend once the form is shown
   void SetCaption(std::string caption);
 
-  // What the user did: runs the action when enabled; returns false (and does nothing)
-  // when the item is disabled.
+  // What the user did: runs the action when reachable; returns false (and does nothing)
+  // when the item or a popup above it is disabled.
   bool UserChoose();
 
  private:
   Form* form_;
+  MenuItem* parent_ = nullptr;
   MenuKind kind_;
   std::string caption_;
   std::string name_;

@@ -10,6 +10,7 @@
 // form of the program. The last transcript line then says why.
 
 #include <string>
+#include <vector>
 
 #include "ui/script_line.h"
 #include "ui/transcript.h"
@@ -41,17 +42,24 @@ class ScriptDriver {
   void StepModal(Form& form);
 
   // The answer a dialog asks for: the next line must be of that kind, else ScriptStop(3)
-  // after the transcript line "UNANSWERED|" + `dialog` + "|line N: ..." (or
-  // "|end of script"). `dialog` is the dialog's transcript line without its answer, e.g.
-  // "YESNO|title|text". Returns the line's argument ("" when absent; "yes"/"no").
-  std::string TakeAnswer(AnswerKind kind, const std::string& dialog_utf8);
+  // after the transcript line "UNANSWERED|" + `dialog` fields + "|line N: SOURCE" (or
+  // "|end of script"). `dialog` is the dialog's transcript line without its answer, in
+  // Windows-1252, e.g. {"YESNO", title, text}. Returns the line's argument ("" when absent;
+  // "yes" or "no" for a question).
+  std::string TakeAnswer(AnswerKind kind, const std::vector<std::string>& dialog);
 
-  // Ends the run with status 2 after "ERROR|line N: message".
+  // The end of the script, or `quit`: chooses "&Salir del programa" wherever it is in the
+  // menu, and releases the main form when that did not.
+  void Quit(Form& main_form);
+
+  // Ends the run with status 2 after "ERROR|line N: SOURCE|message".
   [[noreturn]] void Fail(const ScriptLine& line, const std::string& message);
 
  private:
-  [[noreturn]] void Unanswered(const std::string& waiting_utf8);
+  [[noreturn]] void Unanswered(const std::vector<std::string>& waiting, const ScriptLine* line);
+  [[noreturn]] void Unasked(const ScriptLine& line);
   void RunFormCommand(Form& form, const ScriptLine& line);
+  void RunMenuCommand(Form& main_form, const ScriptLine& line);
 
   ScriptReader reader_;
   Transcript* transcript_;
