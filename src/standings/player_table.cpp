@@ -73,8 +73,7 @@ PlayerTable ReadPlayerTable(storage::Table& cuadro, int rounds) {
     }
     for (int f = 0; f < kComputedFieldCount; ++f) {
       if (computed[f] < 0) continue;
-      const storage::FieldDef& def = layout.fields()[static_cast<size_t>(computed[f])];
-      table.stored[recno - 1][f] = NumberBytes(def, NumberOf(cuadro.Get(computed[f])));
+      table.stored[recno - 1][f] = cuadro.GetText(layout.fields()[static_cast<size_t>(computed[f])].name);
     }
   }
   return table;
