@@ -167,22 +167,52 @@ uint32_t NtxIndex::AddSlot(const char* key, uint32_t recno) {
   return slot;
 }
 
+struct NtxIndex::SortItem {
+  uint64_t part;  // eight key bytes as one big-endian number, or the record number
+  uint32_t slot;
+};
+
+// Sorts [begin, end) by the key bytes from `depth` on, then by record number. Each round
+// reads eight key bytes per item into SortItem::part and sorts on that number alone; runs
+// that tie go one round deeper. Comparing slot numbers with memcmp instead spends its time
+// fetching keys from all over the store, and names share long beginnings.
+void NtxIndex::SortRange(SortItem* begin, SortItem* end, size_t depth) const {
+  const size_t size = static_cast<size_t>(key_size_);
+  const bool by_recno = depth >= size;
+  for (SortItem* it = begin; it != end; ++it) {
+    const char* slot = Slot(it->slot);
+    if (by_recno) {
+      uint32_t recno;
+      std::memcpy(&recno, slot + size, sizeof recno);
+      it->part = recno;
+    } else {
+      const unsigned char* k = reinterpret_cast<const unsigned char*>(slot) + depth;
+      size_t avail = std::min<size_t>(size - depth, 8);
+      uint64_t part = 0;
+      for (size_t b = 0; b < 8; ++b) part = part << 8 | (b < avail ? k[b] : 0);
+      it->part = part;
+    }
+  }
+  std::sort(begin, end, [](const SortItem& a, const SortItem& b) { return a.part < b.part; });
+  if (by_recno) return;
+  for (SortItem* run = begin; run != end;) {
+    SortItem* next = run + 1;
+    while (next != end && next->part == run->part) ++next;
+    if (next - run > 1) SortRange(run, next, depth + 8);
+    run = next;
+  }
+}
+
 void NtxIndex::SortOrder() {
   const size_t size = static_cast<size_t>(key_size_);
-  auto less = [this, size](uint32_t a, uint32_t b) {
-    const char* ka = Slot(a);
-    const char* kb = Slot(b);
-    int c = std::memcmp(ka, kb, size);
-    if (c != 0) return c < 0;
-    uint32_t ra, rb;
-    std::memcpy(&ra, ka + size, sizeof ra);
-    std::memcpy(&rb, kb + size, sizeof rb);
-    return ra < rb;
-  };
-  std::sort(order_.begin(), order_.end(), less);
-  if (unique_) {
-    auto same_key = [this, size](uint32_t a, uint32_t b) { return std::memcmp(Slot(a), Slot(b), size) == 0; };
-    order_.erase(std::unique(order_.begin(), order_.end(), same_key), order_.end());
+  std::vector<SortItem> items(order_.size());
+  for (size_t i = 0; i < order_.size(); ++i) items[i] = SortItem{0, order_[i]};
+  if (!items.empty()) SortRange(items.data(), items.data() + items.size(), 0);
+  order_.clear();
+  for (size_t i = 0; i < items.size(); ++i) {
+    // A unique index keeps the first record of each key: the lowest record number.
+    if (unique_ && i > 0 && std::memcmp(Slot(items[i].slot), Slot(items[i - 1].slot), size) == 0) continue;
+    order_.push_back(items[i].slot);
   }
 }
 

@@ -89,6 +89,8 @@ class NtxIndex {
   void Configure(KeyExpression expression, bool unique);
   // Sorts order_ by key then record number; with `unique` keeps the first of each key.
   void SortOrder();
+  struct SortItem;
+  void SortRange(SortItem* begin, SortItem* end, size_t depth) const;
   // First position whose (key, recno) is not less than the given pair; `key` is key_size_ bytes.
   size_t LowerBoundEntry(const char* key, uint32_t recno) const;
   std::string NormalizeKey(const std::string& key) const;

@@ -43,7 +43,7 @@ std::string RoundedDigits(double value, int decimals, bool* negative) {
         digits.insert(digits.begin(), '1');
       }
     }
-    if (digits.empty()) digits = "0";
+    if (digits.empty()) digits.push_back('0');
   }
   // At least one integer digit in front of the decimals.
   if (static_cast<int>(digits.size()) < decimals + 1) {
@@ -166,7 +166,7 @@ std::string_view AllTrim(std::string_view text) { return LTrim(RTrim(text)); }
 
 std::string Dtoc(const Date& date) {
   if (date.empty() || !IsValidDate(date)) return "  -  -    ";
-  char buf[16];
+  char buf[48];
   std::snprintf(buf, sizeof buf, "%02d-%02d-%04d", date.day, date.month, date.year);
   return buf;
 }
@@ -194,7 +194,7 @@ Date Ctod(std::string_view text) {
 
 std::string Dtos(const Date& date) {
   if (date.empty() || !IsValidDate(date)) return "        ";
-  char buf[16];
+  char buf[48];
   std::snprintf(buf, sizeof buf, "%04d%02d%02d", date.year, date.month, date.day);
   return buf;
 }
