@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "storage/value.h"
@@ -59,6 +60,36 @@ struct GridColumn {
   // Logical fields shown as pictures ("br_no", "br_ok"): false picture, true picture.
   std::string picture_false;
   std::string picture_true;
+
+  // Builders: GridColumn::Field("Resultado", 70, "RDO").Editable(),
+  // GridColumn::Computed("Mesa", 50, [](storage::Table& t) { return storage::Str(t.RecNo(), 3); }).
+  static GridColumn Field(std::string header, int width, std::string field) {
+    GridColumn column;
+    column.header = std::move(header);
+    column.width = width;
+    column.field = std::move(field);
+    return column;
+  }
+  static GridColumn Computed(std::string header, int width, std::function<std::string(storage::Table&)> expression) {
+    GridColumn column;
+    column.header = std::move(header);
+    column.width = width;
+    column.expression = std::move(expression);
+    return column;
+  }
+  GridColumn& Align(Alignment value) {
+    alignment = value;
+    return *this;
+  }
+  GridColumn& Editable(bool on = true) {
+    editable = on;
+    return *this;
+  }
+  GridColumn& Pictures(std::string when_false, std::string when_true) {
+    picture_false = std::move(when_false);
+    picture_true = std::move(when_true);
+    return *this;
+  }
 };
 
 class Control {
