@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "register/file_names.h"
+#include "standings/field_bytes.h"
 #include "storage/value.h"
 
 namespace movarel::standings {
@@ -21,9 +22,8 @@ std::string TextOf(const storage::Value& value) {
   return std::string();
 }
 
-// The bytes a numeric field holds, as the table's own number formatting writes them.
 std::string NumberBytes(const storage::FieldDef& field, double value) {
-  return storage::Str(value, field.length, field.decimals);
+  return NumericFieldBytes(field, value);
 }
 
 struct RoundFieldIndexes {

@@ -1,5 +1,7 @@
 #include "standings/zdclas.h"
 
+#include <vector>
+
 #include "register/file_names.h"
 #include "standings/expected_score_table.h"
 #include "standings/player_scores.h"
@@ -57,17 +59,31 @@ storage::Status ZDCLAS(registry::WorkingState& state) {
   status = cuadro->CreateIndex(folder + kOrderFile, "descend(" + walk->CDS + ")");
   if (!status.ok()) return status.WithContext(kOrderFile);
 
-  int NKPUESTO = 0;
-  for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
-    if (HoldsPlace(*cuadro, table, cuadro->RecNo(), NKPUESTO + 1)) {
-      ++NKPUESTO;
-      continue;
+  // The places follow the new order. It is read off the index and the index closed before
+  // PUESTO is written: PUESTO is no part of the key, and an open index would recompute the
+  // key of every record written for nothing.
+  std::vector<uint32_t> order;
+  order.reserve(table.players.size());
+  if (const storage::NtxIndex* index = cuadro->ControllingIndex()) {
+    for (size_t i = 0; i < index->size(); ++i) {
+      const uint32_t recno = index->at(i).recno;
+      if (recno >= 1 && recno <= table.players.size() && !table.players[recno - 1].deleted) {
+        order.push_back(recno);
+      }
     }
-    status = PONPUESTO(*cuadro, NKPUESTO);
-    if (!status.ok()) return status;
   }
   status = cuadro->OrdListClear();
   if (!status.ok()) return status;
+  int NKPUESTO = 0;
+  for (uint32_t recno : order) {
+    if (HoldsPlace(*cuadro, table, recno, NKPUESTO + 1)) {
+      ++NKPUESTO;
+      continue;
+    }
+    cuadro->GoTo(recno);
+    status = PONPUESTO(*cuadro, NKPUESTO);
+    if (!status.ok()) return status;
+  }
   workspace.Select("cuadro");
   return storage::Status::Ok();
 }
