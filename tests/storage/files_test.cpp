@@ -1,0 +1,102 @@
+// Plain files: names from DOS in any case, renames that never overwrite, atomic writes and
+// DOS wildcards.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "storage/files.h"
+#include "table_test_support.h"
+
+namespace movarel::storage {
+namespace {
+
+using testing::ReadBytes;
+using testing::ScratchFolder;
+using testing::WriteBytes;
+using Names = std::vector<std::string>;
+
+TEST(Files, ExistingNamesAreFoundWithoutRegardToCase) {
+  ScratchFolder folder;
+  WriteBytes(folder.file("CUOP.DBF"), "x");
+  EXPECT_EQ(ResolvePath(folder.file("cuop.dbf")), folder.file("CUOP.DBF"));
+  EXPECT_TRUE(FileExists(folder.file("CuOp.Dbf")));
+  EXPECT_EQ(ResolvePath(folder.file("nuevo.dbf")), folder.file("nuevo.dbf"));  // new names as given
+  EXPECT_FALSE(FileExists(folder.file("nuevo.dbf")));
+  EXPECT_FALSE(FileExists(folder.path()));  // a folder is not a file
+  auto bytes = ReadWholeFile(folder.file("cuop.DBF"));
+  ASSERT_TRUE(bytes.ok());
+  EXPECT_EQ(*bytes, "x");
+  ASSERT_TRUE(EraseFile(folder.file("cuop.dbf")).ok());
+  EXPECT_FALSE(FileExists(folder.file("CUOP.DBF")));
+  EXPECT_EQ(EraseFile(folder.file("cuop.dbf")).code(), Status::Code::kNotFound);
+  EXPECT_EQ(ReadWholeFile(folder.file("cuop.dbf")).status().code(), Status::Code::kNotFound);
+}
+
+TEST(Files, RenameRefusesToOverwriteButMayChangeCase) {
+  ScratchFolder folder;
+  WriteBytes(folder.file("CUOP.DBF"), "tabla");
+  WriteBytes(folder.file("cuOP.bak"), "copia");
+  EXPECT_EQ(RenameFile(folder.file("cuop.dbf"), folder.file("cuop.BAK")).code(), Status::Code::kIoError);
+  EXPECT_EQ(ReadBytes(folder.file("cuOP.bak")), "copia");
+  ASSERT_TRUE(RenameFile(folder.file("cuop.dbf"), folder.file("cuop.dbf")).ok());
+  EXPECT_EQ(ListFiles(folder.path(), "*.dbf"), (Names{"cuop.dbf"}));
+  ASSERT_TRUE(RenameFile(folder.file("CUOP.DBF"), folder.file("cuop.old")).ok());
+  EXPECT_EQ(ReadBytes(folder.file("cuop.old")), "tabla");
+  EXPECT_EQ(RenameFile(folder.file("nada"), folder.file("algo")).code(), Status::Code::kNotFound);
+}
+
+TEST(Files, CopyAndAtomicWriteReplaceTheExistingSpellingAndLeaveNoTemporary) {
+  ScratchFolder folder;
+  WriteBytes(folder.file("ZD.HTM"), "viejo");
+  ASSERT_TRUE(WriteFileAtomically(folder.file("zd.htm"), std::string("nuevo\0\xF3", 7)).ok());
+  EXPECT_EQ(ReadBytes(folder.file("ZD.HTM")), std::string("nuevo\0\xF3", 7));
+  ASSERT_TRUE(CopyFile(folder.file("zd.htm"), folder.file("otro.htm")).ok());
+  EXPECT_EQ(ReadBytes(folder.file("otro.htm")), std::string("nuevo\0\xF3", 7));
+  EXPECT_EQ(ListFiles(folder.path(), "*"), (Names{"ZD.HTM", "otro.htm"}));
+  EXPECT_FALSE(WriteFileAtomically(folder.file("no/existe.htm"), "x").ok());
+}
+
+TEST(Files, ListFilesMatchesTheTournamentPatterns) {
+  ScratchFolder folder;
+  for (const char* name : {"CUAB.DBF", "prAB.dbf", "r1AB.dbf", "r10AB.dbf", "CUXAB.DBF", "cuab.bak", "AB", "LEEME"}) {
+    WriteBytes(folder.file(name), "");
+  }
+  EXPECT_EQ(ListFiles(folder.path(), "??AB.*"), (Names{"CUAB.DBF", "cuab.bak", "prAB.dbf", "r1AB.dbf"}));
+  EXPECT_EQ(ListFiles(folder.path(), "???ab.*"), (Names{"CUXAB.DBF", "r10AB.dbf"}));
+  EXPECT_EQ(ListFiles(folder.path(), "*.dbf").size(), 5u);
+}
+
+struct WildcardCase {
+  const char* pattern;
+  const char* name;
+  bool matches;
+};
+
+class Wildcard : public ::testing::TestWithParam<WildcardCase> {};
+
+TEST_P(Wildcard, MatchesAsDosDoes) {
+  EXPECT_EQ(WildcardMatch(GetParam().pattern, GetParam().name), GetParam().matches)
+      << GetParam().pattern << " / " << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Patterns, Wildcard,
+                         ::testing::Values(WildcardCase{"*.*", "LEEME", true},  // DOS: no extension matches .*
+                                           WildcardCase{"*.*", "a.b", true},
+                                           WildcardCase{"*.dbf", "CUOP.DBF", true},
+                                           WildcardCase{"*.dbf", "CUOP.DBFX", false},
+                                           WildcardCase{"??OP.*", "R1OP.DBF", true},
+                                           WildcardCase{"??OP.*", "R10OP.DBF", false},
+                                           WildcardCase{"cu*.dbf", "cu.dbf", true},
+                                           WildcardCase{"r?op.dbf", "rop.dbf", false},
+                                           WildcardCase{"*a*b", "xaxxb", true},
+                                           WildcardCase{"*a*b", "xaxxbc", false}));
+
+TEST(Files, DefaultExtensionIsAddedOnlyWhenTheNameHasNone) {
+  EXPECT_EQ(WithDefaultExtension("dir.v2/cuop", ".dbf"), "dir.v2/cuop.dbf");
+  EXPECT_EQ(WithDefaultExtension("cuop.tmp", ".dbf"), "cuop.tmp");
+}
+
+}  // namespace
+}  // namespace movarel::storage
