@@ -1,5 +1,6 @@
 #include "storage/field.h"
 
+#include <cmath>
 #include <cstring>
 #include <set>
 
@@ -22,6 +23,72 @@ int ReadDigits(const char* bytes, int count) {
 }
 
 std::string FieldLabel(const FieldDef& field) { return "campo " + field.name; }
+
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Numeric fields are read for every record a report or the standings touch, so the plain
+// forms ("  15", " -2.5", blanks) are read here directly; digits over a power of ten are
+// both exact doubles, and their quotient is the correctly rounded value, as VAL gives.
+// Anything else (garbage, exponents, many digits) goes to VAL itself.
+bool ReadPlainNumber(const char* bytes, int length, double* value) {
+  int i = 0;
+  while (i < length && bytes[i] == ' ') ++i;
+  if (i == length) {
+    *value = 0;
+    return true;
+  }
+  bool negative = false;
+  if (bytes[i] == '-') {
+    negative = true;
+    ++i;
+  }
+  uint64_t mantissa = 0;
+  int digits = 0, fraction = -1;
+  for (; i < length; ++i) {
+    char c = bytes[i];
+    if (c >= '0' && c <= '9') {
+      mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
+      ++digits;
+      if (fraction >= 0) ++fraction;
+    } else if (c == '.' && fraction < 0) {
+      fraction = 0;
+    } else {
+      return false;
+    }
+  }
+  if (digits == 0 || digits > 15) return false;
+  double number = static_cast<double>(mantissa);
+  if (fraction > 0) number /= kPowersOfTen[fraction];
+  *value = negative ? -number : number;
+  return true;
+}
+
+// Writes a number that is, at the field's decimals, an exact integer of units (1500, 2.5 at
+// one decimal) without going through STR; other values (halves to round, overflow) take STR.
+bool WritePlainNumber(double value, int width, int decimals, char* bytes) {
+  if (decimals < 0 || decimals > 15) return false;
+  double scaled = value * kPowersOfTen[decimals];
+  if (!(std::fabs(scaled) < 1e15)) return false;
+  double units = std::nearbyint(scaled);
+  if (std::fabs(scaled - units) > 1e-6) return false;
+  uint64_t magnitude = static_cast<uint64_t>(std::fabs(units));
+  char text[24];
+  int n = 0;
+  do {
+    if (decimals > 0 && n == decimals) text[n++] = '.';
+    text[n++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude > 0 || n <= decimals);
+  if (units < 0) text[n++] = '-';
+  if (n > width) {
+    std::memset(bytes, '*', width);
+    return true;
+  }
+  std::memset(bytes, ' ', width - n);
+  for (int i = 0; i < n; ++i) bytes[width - 1 - i] = text[i];
+  return true;
+}
 
 }  // namespace
 
@@ -81,8 +148,11 @@ int RecordLayout::Find(std::string_view name) const {
 
 Value DecodeField(const FieldDef& field, const char* bytes) {
   switch (field.type) {
-    case 'N':
+    case 'N': {
+      double number;
+      if (ReadPlainNumber(bytes, field.length, &number)) return number;
       return Val(std::string_view(bytes, field.length));
+    }
     case 'D': {
       if (field.length < 8) return Date{};
       Date date{ReadDigits(bytes, 4), ReadDigits(bytes + 4, 2), ReadDigits(bytes + 6, 2)};
@@ -111,6 +181,7 @@ Status EncodeField(const FieldDef& field, const Value& value, char* bytes) {
     case 'N': {
       const double* number = std::get_if<double>(&value);
       if (number == nullptr) return Status::InvalidArgument(FieldLabel(field) + ": se esperaba un n\xFAmero");
+      if (WritePlainNumber(*number, field.length, field.decimals, bytes)) return Status::Ok();
       std::string text = Str(*number, field.length, field.decimals);
       if (static_cast<int>(text.size()) != field.length) text = std::string(field.length, '*');
       std::memcpy(bytes, text.data(), field.length);
