@@ -29,7 +29,7 @@ FatalErrorSetup& Setup() {
   return setup;
 }
 
-// "void movarel::rounds::VERCUADRO(Ui&)" -> "VERCUADRO".
+// Only the bare name, whatever form the compiler gives ("ns::VERCUADRO(Ui&)" -> "VERCUADRO").
 std::string ShortFunctionName(std::string_view signature) {
   size_t paren = signature.find('(');
   if (paren == std::string_view::npos) paren = signature.size();
@@ -62,8 +62,8 @@ std::string FormatErrorText(const RunTimeError& error) {
 
 double SafeDivide(double dividend, double divisor) { return divisor == 0 ? 0 : dividend / divisor; }
 
-ActiveOperation::ActiveOperation(std::string name, std::source_location where) {
-  Stack().push_back({std::move(name), static_cast<int>(where.line()), where.file_name()});
+ActiveOperation::ActiveOperation(std::string name, int line, const char* file) {
+  Stack().push_back({std::move(name), line, file});
 }
 
 ActiveOperation::~ActiveOperation() { Stack().pop_back(); }
@@ -92,7 +92,7 @@ void AppendErrorLog(const std::string& log_path, const std::string& text, const 
   out << "<HR>\r\n";
 }
 
-void FatalError(const RunTimeError& error, std::source_location where) {
+void FatalError(const RunTimeError& error, int line, const char* file, const char* function) {
   static bool handling = false;
   FatalErrorSetup& setup = Setup();
   auto end = setup.end ? setup.end : DefaultEnd;
@@ -104,12 +104,9 @@ void FatalError(const RunTimeError& error, std::source_location where) {
 
   std::vector<CallFrame> frames;
   const std::vector<Frame>& stack = Stack();
-  if (stack.empty() || stack.back().file != where.file_name()) {
-    frames.push_back({ShortFunctionName(where.function_name()), static_cast<int>(where.line())});
-  }
+  if (stack.empty() || stack.back().file != file) frames.push_back({ShortFunctionName(function), line});
   for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
-    int line = (it == stack.rbegin() && it->file == where.file_name()) ? static_cast<int>(where.line()) : it->line;
-    frames.push_back({it->name, line});
+    frames.push_back({it->name, (it == stack.rbegin() && it->file == file) ? line : it->line});
   }
 
   std::time_t now = std::time(nullptr);

@@ -10,7 +10,6 @@
 //   void VERCUADRO() { ui::ActiveOperation op("VERCUADRO"); ... }
 
 #include <functional>
-#include <source_location>
 #include <string>
 #include <vector>
 
@@ -40,7 +39,9 @@ double SafeDivide(double dividend, double divisor);
 // nest. The line is where the object was declared.
 class ActiveOperation {
  public:
-  explicit ActiveOperation(std::string name, std::source_location where = std::source_location::current());
+  // The defaults take the caller's place (std::source_location is not available with
+  // every compiler the fuzz build uses).
+  explicit ActiveOperation(std::string name, int line = __builtin_LINE(), const char* file = __builtin_FILE());
   ~ActiveOperation();
   ActiveOperation(const ActiveOperation&) = delete;
   ActiveOperation& operator=(const ActiveOperation&) = delete;
@@ -61,8 +62,8 @@ struct FatalErrorSetup {
 void InstallFatalErrorHandler(FatalErrorSetup setup);
 
 // Writes the log, closes the tables, shows the stop box and ends the process.
-[[noreturn]] void FatalError(const RunTimeError& error,
-                             std::source_location where = std::source_location::current());
+[[noreturn]] void FatalError(const RunTimeError& error, int line = __builtin_LINE(),
+                             const char* file = __builtin_FILE(), const char* function = __builtin_FUNCTION());
 
 // The log entry alone (used by FatalError; exposed for tests): appends to `log_path`,
 // creating it with an HTML head and a heading when absent. `when` is "dd-mm-yyyy" and
