@@ -4,6 +4,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "ui/script/run_script.h"
 
@@ -29,6 +30,10 @@ int RunGui(storage::Workspace& workspace, const Program& program);
 // and one of the main window as the script ends ("NN-Frm-end.png").
 int RunScriptGui(const std::string& script_path, storage::Workspace& workspace, const Program& program,
                  std::ostream& transcript);
+
+// The same with the script given as text (tests).
+int RunScriptGuiText(std::string_view script_utf8, storage::Workspace& workspace, const Program& program,
+                     std::ostream& transcript);
 
 // The toolkit's version as the status bar and the about box show it ("wxWidgets 3.2.2").
 std::string WxVersionText();
