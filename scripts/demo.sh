@@ -16,5 +16,8 @@ mkdir -p "$MOVAREL_WINDOWS_DIR"
 if [ -n "${DISPLAY:-}" ]; then
   exec ../src/shell/movarel
 else
-  exec ../src/shell/movarel --script demo.script
+  echo "== no display: the headless demo (demo/demo.script); its transcript follows"
+  ../src/shell/movarel --script demo.script
+  echo "== settings written to $MOVAREL_WINDOWS_DIR/tq.ini"
+  tr -d '\r' <"$MOVAREL_WINDOWS_DIR/tq.ini"
 fi

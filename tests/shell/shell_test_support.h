@@ -1,0 +1,76 @@
+#pragma once
+// A fresh folder per test, and the movarel program run on a script inside it with the
+// Windows folder (home of tq.ini) set to a sub-folder, so tests never touch the user's
+// settings.
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+namespace movarel::shell::testing {
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "movarel-shell-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+    std::filesystem::create_directories(windows());
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  const std::string& path() const { return path_; }
+  std::string windows() const { return path_ + "/windows"; }
+  std::string settings() const { return windows() + "/tq.ini"; }
+
+ private:
+  std::string path_;
+};
+
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+struct RunResult {
+  int status = -1;
+  std::string out;  // the transcript
+  std::string err;
+};
+
+// Runs `movarel ARGS` from `folder` with MOVAREL_WINDOWS_DIR = folder/windows and HOME =
+// folder. `args` is pasted into a shell command line: pass only paths without quotes.
+inline RunResult RunMovarel(const TempFolder& folder, const std::string& args, const std::string& env = "") {
+  const std::string out = folder.path() + "/stdout.txt";
+  const std::string err = folder.path() + "/stderr.txt";
+  const std::string command = "cd '" + folder.path() + "' && env " + env + " MOVAREL_WINDOWS_DIR='" +
+                              folder.windows() + "' HOME='" + folder.path() + "' '" + MOVAREL_BINARY + "' " +
+                              args + " >'" + out + "' 2>'" + err + "'";
+  RunResult result;
+  int raw = std::system(command.c_str());
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  result.out = ReadBytes(out);
+  result.err = ReadBytes(err);
+  return result;
+}
+
+// The script (UTF-8) written into the folder and run headless.
+inline RunResult RunScript(const TempFolder& folder, const std::string& script) {
+  WriteBytes(folder.path() + "/session.script", script);
+  return RunMovarel(folder, "--script session.script");
+}
+
+inline constexpr char kTitleLine[] = "TITLE|Movarel v3.0-beta3\n";
+
+}  // namespace movarel::shell::testing
