@@ -217,9 +217,11 @@ void NtxIndex::SortOrder() {
 }
 
 Result<std::unique_ptr<NtxIndex>> NtxIndex::Create(const std::string& path, KeyExpression expression,
-                                                   bool unique, const RecordScan& scan) {
+                                                   bool unique, const RecordScan& scan,
+                                                   bool shared_access) {
   std::unique_ptr<NtxIndex> index(new NtxIndex());
   index->path_ = path;
+  index->shared_access_ = shared_access;
   index->Configure(std::move(expression), unique);
   Status status = index->Rebuild(scan);
   if (!status.ok()) return status;

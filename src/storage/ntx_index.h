@@ -34,9 +34,11 @@ class NtxIndex {
   static constexpr size_t npos = static_cast<size_t>(-1);
 
   // Builds the index over every record that `scan` visits and writes `path`. A unique
-  // index keeps the first record (lowest record number) of each key.
+  // index keeps the first record (lowest record number) of each key. With `shared_access`
+  // the first write already takes the index lock (see set_shared_access).
   static Result<std::unique_ptr<NtxIndex>> Create(const std::string& path, KeyExpression expression,
-                                                  bool unique, const RecordScan& scan);
+                                                  bool unique, const RecordScan& scan,
+                                                  bool shared_access = false);
   // Reads an existing .ntx and compiles its key text for the table. A file that is not an
   // index, or whose key cannot be evaluated, is a Corrupt / InvalidArgument error naming it.
   static Result<std::unique_ptr<NtxIndex>> Open(const std::string& path, std::string_view alias,

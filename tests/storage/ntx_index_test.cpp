@@ -443,6 +443,25 @@ TEST_F(NtxIndexTest, SharedWriteIsRefusedWhileAnotherProgramLocksTheIndex) {
   EXPECT_EQ((*read)->size(), 7u);
 }
 
+TEST_F(NtxIndexTest, SharedCreateOverALockedIndexIsRefused) {
+  auto first = Build("prop.ntx", "premios->orden", SomePrizes());
+  ASSERT_TRUE(first);
+  int other = ::open(PathOf("prop.ntx").c_str(), O_RDWR);
+  ASSERT_GE(other, 0);
+  ASSERT_TRUE(TryLockRange(other, kRecordBase, 1, LockKind::kWrite));
+  Result<KeyExpression> e = KeyExpression::Compile("premios->premio", "premios", Premios());
+  ASSERT_TRUE(e.ok());
+  std::vector<std::string> records = SomePrizes();
+  auto second = NtxIndex::Create(PathOf("prop.ntx"), *e, false, ScanOf(records), /*shared_access=*/true);
+  ::close(other);
+  ASSERT_FALSE(second.ok());
+  EXPECT_EQ(second.status().code(), Status::Code::kLocked);
+  // The index the other program holds is left as it was.
+  auto read = NtxIndex::Open(PathOf("prop.ntx"), "premios", Premios());
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ((*read)->expression().text(), "premios->orden");
+}
+
 TEST_F(NtxIndexTest, FailedScanIsReportedWithTheIndexName) {
   Result<KeyExpression> e = KeyExpression::Compile("premios->orden", "premios", Premios());
   ASSERT_TRUE(e.ok());
