@@ -379,7 +379,10 @@ Status NtxIndex::Write() {
         Put32(item + 4, recno(position));
         std::memcpy(item + 8, key(position).data(), static_cast<size_t>(key_size_));
       }
-      if (p + 1 < pages) up.push_back(static_cast<uint32_t>(leaves ? next : level[next])), ++next;
+      if (p + 1 < pages) {
+        up.push_back(static_cast<uint32_t>(leaves ? next : level[next]));
+        ++next;
+      }
       if (!writer.Add(page)) return fail(Errno());
     }
     if (pages == 1) {
