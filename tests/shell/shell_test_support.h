@@ -50,12 +50,14 @@ struct RunResult {
 };
 
 // Runs `movarel ARGS` from `folder` with MOVAREL_WINDOWS_DIR = folder/windows and HOME =
-// folder. `args` is pasted into a shell command line: pass only paths without quotes.
-inline RunResult RunMovarel(const TempFolder& folder, const std::string& args, const std::string& env = "") {
+// folder, plus the `env` arguments ("-u DISPLAY", "NAME=value"), under `wrapper` when given
+// ("xvfb-run -a"). The texts are pasted into a shell command line: paths without quotes.
+inline RunResult RunMovarel(const TempFolder& folder, const std::string& args, const std::string& env = "",
+                            const std::string& wrapper = "") {
   const std::string out = folder.path() + "/stdout.txt";
   const std::string err = folder.path() + "/stderr.txt";
   const std::string command = "cd '" + folder.path() + "' && env " + env + " MOVAREL_WINDOWS_DIR='" +
-                              folder.windows() + "' HOME='" + folder.path() + "' '" + MOVAREL_BINARY + "' " +
+                              folder.windows() + "' HOME='" + folder.path() + "' " + wrapper + " '" + MOVAREL_BINARY + "' " +
                               args + " >'" + out + "' 2>'" + err + "'";
   RunResult result;
   int raw = std::system(command.c_str());
