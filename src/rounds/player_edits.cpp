@@ -1,0 +1,82 @@
+#include "rounds/player_edits.h"
+
+#include <string>
+
+#include "rounds/round_boards.h"
+#include "rounds/tournament_tables.h"
+#include "storage/value.h"
+#include "ui/control.h"
+#include "ui/run_time_error.h"
+
+namespace movarel::rounds {
+namespace {
+
+constexpr char kTableInUse[] = "El Cuadro de jugadores est\xE1 siendo utiliado por otro programa";
+
+void ShowOnGrid(ui::Control* brwCuadro, uint32_t recno) {
+  if (brwCuadro == nullptr) return;
+  brwCuadro->Value(static_cast<double>(recno));
+  brwCuadro->Call(ui::Method::kRefresh);
+}
+
+}  // namespace
+
+void NUEVOJUGCUADRO(registry::WorkingState& state, ui::Control* brwCuadro) {
+  ui::ActiveOperation op("NUEVOJUGCUADRO");
+  storage::Table* cuadro = state.workspace.Select("cuadro");
+  if (cuadro == nullptr) return;
+  storage::Status status = cuadro->Append();
+  if (status.ok()) status = cuadro->Commit();
+  if (!status.ok()) {
+    state.dialogs->MsgStop("No se ha podido a\xF1" "adir el jugador\r\n" + status.message(), "");
+    return;
+  }
+  ShowOnGrid(brwCuadro, cuadro->RecNo());
+  status = AddToPlayerCount(state, +1);
+  if (!status.ok()) {
+    state.dialogs->MsgExclamation("No se ha podido actualizar el n\xFAmero de jugadores\r\n" + status.message(), "");
+  } else if (RegisterPlayerCount(state) % 2 != 0) {
+    AddBoardToRoundTablesAndReport(state);
+  }
+  state.workspace.Select("cuadro");
+}
+
+void BORRJUGCUADRO(registry::WorkingState& state, ui::Control* brwCuadro) {
+  ui::ActiveOperation op("BORRJUGCUADRO");
+  storage::Table* cuadro = state.workspace.Select("cuadro");
+  if (cuadro == nullptr) return;
+  if (brwCuadro != nullptr) cuadro->GoTo(brwCuadro->recno());
+  if (cuadro->Eof() || cuadro->Deleted()) return;
+  const std::string name(storage::AllTrim(cuadro->GetText("JUG")));
+  if (!state.dialogs->MsgYesNo("\xBF" "Borrar el jugador " + name + "?\r\n"
+                               "Recuerde que una vez metido alg\xFAn emparejamiento\r\n"
+                               "no debe borrar jugadores sino darlos de baja",
+                               "Atenci\xF3n")) {
+    return;
+  }
+  // Removing the record rewrites the whole table (pack): it takes the table lock first.
+  if (!cuadro->FLock()) {
+    state.dialogs->MsgStop(std::string(kTableInUse) + "\r\nNo se puede borrar el jugador", "");
+    return;
+  }
+  storage::Status status = cuadro->Delete();
+  if (status.ok()) status = cuadro->Pack();
+  if (!status.ok()) {
+    // The pack writes the new file before it replaces the old one, so a refusal leaves every
+    // record in place; the deletion mark is taken back so the player is not lost later.
+    cuadro->Recall();
+    cuadro->Unlock();
+    state.dialogs->MsgStop("No se ha podido borrar el jugador\r\n" + status.message(), "");
+    return;
+  }
+  cuadro->Unlock();
+  cuadro->GoTop();
+  ShowOnGrid(brwCuadro, 1);
+  status = AddToPlayerCount(state, -1);
+  if (!status.ok()) {
+    state.dialogs->MsgExclamation("No se ha podido actualizar el n\xFAmero de jugadores\r\n" + status.message(), "");
+  }
+  state.workspace.Select("cuadro");
+}
+
+}  // namespace movarel::rounds
