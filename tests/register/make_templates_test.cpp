@@ -145,7 +145,7 @@ TEST_F(MakeTemplatesTest, RatingDifferenceTableFollowsTheFideConversionTable) {
   const DumpedTable& table = Table("t14.dbf");
   EXPECT_EQ(table.fields, (std::vector<std::string>{"DIF N 4 0", "P N 4 2"}));
   ASSERT_GE(table.records.size(), 2u);
-  double previous_dif = -1, previous_p = 0;
+  double previous_dif = -1, previous_p = 0.5;
   for (const auto& record : table.records) {
     const double dif = std::stod(record[0]);
     const double p = std::stod(record[1]);
