@@ -34,7 +34,8 @@ std::string JoinVersions(const std::vector<std::string>& versions) {
 }
 
 std::string AboutText(const std::string& versions) {
-  return std::string(kProgramTitle) + "\r\n" + kMakerWeb + " - " + kMakerEmail + "\r\nRealizado con " + versions;
+  return std::string(kProgramTitle) + "\r\n" + kMakerWeb + " - " + kMakerEmail + "\r\nRealizado con " +
+         versions;
 }
 
 void ACERCADE(ui::Dialogs& dialogs, const std::string& versions) {

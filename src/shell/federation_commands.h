@@ -14,13 +14,15 @@ class Ui;
 
 namespace movarel::shell {
 
-void INFIDE(registry::WorkingState& state, ui::Ui& ui, const std::string& file_name);  // tournament report for FIDE
-void INFEDA(registry::WorkingState& state, ui::Ui& ui, const std::string& file_name);  // tournament report for FEDA
-void FIFIDE(registry::WorkingState& state, ui::Ui& ui);  // FIDE rating file
+void INFIDE(registry::WorkingState& state, ui::Ui& ui,
+            const std::string& file_name);  // tournament report for FIDE
+void INFEDA(registry::WorkingState& state, ui::Ui& ui,
+            const std::string& file_name);                   // tournament report for FEDA
+void FIFIDE(registry::WorkingState& state, ui::Ui& ui);      // FIDE rating file
 void FIBLOQFIDE(registry::WorkingState& state, ui::Ui& ui);  // FIDE block file
-void FIFEDA(registry::WorkingState& state, ui::Ui& ui);  // FEDA rating file
+void FIFEDA(registry::WorkingState& state, ui::Ui& ui);      // FEDA rating file
 void FIBLOQFEDA(registry::WorkingState& state, ui::Ui& ui);  // FEDA block file
-void FIFVA(registry::WorkingState& state, ui::Ui& ui);  // FVA rating file
-void FINUEFVA(registry::WorkingState& state, ui::Ui& ui);  // FVA new players file
+void FIFVA(registry::WorkingState& state, ui::Ui& ui);       // FVA rating file
+void FINUEFVA(registry::WorkingState& state, ui::Ui& ui);    // FVA new players file
 
 }  // namespace movarel::shell

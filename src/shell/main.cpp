@@ -61,7 +61,8 @@ bool HasDisplay() {
 int RunWindows(WorkingState& state) {
 #ifdef MOVAREL_HAVE_GUI
   if (!HasDisplay()) {
-    std::cerr << "movarel: no hay pantalla (DISPLAY sin definir); sin ventanas, use movarel --script FICHERO\n";
+    std::cerr
+        << "movarel: no hay pantalla (DISPLAY sin definir); sin ventanas, use movarel --script FICHERO\n";
     return 1;
   }
   return ui::RunGui(state.workspace, MainProgram(state));
@@ -104,8 +105,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args[0] == "--make-templates" && args.size() == 2) return MakeTemplates(args[1].c_str());
-  if (args[0] == "--script" && args.size() == 2) return ui::RunScript(args[1], state.workspace, MainProgram(state), std::cout);
-  if (args[0] == "--script" && args.size() == 3 && args[2] == "--gui") return RunScriptWithWindows(args[1], state);
+  if (args[0] == "--script" && args.size() == 2)
+    return ui::RunScript(args[1], state.workspace, MainProgram(state), std::cout);
+  if (args[0] == "--script" && args.size() == 3 && args[2] == "--gui")
+    return RunScriptWithWindows(args[1], state);
   std::cerr << kUsage;
   return 1;
 }

@@ -38,15 +38,20 @@ void DefineTorneo(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {
   m.AddItem("&Resultados de una ronda", "mnuRdos", [&] { VERRDOS(s, ui); });
   m.AddItem("C&uadro del torneo", "mnuVerCuadro", [&] { VERCUADRO(s, ui); });
   m.AddItem("&Datos generales del torneo", "mnuEditarTorn", [&] { EDITARTORNEO(s, ui); });
-  m.AddItem("&A\xF1" "adir un registro a los ficheros de las rondas", "mnuAnaRegFRdas", [&] { ANAREGFRDAS(s, ui); });
+  m.AddItem(
+      "&A\xF1"
+      "adir un registro a los ficheros de las rondas",
+      "mnuAnaRegFRdas", [&] { ANAREGFRDAS(s, ui); });
   // The separator belongs to the first entry: with only Torneo2 known, the "&2 - " entry
   // follows the last command directly.
   if (!s.CTORNEO1.empty()) {
     m.AddSeparator();
-    m.AddItem("&1 - " + s.CTORNEO1, "mnuAbrTorn1", [&s, &ui, path = s.CFICHERO1] { ABRIRTORNEO(s, ui, path); });
+    m.AddItem("&1 - " + s.CTORNEO1, "mnuAbrTorn1",
+              [&s, &ui, path = s.CFICHERO1] { ABRIRTORNEO(s, ui, path); });
   }
   if (!s.CTORNEO2.empty()) {
-    m.AddItem("&2 - " + s.CTORNEO2, "mnuAbrTorn2", [&s, &ui, path = s.CFICHERO2] { ABRIRTORNEO(s, ui, path); });
+    m.AddItem("&2 - " + s.CTORNEO2, "mnuAbrTorn2",
+              [&s, &ui, path = s.CFICHERO2] { ABRIRTORNEO(s, ui, path); });
   }
 }
 
@@ -106,7 +111,10 @@ void DefineImportar(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {
 void DefineBaseDeJugadores(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {
   ui::MenuItem& m = frm.AddPopup("&Base de jugadores");
   m.AddItem("&Hojear", "mnuHojBase", [&] { HOJEARBASEJUGS(s, ui); });
-  m.AddItem("&A\xF1" "adir jugadores del torneo a Base de jugadores", "mnuAnaJugs", [&] { ANAJUGSABASE(s, ui); });
+  m.AddItem(
+      "&A\xF1"
+      "adir jugadores del torneo a Base de jugadores",
+      "mnuAnaJugs", [&] { ANAJUGSABASE(s, ui); });
 }
 
 void DefineConfigurar(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {

@@ -13,7 +13,7 @@ class Ui;
 namespace movarel::shell {
 
 void ZDCREAPGNRDA(registry::WorkingState& state, ui::Ui& ui);  // the games of a round
-void ZDCREAPGN(registry::WorkingState& state, ui::Ui& ui);  // the games of the tournament
+void ZDCREAPGN(registry::WorkingState& state, ui::Ui& ui);     // the games of the tournament
 void ZDCREAPGNJUG(registry::WorkingState& state, ui::Ui& ui);  // the games of one player
 
 }  // namespace movarel::shell

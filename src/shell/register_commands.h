@@ -15,13 +15,15 @@ class Ui;
 
 namespace movarel::shell {
 
-void ELEGIRTORNEO(registry::WorkingState& state, ui::Ui& ui);  // choose a player table with the file chooser and open it
-void ABRIRTORNEO(registry::WorkingState& state, ui::Ui& ui, const std::string& path);  // open the tournament of a player-table path (the recent entries)
+void ELEGIRTORNEO(registry::WorkingState& state,
+                  ui::Ui& ui);  // choose a player table with the file chooser and open it
+void ABRIRTORNEO(registry::WorkingState& state, ui::Ui& ui,
+                 const std::string& path);  // open the tournament of a player-table path (the recent entries)
 void HOJEARTORNEOS(registry::WorkingState& state, ui::Ui& ui);  // browse the folder's register
-void TORNEONUEVO(registry::WorkingState& state, ui::Ui& ui);  // create a tournament
-void EDITARTORNEO(registry::WorkingState& state, ui::Ui& ui);  // edit the open tournament's record
-void ANAREGFRDAS(registry::WorkingState& state, ui::Ui& ui);  // add a board to every round table
-void IMPTORNEO(registry::WorkingState& state, ui::Ui& ui);  // import a tournament from another folder
-void ZDNTX(registry::WorkingState& state, ui::Ui& ui);  // rebuild the indexes of the register
+void TORNEONUEVO(registry::WorkingState& state, ui::Ui& ui);    // create a tournament
+void EDITARTORNEO(registry::WorkingState& state, ui::Ui& ui);   // edit the open tournament's record
+void ANAREGFRDAS(registry::WorkingState& state, ui::Ui& ui);    // add a board to every round table
+void IMPTORNEO(registry::WorkingState& state, ui::Ui& ui);      // import a tournament from another folder
+void ZDNTX(registry::WorkingState& state, ui::Ui& ui);          // rebuild the indexes of the register
 
 }  // namespace movarel::shell

@@ -1,14 +1,15 @@
 #include "shell/rounds_commands.h"
 
 #include "register/working_state.h"
+#include "rounds/player_table_view.h"
+#include "rounds/seeding_order.h"
 #include "shell/nohagasnada.h"
 #include "ui/run_time_error.h"
 
 namespace movarel::shell {
 
-void CREAROF(registry::WorkingState& state, ui::Ui&, const std::string&) {
-  ui::ActiveOperation op("CREAROF");
-  NOHAGASNADA(*state.dialogs);
+void CREAROF(registry::WorkingState& state, ui::Ui&, const std::string& criterion) {
+  rounds::CREAROF(state, criterion);
 }
 
 void VEREMPAREJ(registry::WorkingState& state, ui::Ui&) {
@@ -21,10 +22,7 @@ void VERRDOS(registry::WorkingState& state, ui::Ui&) {
   NOHAGASNADA(*state.dialogs);
 }
 
-void VERCUADRO(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("VERCUADRO");
-  NOHAGASNADA(*state.dialogs);
-}
+void VERCUADRO(registry::WorkingState& state, ui::Ui& ui) { rounds::VERCUADRO(state, ui); }
 
 void FIGIMPP(registry::WorkingState& state, ui::Ui&) {
   ui::ActiveOperation op("FIGIMPP");

@@ -14,10 +14,11 @@ class Ui;
 
 namespace movarel::shell {
 
-void CREAROF(registry::WorkingState& state, ui::Ui& ui, const std::string& criterion);  // seeding order by "FFF", "FF0", "F00" or "NUM"
+void CREAROF(registry::WorkingState& state, ui::Ui& ui,
+             const std::string& criterion);                  // seeding order by "FFF", "FF0", "F00" or "NUM"
 void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui);  // pairings of a round
-void VERRDOS(registry::WorkingState& state, ui::Ui& ui);  // results of a round
-void VERCUADRO(registry::WorkingState& state, ui::Ui& ui);  // the player table
-void FIGIMPP(registry::WorkingState& state, ui::Ui& ui);  // import a round from Fígaro's printed list
+void VERRDOS(registry::WorkingState& state, ui::Ui& ui);     // results of a round
+void VERCUADRO(registry::WorkingState& state, ui::Ui& ui);   // the player table
+void FIGIMPP(registry::WorkingState& state, ui::Ui& ui);     // import a round from Fígaro's printed list
 
 }  // namespace movarel::shell

@@ -70,33 +70,41 @@ void ConfigureThreshold(registry::WorkingState& state, const ThresholdTexts& tex
 
 void CFGFVA(registry::WorkingState& state) {
   ui::ActiveOperation op("CFGFVA");
-  ConfigureRatingList(state, {kKeyEloFva, "\xBF" "Cambiar el fichero de Elo FVA",
+  ConfigureRatingList(state, {kKeyEloFva,
+                              "\xBF"
+                              "Cambiar el fichero de Elo FVA",
                               "Elija el fichero de elo FVA m\xE1s reciente"});
 }
 
 void CFGFIDE(registry::WorkingState& state) {
   ui::ActiveOperation op("CFGFIDE");
-  ConfigureRatingList(state, {kKeyEloFide, "\xBF" "Cambiar el fichero de Elo FIDE",
+  ConfigureRatingList(state, {kKeyEloFide,
+                              "\xBF"
+                              "Cambiar el fichero de Elo FIDE",
                               "Elija el fichero de elo FIDE m\xE1s reciente"});
 }
 
 void CFGFEDA(registry::WorkingState& state) {
   ui::ActiveOperation op("CFGFEDA");
-  ConfigureRatingList(state, {kKeyEloFeda, "\xBF" "Cambiar el fichero de Elo FEDA",
+  ConfigureRatingList(state, {kKeyEloFeda,
+                              "\xBF"
+                              "Cambiar el fichero de Elo FEDA",
                               "Elija el fichero de elo FEDA m\xE1s reciente"});
 }
 
 void CFGPARSERIE(registry::WorkingState& state) {
   ui::ActiveOperation op("CFGPARSERIE");
   ConfigureThreshold(state, {kKeyNumParSerie, "3",
-                             "\xBF" "Cambiar el n\xFAmero de partidas para serie, que ahora son ",
+                             "\xBF"
+                             "Cambiar el n\xFAmero de partidas para serie, que ahora son ",
                              "Nuevo m\xEDnimo de partidas para serie", "Atenci\xF3n"});
 }
 
 void CFGPTSSERIE(registry::WorkingState& state) {
   ui::ActiveOperation op("CFGPTSSERIE");
   ConfigureThreshold(state, {kKeyNumPtsSerie, "1",
-                             "\xBF" "Cambiar el n\xFAmero de puntos para serie, que ahora son ",
+                             "\xBF"
+                             "Cambiar el n\xFAmero de puntos para serie, que ahora son ",
                              "Nuevo m\xEDnimo de puntos para serie", "Ejemplo -> 0.5"});
 }
 
@@ -105,7 +113,8 @@ void CFGABRNAV(registry::WorkingState& state) {
   ui::Dialogs& dialogs = *state.dialogs;
   ui::IniFile ini(SettingsFilePath());
   if (ini.existed()) state.CABRIRNAV = ini.Get(kSettingsSection, kKeyAbrirNavegador, "S");
-  if (!dialogs.MsgYesNo("\xBF" "Cambiar la configuraci\xF3n de apertura del navegador tras listados, que ahora es " +
+  if (!dialogs.MsgYesNo("\xBF"
+                        "Cambiar la configuraci\xF3n de apertura del navegador tras listados, que ahora es " +
                         state.CABRIRNAV + "?")) {
     return;
   }

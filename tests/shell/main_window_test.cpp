@@ -71,7 +71,8 @@ constexpr char kExpectedMenu[] =
     "  &Resultados de una ronda [mnuRdos]\n"
     "  C&uadro del torneo [mnuVerCuadro]\n"
     "  &Datos generales del torneo [mnuEditarTorn]\n"
-    "  &A\xF1" "adir un registro a los ficheros de las rondas [mnuAnaRegFRdas]\n"
+    "  &A\xF1"
+    "adir un registro a los ficheros de las rondas [mnuAnaRegFRdas]\n"
     "  -\n"
     "  &1 - Abierto de Oto\xF1o [mnuAbrTorn1]\n"
     "  &2 - Cerrado [mnuAbrTorn2]\n"
@@ -114,7 +115,8 @@ constexpr char kExpectedMenu[] =
     "  &Ronda del F\xEDgaro [mnuFigImpP]\n"
     "&Base de jugadores\n"
     "  &Hojear [mnuHojBase]\n"
-    "  &A\xF1" "adir jugadores del torneo a Base de jugadores [mnuAnaJugs]\n"
+    "  &A\xF1"
+    "adir jugadores del torneo a Base de jugadores [mnuAnaJugs]\n"
     "&Configurar\n"
     "  &Desempates de este torneo [mnuCfgDs]\n"
     "  &Listados de la clasificaci\xF3n y del cuadro [mnuCfgLisClas]\n"
@@ -134,13 +136,13 @@ constexpr char kExpectedMenu[] =
 
 // The commands that need an open tournament, as the manual lists them.
 const std::set<std::string> kNeedTournament = {
-    "mnuHojTor",    "mnuCOF",       "mnuEmparej",     "mnuRdos",       "mnuVerCuadro", "mnuEditarTorn",
-    "mnuAnaRegFRdas", "mnuLisHtmOF", "mnuLisHtmP",    "mnuLisHtmC",    "mnuLisHtmCu",  "mnuLisHtmGP",
-    "mnuLisHtmPr",  "mnuLisHtmPag", "mnuLisPapRdos",  "mnuInFIDE",     "mnuInFEDA",    "mnuInFVA",
-    "mnuFFIDE",     "mnuFBloqFIDE", "mnuFFEDA",       "mnuFBloqFEDA",  "mnuFFVA",      "mnuFNueFVA",
-    "mnuHojPre",    "mnuCuaPre",    "mnuOrdenPremios", "mnuCalPre",    "mnuLisHtmPre", "mnuPGNRda",
-    "mnuPGN",       "mnuPGNJug",    "mnuFigImpP",     "mnuImpTorneo",  "mnuHojBase",   "mnuAnaJugs",
-    "mnuCfgDs",     "mnuCfgLisClas", "mnuCfgNtx"};
+    "mnuHojTor",      "mnuCOF",        "mnuEmparej",      "mnuRdos",      "mnuVerCuadro", "mnuEditarTorn",
+    "mnuAnaRegFRdas", "mnuLisHtmOF",   "mnuLisHtmP",      "mnuLisHtmC",   "mnuLisHtmCu",  "mnuLisHtmGP",
+    "mnuLisHtmPr",    "mnuLisHtmPag",  "mnuLisPapRdos",   "mnuInFIDE",    "mnuInFEDA",    "mnuInFVA",
+    "mnuFFIDE",       "mnuFBloqFIDE",  "mnuFFEDA",        "mnuFBloqFEDA", "mnuFFVA",      "mnuFNueFVA",
+    "mnuHojPre",      "mnuCuaPre",     "mnuOrdenPremios", "mnuCalPre",    "mnuLisHtmPre", "mnuPGNRda",
+    "mnuPGN",         "mnuPGNJug",     "mnuFigImpP",      "mnuImpTorneo", "mnuHojBase",   "mnuAnaJugs",
+    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx"};
 
 TEST(MainWindow, MenuTreeHasEveryPopupItemNameAndSeparator) {
   TempFolder folder;
@@ -255,7 +257,8 @@ TEST(MainWindow, AboutBoxHasThreeLines) {
 TEST(MainWindow, StartUpReadsSettingsAndSetsTableSwitches) {
   TempFolder folder;
   WriteBytes(folder.settings(),
-             "[Movarel]\nabrirnavegador=N\nTORNEO1=Uno\nFichero1=/a/cuUNO.dbf\nTorneo2=Dos\nFichero2=/b/cuDOS.dbf\n");
+             "[Movarel]\nabrirnavegador=N\nTORNEO1=Uno\nFichero1=/a/cuUNO.dbf\nTorneo2=Dos\nFichero2=/b/"
+             "cuDOS.dbf\n");
   ShellRun run(folder, [&](ui::Form& frm) { Exit(frm); });
   run.state.workspace.settings() = {false, false, true};
   run.Run();
@@ -309,11 +312,12 @@ TEST_P(RecentEntriesTest, BuiltFromStartUpSettings) {
 
 INSTANTIATE_TEST_SUITE_P(
     Settings, RecentEntriesTest,
-    ::testing::Values(RecentCase{"None", "[Movarel]\r\nTorneo1=\r\nTorneo2=\r\n", {}},
-                      RecentCase{"OnlyFirst", "[Movarel]\r\nTorneo1=Abierto\r\n", {"-", "&1 - Abierto"}},
-                      RecentCase{"OnlySecondHasNoSeparator", "[Movarel]\r\nTorneo1=\r\nTorneo2=Cerrado\r\n",
-                                 {"&2 - Cerrado"}},
-                      RecentCase{"Both", "[Movarel]\r\nTorneo2=B\r\nTorneo1=A\r\n", {"-", "&1 - A", "&2 - B"}}),
+    ::testing::Values(
+        RecentCase{"None", "[Movarel]\r\nTorneo1=\r\nTorneo2=\r\n", {}},
+        RecentCase{"OnlyFirst", "[Movarel]\r\nTorneo1=Abierto\r\n", {"-", "&1 - Abierto"}},
+        RecentCase{
+            "OnlySecondHasNoSeparator", "[Movarel]\r\nTorneo1=\r\nTorneo2=Cerrado\r\n", {"&2 - Cerrado"}},
+        RecentCase{"Both", "[Movarel]\r\nTorneo2=B\r\nTorneo1=A\r\n", {"-", "&1 - A", "&2 - B"}}),
     [](const ::testing::TestParamInfo<RecentCase>& info) { return info.param.name; });
 
 TEST(SettingsDialogs, RatingListChooserFiltersDbfFromTheHomeFolder) {

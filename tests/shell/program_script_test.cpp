@@ -15,14 +15,14 @@ constexpr char kPlaceholder[] = "INFO||Opción no disponible por el momento\n";
 
 TEST(ProgramScript, EveryTournamentCommandIsDisabledWithNoTournamentOpen) {
   // mnuCOF is the seeding-order submenu: it is checked through one of its items below.
-  const char* names[] = {
-      "mnuHojTor",    "mnuEmparej",      "mnuRdos",      "mnuVerCuadro", "mnuEditarTorn",
-      "mnuAnaRegFRdas", "mnuLisHtmOF", "mnuLisHtmP",     "mnuLisHtmC",   "mnuLisHtmCu",  "mnuLisHtmGP",
-      "mnuLisHtmPr",  "mnuLisHtmPag", "mnuLisPapRdos",   "mnuInFIDE",    "mnuInFEDA",    "mnuInFVA",
-      "mnuFFIDE",     "mnuFBloqFIDE", "mnuFFEDA",        "mnuFBloqFEDA", "mnuFFVA",      "mnuFNueFVA",
-      "mnuHojPre",    "mnuCuaPre",    "mnuOrdenPremios", "mnuCalPre",    "mnuLisHtmPre", "mnuPGNRda",
-      "mnuPGN",       "mnuPGNJug",    "mnuFigImpP",      "mnuImpTorneo", "mnuHojBase",   "mnuAnaJugs",
-      "mnuCfgDs",     "mnuCfgLisClas", "mnuCfgNtx"};
+  const char* names[] = {"mnuHojTor",       "mnuEmparej",    "mnuRdos",      "mnuVerCuadro",  "mnuEditarTorn",
+                         "mnuAnaRegFRdas",  "mnuLisHtmOF",   "mnuLisHtmP",   "mnuLisHtmC",    "mnuLisHtmCu",
+                         "mnuLisHtmGP",     "mnuLisHtmPr",   "mnuLisHtmPag", "mnuLisPapRdos", "mnuInFIDE",
+                         "mnuInFEDA",       "mnuInFVA",      "mnuFFIDE",     "mnuFBloqFIDE",  "mnuFFEDA",
+                         "mnuFBloqFEDA",    "mnuFFVA",       "mnuFNueFVA",   "mnuHojPre",     "mnuCuaPre",
+                         "mnuOrdenPremios", "mnuCalPre",     "mnuLisHtmPre", "mnuPGNRda",     "mnuPGN",
+                         "mnuPGNJug",       "mnuFigImpP",    "mnuImpTorneo", "mnuHojBase",    "mnuAnaJugs",
+                         "mnuCfgDs",        "mnuCfgLisClas", "mnuCfgNtx"};
   std::string script, expected = kTitleLine;
   for (const char* name : names) {
     script += std::string("menu ") + name + "\n";
@@ -54,8 +54,9 @@ TEST(ProgramScript, AlwaysEnabledCommandsRunWithNoTournamentOpen) {
 
 TEST(ProgramScript, OnlySecondRecentTournamentGivesTheSecondEntryAlone) {
   TempFolder folder;
-  WriteBytes(folder.settings(), "[Movarel]\r\nTorneo1=\r\nFichero1=\r\nTorneo2=Abierto de Oto\xF1o\r\n"
-                                "Fichero2=/torneos/cuAO.dbf\r\n");
+  WriteBytes(folder.settings(),
+             "[Movarel]\r\nTorneo1=\r\nFichero1=\r\nTorneo2=Abierto de Oto\xF1o\r\n"
+             "Fichero2=/torneos/cuAO.dbf\r\n");
   RunResult run = RunScript(folder, "menu \"&Torneo\" \"&2 - Abierto de Otoño\"\nmenu mnuAbrTorn2\n");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.out, std::string(kTitleLine) + kPlaceholder + kPlaceholder);
@@ -99,7 +100,8 @@ TEST(ProgramScript, QuestionLeftUnansweredEndsWithStatusThree) {
 
 TEST(ProgramScript, HeadlessDemoRunsToItsEnd) {
   TempFolder folder;
-  std::filesystem::copy_file(std::string(MOVAREL_SOURCE_DIR) + "/demo/demo.script", folder.path() + "/demo.script");
+  std::filesystem::copy_file(std::string(MOVAREL_SOURCE_DIR) + "/demo/demo.script",
+                             folder.path() + "/demo.script");
   RunResult run = RunMovarel(folder, "--script demo.script");
   EXPECT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("INFO|Acerca de...|Movarel v3.0-beta3"), std::string::npos) << run.out;

@@ -57,8 +57,8 @@ inline RunResult RunMovarel(const TempFolder& folder, const std::string& args, c
   const std::string out = folder.path() + "/stdout.txt";
   const std::string err = folder.path() + "/stderr.txt";
   const std::string command = "cd '" + folder.path() + "' && env " + env + " MOVAREL_WINDOWS_DIR='" +
-                              folder.windows() + "' HOME='" + folder.path() + "' " + wrapper + " '" + MOVAREL_BINARY + "' " +
-                              args + " >'" + out + "' 2>'" + err + "'";
+                              folder.windows() + "' HOME='" + folder.path() + "' " + wrapper + " '" +
+                              MOVAREL_BINARY + "' " + args + " >'" + out + "' 2>'" + err + "'";
   RunResult result;
   int raw = std::system(command.c_str());
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
