@@ -118,15 +118,13 @@ RecordLayout::RecordLayout(std::vector<FieldDef> fields) : fields_(std::move(fie
 
 bool RecordLayout::Pack(std::string_view name, PackedName* packed) {
   if (name.empty() || name.size() > 10) return false;
-  *packed = PackedName{};
+  unsigned char bytes[16] = {};
+  std::memcpy(bytes, name.data(), name.size());
   for (size_t i = 0; i < name.size(); ++i) {
-    uint64_t c = static_cast<unsigned char>(AsciiUpper(name[i]));
-    if (i < 8) {
-      packed->low |= c << (8 * i);
-    } else {
-      packed->high = static_cast<uint16_t>(packed->high | (c << (8 * (i - 8))));
-    }
+    if (bytes[i] >= 'a' && bytes[i] <= 'z') bytes[i] = static_cast<unsigned char>(bytes[i] - 'a' + 'A');
   }
+  std::memcpy(&packed->low, bytes, 8);
+  std::memcpy(&packed->high, bytes + 8, 2);
   return true;
 }
 

@@ -1,5 +1,6 @@
 #include "storage/table.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cassert>
@@ -26,6 +27,34 @@ struct Table::Impl {
   std::vector<uint32_t> locked_records;
   bool file_locked = false;
   std::string blank;                    // the values at the end of the table
+  mutable int next_field = 0;           // where the next field lookup is expected
+
+  // Callers mostly read and write a record's fields in their declared order, often reading
+  // a field and then writing it, so the field last looked up and the one after it are tried
+  // before the hash lookup.
+  static bool SameName(const std::string& upper, std::string_view name) {
+    if (upper.size() != name.size()) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+      char c = name[i];
+      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+      if (c != upper[i]) return false;
+    }
+    return true;
+  }
+  int FieldIndex(std::string_view name) const {
+    const RecordLayout& layout = file->layout();
+    const auto& fields = layout.fields();
+    const int count = static_cast<int>(fields.size());
+    int guess = next_field < count ? next_field : 0;
+    bool same = SameName(fields[guess].name, name);
+    if (!same && next_field > 0 && next_field <= count && SameName(fields[next_field - 1].name, name)) {
+      guess = next_field - 1;
+      same = true;
+    }
+    int index = same ? guess : layout.Find(name);
+    if (index >= 0) next_field = index + 1;
+    return index;
+  }
 
   bool shared() const { return !exclusive; }
   bool exclusive = false;
@@ -407,13 +436,13 @@ Value Table::Get(int field_index) const {
 }
 
 Value Table::Get(std::string_view field) const {
-  int index = layout().Find(field);
+  int index = impl_->FieldIndex(field);
   assert(index >= 0 && "unknown field");
   return Get(index);
 }
 
 std::string Table::GetText(std::string_view field) const {
-  int index = layout().Find(field);
+  int index = impl_->FieldIndex(field);
   assert(index >= 0 && "unknown field");
   const char* record = impl_->eof ? impl_->blank.data() : impl_->Record(impl_->recno);
   return std::string(record + layout().offset(index), layout().fields()[index].length);
@@ -442,14 +471,15 @@ bool Table::GetLogical(std::string_view field) const {
 
 Status Table::Put(std::string_view field, const Value& value) {
   Impl& impl = *impl_;
-  int index = layout().Find(field);
+  int index = impl_->FieldIndex(field);
   if (index < 0) return Status::InvalidArgument(alias_ + ": no existe el campo " + std::string(field));
   if (read_only_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
   if (impl.eof) return Status::InvalidArgument(alias_ + ": no hay registro actual (fin de la tabla)");
   const FieldDef& def = layout().fields()[index];
   char* record = impl.file->MutableRecord(impl.recno);
   if (impl.indexes.empty()) {
-    return EncodeField(def, value, record + layout().offset(index)).WithContext(path_);
+    Status s = EncodeField(def, value, record + layout().offset(index));
+    return s.ok() ? s : s.WithContext(path_);
   }
   std::vector<std::string> old_keys;
   old_keys.reserve(impl.indexes.size());
@@ -496,6 +526,8 @@ Status Table::Pack() {
   }
   auto temp = CreateTempBeside(path_);
   if (!temp.ok()) return temp.status();
+  struct stat st;
+  if (fstat(impl.file->fd(), &st) == 0) fchmod(temp->fd, st.st_mode & 07777);  // the packed table keeps its permissions
   DbfWriter writer(temp->fd, path_, layout());
   Status status;
   Status scanned = impl.file->Scan([&](uint32_t, const char* record) {
