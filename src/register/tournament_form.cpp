@@ -1,0 +1,315 @@
+#include "register/tournament_form.h"
+
+#include <ctime>
+
+#include "register/file_names.h"
+#include "register/table_layouts.h"
+#include "register/tournament_creation.h"
+#include "register/tournament_opening.h"
+#include "register/working_state.h"
+#include "storage/files.h"
+#include "storage/workspace.h"
+#include "ui/dialogs.h"
+#include "ui/form.h"
+#include "ui/platform.h"
+#include "ui/run_time_error.h"
+#include "ui/ui.h"
+
+namespace movarel::registry {
+namespace {
+
+constexpr char kAttention[] = "\xA1" "Atenci\xF3n!";
+
+enum class InputKind { kText, kWideText, kDate, kNumber };
+
+struct Input {
+  const char* field;
+  const char* control;
+  InputKind kind;
+};
+
+constexpr Input kInputs[] = {
+    {"FICHERO", "txtFICHERO", InputKind::kText},         {"TORNEO", "txtTORNEO", InputKind::kWideText},
+    {"FECHA_INI", "fecFECHA_INI", InputKind::kDate},     {"FECHA_FIN", "fecFECHA_FIN", InputKind::kDate},
+    {"LOCALIDAD", "txtLOCALIDAD", InputKind::kText},     {"N_JUGS", "txtN_JUGS", InputKind::kNumber},
+    {"N_RONDAS", "txtN_RONDAS", InputKind::kNumber},     {"N_R_ACTUAL", "txtN_R_ACTUAL", InputKind::kNumber},
+    {"PIE_PAG", "txtPIE_PAG", InputKind::kWideText},     {"PRIM_CONTR", "txtPRIM_CONTR", InputKind::kText},
+    {"SEGU_CONTR", "txtSEGU_CONTR", InputKind::kText},   {"ARBIT_PPAL", "txtARBIT_PPAL", InputKind::kText},
+    {"ARBIT_AUX", "txtARBIT_AUX", InputKind::kText},
+};
+
+storage::Date Today() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
+}
+
+// Field widths come from the folder's own register when it is open (a DOS register keeps its
+// widths), else from the structure a new register gets.
+int FieldLength(const storage::Table* torneos, std::string_view field) {
+  const std::vector<storage::FieldDef> fields = torneos != nullptr ? torneos->fields() : TorneosFields();
+  for (const storage::FieldDef& def : fields) {
+    if (storage::Upper(def.name) == field) return def.length;
+  }
+  return 0;
+}
+
+TournamentLimits LimitsOf(const storage::Table* torneos) {
+  TournamentLimits limits;
+  limits.key_length = FieldLength(torneos, "FICHERO");
+  const int digits = FieldLength(torneos, "N_R_ACTUAL");
+  limits.max_current_round = digits >= 3 ? 999 : digits == 2 ? 99 : 9;
+  const int player_digits = FieldLength(torneos, "N_JUGS");
+  if (player_digits > 0 && player_digits < 3) limits.max_players = player_digits == 2 ? 99 : 9;
+  return limits;
+}
+
+std::vector<std::string> RegisteredKeys(storage::Table* torneos) {
+  std::vector<std::string> keys;
+  if (torneos == nullptr) return keys;
+  const uint32_t at = torneos->RecNo();
+  for (torneos->GoTop(); !torneos->Eof(); torneos->Skip()) keys.push_back(torneos->GetText("FICHERO"));
+  torneos->GoTo(at);
+  return keys;
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += "\r\n" + line;
+  return text;
+}
+
+double NumberOf(const ui::Control& control) {
+  const storage::Value& value = control.value();
+  if (const double* number = std::get_if<double>(&value)) return *number;
+  return storage::Val(control.text());
+}
+
+// Builds and shows "FrmET" with `data`; returns what the OK button did.
+TournamentOutcome ShowTournamentForm(WorkingState& state, ui::Ui& ui, const TournamentData& data) {
+  const storage::Table* torneos = state.workspace.Find("torneos");
+  ui::Form frm(ui, "FrmET", ui::FormKind::kModal);
+  frm.Caption(ui::GetCurrentFolder()).Size(410, 480);
+  const std::string texts[] = {data.fichero, data.torneo, "", "", data.localidad, "", "", "",
+                               data.pie_pag, data.prim_contr, data.segu_contr, data.arbit_ppal, data.arbit_aux};
+  const double numbers[] = {0, 0, 0, 0, 0, data.n_jugs, data.n_rondas, data.n_r_actual, 0, 0, 0, 0, 0};
+  int row = 10;
+  for (size_t i = 0; i < std::size(kInputs); ++i, row += 30) {
+    const Input& input = kInputs[i];
+    frm.AddLabel(std::string("lbl") + input.field).At(row, 10).Size(130, 24).Caption(input.field);
+    switch (input.kind) {
+      case InputKind::kText:
+      case InputKind::kWideText:
+        frm.AddTextBox(input.control)
+            .At(row, 150)
+            .Size(input.kind == InputKind::kWideText ? 250 : 120, 24)
+            .MaxLength(FieldLength(torneos, input.field))
+            .Value(texts[i]);
+        break;
+      case InputKind::kDate:
+        frm.AddDatePicker(input.control)
+            .At(row, 150)
+            .Size(110, 24)
+            .Value(i == 2 ? data.fecha_ini : data.fecha_fin);
+        break;
+      case InputKind::kNumber:
+        frm.AddTextBox(input.control).At(row, 150).Size(60, 24).Text(ui::TextKind::kNumber).Value(numbers[i]);
+        break;
+    }
+  }
+  frm.AddFrame("Frame1").At(frm.height() - 70, 0).Size(frm.width(), 1);
+  TournamentOutcome outcome = state.LTORNEONUEVO ? TournamentOutcome::Closed() : TournamentOutcome::Unchanged();
+  frm.AddPictureButton("btnOk").At(frm.height() - 65, 5).Size(30, 25).Picture("grabar").OnClick([&] {
+    TournamentOutcome done = FOK(state, frm);
+    if (frm.released()) outcome = done;
+  });
+  frm.AddPictureButton("btnCancel").At(frm.height() - 65, frm.width() - 40).Size(30, 25).Picture("salir").OnClick([&] {
+    frm.Release();
+  });
+  frm.Center();
+  frm.Activate();
+  return outcome;
+}
+
+TournamentData FromRecord(const storage::Table& t) {
+  TournamentData data;
+  auto text = [&t](const char* field) { return std::string(storage::RTrim(t.GetText(field))); };
+  data.fichero = text("FICHERO");
+  data.torneo = text("TORNEO");
+  data.localidad = text("LOCALIDAD");
+  data.pie_pag = text("PIE_PAG");
+  data.prim_contr = text("PRIM_CONTR");
+  data.segu_contr = text("SEGU_CONTR");
+  data.arbit_ppal = text("ARBIT_PPAL");
+  data.arbit_aux = text("ARBIT_AUX");
+  data.fecha_ini = t.GetDate("FECHA_INI");
+  data.fecha_fin = t.GetDate("FECHA_FIN");
+  data.n_jugs = t.GetNumber("N_JUGS");
+  data.n_rondas = t.GetNumber("N_RONDAS");
+  data.n_r_actual = t.GetNumber("N_R_ACTUAL");
+  return data;
+}
+
+TournamentOutcome CreateFromForm(WorkingState& state, ui::Form& frm) {
+  storage::Workspace& workspace = state.workspace;
+  storage::Table* torneos = workspace.Find("torneos");
+  const TournamentData data = ReadTournamentForm(frm);
+  const std::vector<std::string> breaches = CheckNewTournament(data, RegisteredKeys(torneos), LimitsOf(torneos));
+  if (!breaches.empty()) {
+    state.dialogs->MsgStop("No se puede crear el torneo:" + Lines(breaches), kAttention);
+    return TournamentOutcome::Unchanged();
+  }
+  const std::string key(storage::AllTrim(data.fichero));
+  if (storage::FileExists(PlayerTableName(key) + ".dbf")) {
+    state.dialogs->MsgInfo("No se puede crear el torneo, ya existe uno con ese nombre de fichero");
+    return TournamentOutcome::Unchanged();
+  }
+  // Every template is looked for before anything is written.
+  const std::string templates = TemplatesFolder(state.CCARPINI);
+  std::vector<std::string> needed = {"cuadrow.mod", "cclas.dbf"};
+  if (data.n_rondas > 0) needed.push_back("ronda.mod");
+  if (torneos == nullptr) needed.push_back("torneos.mod");
+  for (const std::string& name : needed) {
+    if (name == "cclas.dbf" && storage::FileExists("cclas.dbf")) continue;
+    if (!storage::FileExists(templates + name)) {
+      state.dialogs->MsgStop("No se puede crear el torneo\r\nNo se ha encontrado la plantilla " + templates + name);
+      return TournamentOutcome::Unchanged();
+    }
+  }
+
+  frm.Release();
+  if (torneos == nullptr) {
+    auto model = workspace.Use(templates + "torneos.mod", "ZDPLANTILLA", /*shared=*/true, /*read_only=*/true);
+    storage::Status made = model.ok() ? (*model)->CopyStructure("torneos.dbf") : model.status();
+    workspace.Close("ZDPLANTILLA");
+    if (!made.ok()) {
+      state.dialogs->MsgStop("No se puede crear el torneo\r\nNo se ha podido crear el fichero torneos.dbf\r\n" +
+                             made.message());
+      return TournamentOutcome::Closed();
+    }
+    auto opened = workspace.Use("torneos.dbf", "torneos", /*shared=*/false);
+    if (!opened.ok()) {
+      state.dialogs->MsgStop(OpenRefusalText(ui::GetCurrentFolder() + "/torneos.dbf", opened.status()));
+      return TournamentOutcome::Closed();
+    }
+    torneos = *opened;
+  }
+  if (!torneos->FLock()) {
+    state.dialogs->MsgInfo("No se ha podido crear el torneo");
+    workspace.CloseAll();
+    return TournamentOutcome::Closed();
+  }
+  storage::Status written = torneos->Append();
+  if (written.ok()) written = FGRABARTORNEO(*torneos, frm);
+  if (written.ok()) written = torneos->Commit();
+  torneos->Unlock();
+  if (!written.ok()) {
+    state.dialogs->MsgStop("No se ha podido crear el torneo\r\n" + written.message());
+    workspace.CloseAll();
+    return TournamentOutcome::Closed();
+  }
+  return CREARFICHSTORNEO(state);
+}
+
+void EditFromForm(WorkingState& state, ui::Form& frm) {
+  storage::Table* torneos = state.workspace.Find("torneos");
+  const TournamentData data = ReadTournamentForm(frm);
+  const std::vector<std::string> breaches =
+      CheckEditedTournament(data, torneos->GetText("FICHERO"), LimitsOf(torneos));
+  if (!breaches.empty()) {
+    state.dialogs->MsgStop("No se pueden grabar los datos:" + Lines(breaches), kAttention);
+    return;
+  }
+  if (!torneos->FLock()) {
+    state.dialogs->MsgInfo("Error al grabar los datos");
+  } else {
+    storage::Status written = FGRABARTORNEO(*torneos, frm);
+    if (written.ok()) written = torneos->Commit();
+    torneos->Unlock();
+    if (!written.ok()) state.dialogs->MsgStop("Error al grabar los datos\r\n" + written.message());
+  }
+  frm.Release();
+}
+
+}  // namespace
+
+TournamentData ReadTournamentForm(const ui::Form& frm) {
+  TournamentData data;
+  auto text = [&frm](const char* control) { return frm.Find(control)->text(); };
+  data.fichero = text("txtFICHERO");
+  data.torneo = text("txtTORNEO");
+  data.localidad = text("txtLOCALIDAD");
+  data.pie_pag = text("txtPIE_PAG");
+  data.prim_contr = text("txtPRIM_CONTR");
+  data.segu_contr = text("txtSEGU_CONTR");
+  data.arbit_ppal = text("txtARBIT_PPAL");
+  data.arbit_aux = text("txtARBIT_AUX");
+  data.fecha_ini = frm.Find("fecFECHA_INI")->date();
+  data.fecha_fin = frm.Find("fecFECHA_FIN")->date();
+  data.n_jugs = NumberOf(*frm.Find("txtN_JUGS"));
+  data.n_rondas = NumberOf(*frm.Find("txtN_RONDAS"));
+  data.n_r_actual = NumberOf(*frm.Find("txtN_R_ACTUAL"));
+  return data;
+}
+
+storage::Status FGRABARTORNEO(storage::Table& torneos, const ui::Form& frm) {
+  ui::ActiveOperation op("FGRABARTORNEO");
+  for (const Input& input : kInputs) {
+    const ui::Control& control = *frm.Find(input.control);
+    storage::Value value;
+    switch (input.kind) {
+      case InputKind::kText:
+      case InputKind::kWideText: value = control.text(); break;
+      case InputKind::kDate: value = control.date(); break;
+      case InputKind::kNumber: value = NumberOf(control); break;
+    }
+    if (storage::Status s = torneos.Put(input.field, value); !s.ok()) return s;
+  }
+  return storage::Status::Ok();
+}
+
+TournamentOutcome FOK(WorkingState& state, ui::Form& frm) {
+  ui::ActiveOperation op("FOK");
+  if (state.LTORNEONUEVO) return CreateFromForm(state, frm);
+  EditFromForm(state, frm);
+  return TournamentOutcome::Unchanged();
+}
+
+TournamentOutcome TORNEONUEVO(WorkingState& state, ui::Ui& ui) {
+  ui::ActiveOperation op("TORNEONUEVO");
+  // The DOS-era order closed the tournament before asking, so a cancelled chooser left the
+  // tournament commands enabled over closed tables.
+  const std::string folder = state.dialogs->GetFolder("Crear torneo nuevo en...");
+  if (storage::AllTrim(folder).empty()) {
+    state.dialogs->MsgInfo("No ha elegido la localizacion del torneo");
+    return TournamentOutcome::Unchanged();
+  }
+  state.workspace.CloseAll();
+  state.CCARPETA = folder;
+  if (!ui::SetCurrentFolder(folder)) {
+    state.dialogs->MsgStop("No se puede crear el torneo\r\nNo se puede entrar en la carpeta " + folder);
+    return TournamentOutcome::Closed();
+  }
+  if (storage::FileExists("torneos.dbf")) {
+    auto opened = state.workspace.Use("torneos.dbf", "torneos", /*shared=*/false);
+    if (!opened.ok()) {
+      state.dialogs->MsgStop(OpenRefusalText(storage::ResolvePath(folder + "/torneos.dbf"), opened.status()));
+      return TournamentOutcome::Closed();
+    }
+  }
+  state.LTORNEONUEVO = true;
+  TournamentData empty;
+  empty.fecha_ini = empty.fecha_fin = Today();
+  return ShowTournamentForm(state, ui, empty);
+}
+
+void EDITARTORNEO(WorkingState& state, ui::Ui& ui) {
+  ui::ActiveOperation op("EDITARTORNEO");
+  storage::Table* torneos = state.workspace.Find("torneos");
+  if (torneos == nullptr || torneos->Eof()) return;
+  state.LTORNEONUEVO = false;
+  ShowTournamentForm(state, ui, FromRecord(*torneos));
+}
+
+}  // namespace movarel::registry
