@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       (void)table.Put(field.name, table.Get(0));
       (void)table.Delete();
     }
-    if (size % 7 == 0) (void)table.Pack();  // a rewrite with fsync: now and then, not every run
+    if (size % 31 == 0) (void)table.Pack();  // a rewrite with fsync: now and then, not every run
     ReadEverything(table);
   }
   ws.CloseAll();
