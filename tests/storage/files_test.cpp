@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/byte_file.h"
 #include "storage/files.h"
 #include "table_test_support.h"
 
@@ -96,6 +97,48 @@ INSTANTIATE_TEST_SUITE_P(Patterns, Wildcard,
 TEST(Files, DefaultExtensionIsAddedOnlyWhenTheNameHasNone) {
   EXPECT_EQ(WithDefaultExtension("dir.v2/cuop", ".dbf"), "dir.v2/cuop.dbf");
   EXPECT_EQ(WithDefaultExtension("cuop.tmp", ".dbf"), "cuop.tmp");
+}
+
+TEST(ByteFiles, CreatedFileAppearsOnlyWhenClosed) {
+  ScratchFolder folder;
+  WriteBytes(folder.file("ZDOP.PGN"), "viejo");
+  {
+    auto file = ByteFile::Create(folder.file("zdop.pgn"));
+    ASSERT_TRUE(file.ok());
+    ASSERT_TRUE(file->Write("[Event \"Open\"]\r\n").ok());
+    EXPECT_EQ(ReadBytes(folder.file("ZDOP.PGN")), "viejo");  // still the old one
+    ASSERT_TRUE(file->Seek(1, ByteFile::Origin::kStart).ok());
+    ASSERT_TRUE(file->Write("e").ok());
+    ASSERT_TRUE(file->Close().ok());
+  }
+  EXPECT_EQ(ReadBytes(folder.file("ZDOP.PGN")), "[event \"Open\"]\r\n");
+  {
+    auto dropped = ByteFile::Create(folder.file("zdop.pgn"));
+    ASSERT_TRUE(dropped->Write("a medias").ok());
+  }  // dropped without Close: nothing replaced, nothing left behind
+  EXPECT_EQ(ReadBytes(folder.file("ZDOP.PGN")), "[event \"Open\"]\r\n");
+  EXPECT_EQ(ListFiles(folder.path(), "*.*"), (Names{"ZDOP.PGN"}));
+}
+
+TEST(ByteFiles, OpenedFileIsReadOnlyUnlessAskedAndSeeksFromEachOrigin) {
+  ScratchFolder folder;
+  WriteBytes(folder.file("T.TXT"), "0123456789");
+  auto file = ByteFile::Open(folder.file("t.txt"));
+  ASSERT_TRUE(file.ok());
+  EXPECT_EQ(*file->Seek(-3, ByteFile::Origin::kEnd), 7u);
+  EXPECT_EQ(*file->Read(10), "789");
+  EXPECT_EQ(*file->Seek(-5, ByteFile::Origin::kCurrent), 5u);
+  EXPECT_EQ(*file->Read(2), "56");
+  EXPECT_FALSE(file->Write("x").ok());
+  EXPECT_FALSE(file->Seek(-1, ByteFile::Origin::kStart).ok());
+  ASSERT_TRUE(file->Close().ok());
+  EXPECT_FALSE(file->Read(1).ok());
+  EXPECT_EQ(ByteFile::Open(folder.file("no.txt")).status().code(), Status::Code::kNotFound);
+  auto writable = ByteFile::Open(folder.file("t.txt"), true);
+  ASSERT_TRUE(writable->Seek(0, ByteFile::Origin::kEnd).ok());
+  ASSERT_TRUE(writable->Write("AB").ok());
+  ASSERT_TRUE(writable->Close().ok());
+  EXPECT_EQ(ReadBytes(folder.file("T.TXT")), "0123456789AB");
 }
 
 }  // namespace
