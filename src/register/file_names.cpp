@@ -15,7 +15,8 @@ std::string Concat(std::string_view a, std::string_view b, std::string_view c = 
 }
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && storage::Upper(text.substr(0, prefix.size())) == storage::Upper(prefix);
+  return text.size() >= prefix.size() &&
+         storage::Upper(text.substr(0, prefix.size())) == storage::Upper(prefix);
 }
 
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {

@@ -9,11 +9,11 @@
 
 namespace movarel::registry {
 
-std::string PlayerTableName(std::string_view key);          // "cu" + K
+std::string PlayerTableName(std::string_view key);            // "cu" + K
 std::string RoundTableName(int round, std::string_view key);  // "r" + n + K
-std::string PrizeTableName(std::string_view key);           // "pr" + K (and its index "pr" + K + ".ntx")
-std::string PrizeAmountIndexName(std::string_view key);     // "pr" + K + "_c"
-std::string TieBreakTableName(std::string_view key);        // "ds" + K (and its index "ds" + K + ".ntx")
+std::string PrizeTableName(std::string_view key);             // "pr" + K (and its index "pr" + K + ".ntx")
+std::string PrizeAmountIndexName(std::string_view key);       // "pr" + K + "_c"
+std::string TieBreakTableName(std::string_view key);          // "ds" + K (and its index "ds" + K + ".ntx")
 
 // Per-round field of the player table: "R" + n + letter, letter one of J C P I F.
 std::string RoundFieldName(int round, char letter);

@@ -71,14 +71,13 @@ struct ExpectedScoreClass {
   double expected_score;
 };
 constexpr ExpectedScoreClass kExpectedScores[] = {
-    {3, 0.50},   {10, 0.51},  {17, 0.52},  {25, 0.53},  {32, 0.54},  {39, 0.55},  {46, 0.56},
-    {53, 0.57},  {61, 0.58},  {68, 0.59},  {76, 0.60},  {83, 0.61},  {91, 0.62},  {98, 0.63},
-    {106, 0.64}, {113, 0.65}, {121, 0.66}, {129, 0.67}, {137, 0.68}, {145, 0.69}, {153, 0.70},
-    {162, 0.71}, {170, 0.72}, {179, 0.73}, {188, 0.74}, {197, 0.75}, {206, 0.76}, {215, 0.77},
-    {225, 0.78}, {235, 0.79}, {245, 0.80}, {256, 0.81}, {267, 0.82}, {278, 0.83}, {290, 0.84},
-    {302, 0.85}, {315, 0.86}, {328, 0.87}, {344, 0.88}, {357, 0.89}, {374, 0.90}, {391, 0.91},
-    {411, 0.92}, {432, 0.93}, {456, 0.94}, {484, 0.95}, {517, 0.96}, {559, 0.97}, {619, 0.98},
-    {735, 0.99}, {9999, 1.00},
+    {3, 0.50},   {10, 0.51},  {17, 0.52},   {25, 0.53},  {32, 0.54},  {39, 0.55},  {46, 0.56},  {53, 0.57},
+    {61, 0.58},  {68, 0.59},  {76, 0.60},   {83, 0.61},  {91, 0.62},  {98, 0.63},  {106, 0.64}, {113, 0.65},
+    {121, 0.66}, {129, 0.67}, {137, 0.68},  {145, 0.69}, {153, 0.70}, {162, 0.71}, {170, 0.72}, {179, 0.73},
+    {188, 0.74}, {197, 0.75}, {206, 0.76},  {215, 0.77}, {225, 0.78}, {235, 0.79}, {245, 0.80}, {256, 0.81},
+    {267, 0.82}, {278, 0.83}, {290, 0.84},  {302, 0.85}, {315, 0.86}, {328, 0.87}, {344, 0.88}, {357, 0.89},
+    {374, 0.90}, {391, 0.91}, {411, 0.92},  {432, 0.93}, {456, 0.94}, {484, 0.95}, {517, 0.96}, {559, 0.97},
+    {619, 0.98}, {735, 0.99}, {9999, 1.00},
 };
 
 Rows T14Rows() {
@@ -98,11 +97,11 @@ Rows CclasRows() {
     const char* campo;
   };
   static constexpr Column kColumns[] = {
-      {true, "Número", " "},          {true, "Jugador", " "},      {true, "Procedencia", " "},
-      {true, "Elo FIDE", " "},        {true, "Puntos", " "},       {true, "Rival", "j"},
-      {true, "Color", "c"},           {true, "Resultado", "p"},    {false, "Incomparecencia", "i"},
-      {false, "Flotación", "f"},      {true, "Desempate 1", " "},  {true, "Desempate 2", " "},
-      {true, "Desempate 3", " "},     {false, "Desempate 4", " "}, {false, "Desempate 5", " "},
+      {true, "Número", " "},        {true, "Jugador", " "},      {true, "Procedencia", " "},
+      {true, "Elo FIDE", " "},      {true, "Puntos", " "},       {true, "Rival", "j"},
+      {true, "Color", "c"},         {true, "Resultado", "p"},    {false, "Incomparecencia", "i"},
+      {false, "Flotación", "f"},    {true, "Desempate 1", " "},  {true, "Desempate 2", " "},
+      {true, "Desempate 3", " "},   {false, "Desempate 4", " "}, {false, "Desempate 5", " "},
       {true, "Variación Elo", " "},
   };
   Rows rows;
@@ -138,17 +137,20 @@ Status MakeTemplates(const std::string& dir) {
     if (Status s = storage::CreateTable(path, t.fields); !s.ok()) return s.WithContext(path);
   }
 
-  if (Status s = WriteAndClose(workspace, folder + "desempsw.mod", "desemps", DesempsFields(), TieBreakRows());
+  if (Status s =
+          WriteAndClose(workspace, folder + "desempsw.mod", "desemps", DesempsFields(), TieBreakRows());
       !s.ok()) {
     return s.WithContext(folder + "desempsw.mod");
   }
-  if (Status s = WriteAndClose(workspace, folder + "cclas.dbf", "cclas", CclasFields(), CclasRows()); !s.ok()) {
+  if (Status s = WriteAndClose(workspace, folder + "cclas.dbf", "cclas", CclasFields(), CclasRows());
+      !s.ok()) {
     return s.WithContext(folder + "cclas.dbf");
   }
 
   // The key text is what other programs evaluate when they open the index: the alias must be
   // the one the table is opened under.
-  storage::Result<storage::Table*> t14 = WriteTable(workspace, folder + "t14.dbf", "t14", T14Fields(), T14Rows());
+  storage::Result<storage::Table*> t14 =
+      WriteTable(workspace, folder + "t14.dbf", "t14", T14Fields(), T14Rows());
   Status indexed = t14.ok() ? t14.value()->CreateIndex(folder + "t14d.ntx", "t14->dif") : t14.status();
   workspace.Close("t14");
   if (!indexed.ok()) return indexed.WithContext(folder + "t14.dbf");

@@ -19,9 +19,9 @@ struct WorkingState {
   // never shows anything by other means.
   ui::Dialogs* dialogs = nullptr;
 
-  std::string CCLAVE;   // key (stem) of the open tournament
-  int NDIGRONDAS = 1;   // digits of the round count: 1 up to 9 rounds, else 2
-  int NRONDASEL = 0;    // round chosen for the current operation
+  std::string CCLAVE;  // key (stem) of the open tournament
+  int NDIGRONDAS = 1;  // digits of the round count: 1 up to 9 rounds, else 2
+  int NRONDASEL = 0;   // round chosen for the current operation
 
   // Start drive and folder. The drive stays empty on this platform; CCARPINI is the whole
   // start folder, under which the templates folder "zd" lies.
@@ -51,8 +51,8 @@ struct WorkingState {
 
   // Board results in their fixed order: position 1 White's forfeit mark, 2 White's points,
   // 3 "-", 4 Black's points, 5 Black's forfeit mark. The draw is byte 0xBD.
-  static constexpr std::array<std::string_view, 9> ARDOS = {
-      " 1-0 ", " \xBD-\xBD ", " 0-1 ", " 1-0i", "i0-1 ", "i0-0i", "i\xBD-\xBDi", " 1-1 ", "     "};
+  static constexpr std::array<std::string_view, 9> ARDOS = {" 1-0 ", " \xBD-\xBD ", " 0-1 ", " 1-0i", "i0-1 ",
+                                                            "i0-0i", "i\xBD-\xBDi", " 1-1 ", "     "};
 };
 
 }  // namespace movarel::registry

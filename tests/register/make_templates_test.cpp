@@ -46,9 +46,9 @@ class MakeTemplatesTest : public ::testing::Test {
     status_ = run.status;
     output_ = run.output;
     std::vector<std::string> paths;
-    for (const char* f : {"torneos.mod", "cuadrow.mod", "ronda.mod", "premios.mod", "desempsw.mod",
-                          "basejugs.mod", "ZdFIDE.mod", "ZdFEDA.mod", "ZdFVA.mod", "ZdFVANue.mod", "t14.dbf",
-                          "cclas.dbf"}) {
+    for (const char* f :
+         {"torneos.mod", "cuadrow.mod", "ronda.mod", "premios.mod", "desempsw.mod", "basejugs.mod",
+          "ZdFIDE.mod", "ZdFEDA.mod", "ZdFVA.mod", "ZdFVANue.mod", "t14.dbf", "cclas.dbf"}) {
       paths.push_back(zd_ + "/" + f);
     }
     tables_ = testing::DumpTables(paths, &dump_output_);
@@ -79,13 +79,14 @@ std::string MakeTemplatesTest::dump_output_;
 
 TEST_F(MakeTemplatesTest, ProgramSucceedsAndWritesEveryFile) {
   ASSERT_EQ(status_, 0) << output_;
-  for (const char* f : {"torneos.mod", "cuadrow.mod", "ronda.mod", "premios.mod", "desempsw.mod", "basejugs.mod",
-                        "ZdFIDE.mod", "ZdFEDA.mod", "ZdFVA.mod", "ZdFVANue.mod", "t14.dbf", "t14d.ntx",
-                        "cclas.dbf", "Ayuda_Premios.html"}) {
+  for (const char* f : {"torneos.mod", "cuadrow.mod", "ronda.mod", "premios.mod", "desempsw.mod",
+                        "basejugs.mod", "ZdFIDE.mod", "ZdFEDA.mod", "ZdFVA.mod", "ZdFVANue.mod", "t14.dbf",
+                        "t14d.ntx", "cclas.dbf", "Ayuda_Premios.html"}) {
     EXPECT_TRUE(std::filesystem::is_regular_file(zd_ + "/" + f)) << f;
   }
   // Nothing else: no temporary file left behind.
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(zd_), std::filesystem::directory_iterator()), 14);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(zd_), std::filesystem::directory_iterator()),
+            14);
 }
 
 struct EmptyTemplate {
@@ -97,16 +98,24 @@ struct EmptyTemplate {
 TEST_F(MakeTemplatesTest, StructureTemplatesOpenInAnIndependentReaderWithoutRecords) {
   const EmptyTemplate expected[] = {
       {"torneos.mod", 13, {"FICHERO C 8 0", "N_R_ACTUAL N 2 0", "ARBIT_AUX C 30 0"}},
-      {"cuadrow.mod", 111, {"NUM N 3 0", "JUG C 30 0", "PTOS N 4 1", "SEXO C 1 0", "R10J N 3 0", "R15F C 1 0",
-                            "PREMIOS C 15 0", "BUC_B N 6 1"}},
+      {"cuadrow.mod",
+       111,
+       {"NUM N 3 0", "JUG C 30 0", "PTOS N 4 1", "SEXO C 1 0", "R10J N 3 0", "R15F C 1 0", "PREMIOS C 15 0",
+        "BUC_B N 6 1"}},
       {"ronda.mod", 3, {"JUG_B N 3 0", "JUG_N N 3 0", "RDO C 5 0"}},
-      {"premios.mod", 10, {"PREMIO C 30 0", "ORDEN C 2 0", "ID_CATEGOR C 1 0", "CANTIDAD N 8 0", "ACUMULABLE L 1 0",
-                           "JUGADOR C 30 0", "PREMIOS C 15 0"}},
+      {"premios.mod",
+       10,
+       {"PREMIO C 30 0", "ORDEN C 2 0", "ID_CATEGOR C 1 0", "CANTIDAD N 8 0", "ACUMULABLE L 1 0",
+        "JUGADOR C 30 0", "PREMIOS C 15 0"}},
       {"basejugs.mod", 12, {"JUG C 30 0", "COD_FIDE C 8 0", "FECHA_NAC D 8 0"}},
-      {"ZdFIDE.mod", 9, {"ID_CODE C 8 0", "NAME C 32 0", "SEX C 1 0", "COUNTRY C 3 0", "BIRTHDATE D 8 0",
-                         "W N 4 1", "N N 2 0", "RC N 4 0", "N_RANKING N 3 0"}},
+      {"ZdFIDE.mod",
+       9,
+       {"ID_CODE C 8 0", "NAME C 32 0", "SEX C 1 0", "COUNTRY C 3 0", "BIRTHDATE D 8 0", "W N 4 1", "N N 2 0",
+        "RC N 4 0", "N_RANKING N 3 0"}},
       {"ZdFEDA.mod", 9, {"ID_CODE C 8 0", "AUTONOMIA C 3 0", "W N 4 1"}},
-      {"ZdFVA.mod", 8, {"TORNEO C 40 0", "LICENCIA C 6 0", "PUNTOS N 4 1", "PARTIDAS N 2 0", "ELORIVALES N 4 0"}},
+      {"ZdFVA.mod",
+       8,
+       {"TORNEO C 40 0", "LICENCIA C 6 0", "PUNTOS N 4 1", "PARTIDAS N 2 0", "ELORIVALES N 4 0"}},
       {"ZdFVANue.mod", 18, {"LICENCIA C 6 0", "JUG C 30 0", "COD_FEDA C 8 0", "FECHA_NAC D 8 0"}},
   };
   for (const EmptyTemplate& t : expected) {
@@ -134,9 +143,10 @@ TEST_F(MakeTemplatesTest, StandingsColumnTableHasSixteenColumnsInListingOrder) {
   const DumpedTable& table = Table("cclas.dbf");
   EXPECT_EQ(table.fields, (std::vector<std::string>{"SN L 1 0", "DATO C 25 0", "CAMPO C 1 0"}));
   ASSERT_EQ(table.records.size(), 16u);
-  EXPECT_EQ(table.records[0], (std::vector<std::string>{"T", "N\xC3\xBAmero", ""}));  // Número, read as cp1252
-  EXPECT_EQ(table.records[5][2], "j");   // record 6: the opponent
-  EXPECT_EQ(table.records[7][2], "p");   // record 8: the points
+  EXPECT_EQ(table.records[0],
+            (std::vector<std::string>{"T", "N\xC3\xBAmero", ""}));  // Número, read as cp1252
+  EXPECT_EQ(table.records[5][2], "j");                              // record 6: the opponent
+  EXPECT_EQ(table.records[7][2], "p");                              // record 8: the points
   EXPECT_EQ(table.records[15][1], "Variaci\xC3\xB3n Elo");
   for (int r = 5; r < 10; ++r) EXPECT_FALSE(table.records[r][2].empty()) << "per-round record " << r + 1;
 }
@@ -158,9 +168,9 @@ TEST_F(MakeTemplatesTest, RatingDifferenceTableFollowsTheFideConversionTable) {
   EXPECT_EQ(table.records.front(), (std::vector<std::string>{"3", "0.5"}));
   EXPECT_EQ(table.records.back()[1], "1");
   // Class ends from the published table.
-  const std::map<std::string, std::string> known = {
-      {"10", "0.51"}, {"25", "0.53"}, {"61", "0.58"}, {"153", "0.7"}, {"391", "0.91"}, {"411", "0.92"},
-      {"456", "0.94"}, {"735", "0.99"}};
+  const std::map<std::string, std::string> known = {{"10", "0.51"},  {"25", "0.53"},  {"61", "0.58"},
+                                                    {"153", "0.7"},  {"391", "0.91"}, {"411", "0.92"},
+                                                    {"456", "0.94"}, {"735", "0.99"}};
   for (const auto& [dif, p] : known) {
     const auto it = std::find_if(table.records.begin(), table.records.end(),
                                  [&](const auto& record) { return record[0] == dif; });

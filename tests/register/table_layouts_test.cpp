@@ -102,7 +102,8 @@ TEST(CuadroLayoutTest, RoundGroupsFollowSexoAndTheNewFieldsComeLast) {
 TEST(CuadroLayoutTest, EveryTieBreakSystemIsAFieldOfThePlayerTable) {
   const std::vector<FieldDef> fields = CuadroFields();
   for (std::string_view system : kTieBreakFields) {
-    const auto it = std::find_if(fields.begin(), fields.end(), [&](const FieldDef& f) { return f.name == system; });
+    const auto it =
+        std::find_if(fields.begin(), fields.end(), [&](const FieldDef& f) { return f.name == system; });
     ASSERT_NE(it, fields.end()) << system;
     EXPECT_EQ(it->type, 'N');
   }
@@ -112,14 +113,15 @@ TEST(CuadroLayoutTest, EveryTieBreakSystemIsAFieldOfThePlayerTable) {
 TEST(ExchangeLayoutTest, HoldEveryFieldTheExchangeFilesWrite) {
   const auto has = [](const std::vector<FieldDef>& fields, const std::vector<std::string>& wanted) {
     for (const std::string& name : wanted) {
-      EXPECT_TRUE(std::any_of(fields.begin(), fields.end(), [&](const FieldDef& f) { return f.name == name; }))
-          << name;
+      EXPECT_TRUE(std::any_of(fields.begin(), fields.end(), [&](const FieldDef& f) {
+        return f.name == name;
+      })) << name;
     }
   };
   has(ZdFideFields(), {"ID_CODE", "NAME", "SEX", "COUNTRY", "BIRTHDATE", "W", "N", "RC", "N_RANKING"});
   has(ZdFedaFields(), {"ID_CODE", "NAME", "SEX", "AUTONOMIA", "BIRTHDATE", "W", "N", "RC", "N_RANKING"});
-  has(ZdFvaFields(), {"TORNEO", "LOCALIDAD", "FECHA_INI", "FECHA_FIN", "LICENCIA", "PUNTOS", "PARTIDAS",
-                      "ELORIVALES"});
+  has(ZdFvaFields(),
+      {"TORNEO", "LOCALIDAD", "FECHA_INI", "FECHA_FIN", "LICENCIA", "PUNTOS", "PARTIDAS", "ELORIVALES"});
   has(ZdFvaNueFields(), {"LICENCIA", "PUNTOS", "PARTIDAS", "ELORIVALES", "JUG", "ELOFIDE", "ELOFEDA", "ELO",
                          "CLUB", "CAT", "COD_PAIS", "COD_FIDE", "COD_FEDA", "FECHA_NAC"});
   // The rating bodies' report widths.

@@ -29,19 +29,27 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(MayminsCase{"PEREZ,JUAN", "Perez, Juan"},
                       MayminsCase{"LOPEZ DE LA FUENTE.CLUB", "Lopez De La Fuente. Club"},
                       MayminsCase{"O'NEILL", "O'neill"},  // an apostrophe starts no word
-                      MayminsCase{"a.b", "A. B"},
-                      MayminsCase{"a. b", "A. B"},        // no second blank
-                      MayminsCase{"  ana", "  Ana"},
-                      MayminsCase{"", ""},
+                      MayminsCase{"a.b", "A. B"}, MayminsCase{"a. b", "A. B"},  // no second blank
+                      MayminsCase{"  ana", "  Ana"}, MayminsCase{"", ""},
                       MayminsCase{"ruiz,\tana", "Ruiz,\tAna"},  // a tab is a blank
                       MayminsCase{"x,", "X,"},                  // nothing follows the comma
                       MayminsCase{"1A.2B", "1a. 2b"},
                       // Accented capitals pass unchanged: GARCÍA -> GarcÍa (Windows-1252 bytes).
-                      MayminsCase{"GARC\xCD" "A", "Garc\xCD" "a"},
-                      MayminsCase{"\xD1" "U\xD1" "EZ", "\xD1" "u\xD1" "ez"}));
+                      MayminsCase{"GARC\xCD"
+                                  "A",
+                                  "Garc\xCD"
+                                  "a"},
+                      MayminsCase{"\xD1"
+                                  "U\xD1"
+                                  "EZ",
+                                  "\xD1"
+                                  "u\xD1"
+                                  "ez"}));
 
 TEST(NohbOemToAnsiTest, ReturnsCodePage850BytesUnchanged) {
-  const std::string dos = "IBA\xA5" "EZ, JOS\x90 \xAB";  // IBAÑEZ, JOSÉ ½ in code page 850
+  const std::string dos =
+      "IBA\xA5"
+      "EZ, JOS\x90 \xAB";  // IBAÑEZ, JOSÉ ½ in code page 850
   EXPECT_EQ(NOHB_OEMTOANSI(dos), dos);
 }
 
@@ -115,7 +123,7 @@ TEST(FieldInFileTest, ComparesNamesWithoutRegardToCase) {
   EXPECT_TRUE(FIELDINFILE("SEXO", "CUADRO", state));
   EXPECT_TRUE(FIELDINFILE("Jug", "Cuadro", state));
   EXPECT_FALSE(FIELDINFILE("PREMIOS", "cuadro", state));
-  EXPECT_FALSE(FIELDINFILE("SEX", "cuadro", state));  // no prefix match
+  EXPECT_FALSE(FIELDINFILE("SEX", "cuadro", state));    // no prefix match
   EXPECT_FALSE(FIELDINFILE("sexo", "premios", state));  // nothing open under that alias
 }
 
