@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "rounds/round_boards.h"
+#include "register/round_boards.h"
 #include "rounds/tournament_tables.h"
 #include "storage/value.h"
 #include "ui/control.h"
@@ -36,7 +36,7 @@ void NUEVOJUGCUADRO(registry::WorkingState& state, ui::Control* brwCuadro) {
   if (!status.ok()) {
     state.dialogs->MsgExclamation("No se ha podido actualizar el n\xFAmero de jugadores\r\n" + status.message(), "");
   } else if (RegisterPlayerCount(state) % 2 != 0) {
-    AddBoardToRoundTablesAndReport(state);
+    registry::ANAREGFRDAS(state);
   }
   state.workspace.Select("cuadro");
 }
