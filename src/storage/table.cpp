@@ -431,6 +431,7 @@ Status Table::Eval(const std::function<Status(Table&)>& action, const std::funct
 Value Table::Get(int field_index) const {
   const RecordLayout& l = layout();
   assert(field_index >= 0 && field_index < static_cast<int>(l.fields().size()));
+  if (field_index < 0 || field_index >= static_cast<int>(l.fields().size())) return std::string();
   const char* record = impl_->eof ? impl_->blank.data() : impl_->Record(impl_->recno);
   return DecodeField(l.fields()[field_index], record + l.offset(field_index));
 }
@@ -438,12 +439,13 @@ Value Table::Get(int field_index) const {
 Value Table::Get(std::string_view field) const {
   int index = impl_->FieldIndex(field);
   assert(index >= 0 && "unknown field");
-  return Get(index);
+  return Get(index);  // an unknown field reads as empty text when assertions are off
 }
 
 std::string Table::GetText(std::string_view field) const {
   int index = impl_->FieldIndex(field);
   assert(index >= 0 && "unknown field");
+  if (index < 0) return std::string();
   const char* record = impl_->eof ? impl_->blank.data() : impl_->Record(impl_->recno);
   return std::string(record + layout().offset(index), layout().fields()[index].length);
 }
