@@ -64,6 +64,13 @@ wxMenuItem* FormWindow::MenuItemOf(const MenuItem& item) const {
   return it == menu_items_.end() ? nullptr : it->second;
 }
 
+int FormWindow::MenuIdOf(const MenuItem& item) const {
+  for (const auto& [id, menu_item] : menu_by_id_) {
+    if (menu_item == &item) return id;
+  }
+  return wxID_NONE;
+}
+
 void FormWindow::BuildMenuBar() {
   if (form_->menu().empty()) return;
   auto* bar = new wxMenuBar();

@@ -48,6 +48,7 @@ class FormWindow {
   Form& form() const { return *form_; }
   wxTopLevelWindow* window() const { return top_; }
   wxDialog* dialog() const { return dialog_; }
+  wxFrame* frame() const { return frame_; }
 
   // Shows the window and starts the timer; `tick` runs on every timer event.
   void Start(std::function<void()> tick, int interval_ms);
@@ -58,6 +59,7 @@ class FormWindow {
   // What the rest of the backend may ask of a widget (tests read these through wx_probe).
   const Widget* WidgetOf(const Control& control) const;
   wxMenuItem* MenuItemOf(const MenuItem& item) const;
+  int MenuIdOf(const MenuItem& item) const;  // wxID_NONE for popups and unknown items
 
  private:
   class Timer : public wxTimer {

@@ -24,13 +24,20 @@ constexpr long long kDrawnAfterMs = 400;
 // Without a script the timer only runs the init action once the window is up.
 constexpr int kInitTickMs = 1;
 
+WxBackend* active_backend = nullptr;
+
 }  // namespace
 
 WxBackend::WxBackend(ScriptDriver* driver) : driver_(driver) {
   if (driver_ != nullptr) scripted_ = std::make_unique<ScriptBackend>(*driver_);
+  active_backend = this;
 }
 
-WxBackend::~WxBackend() = default;
+WxBackend::~WxBackend() {
+  if (active_backend == this) active_backend = nullptr;
+}
+
+WxBackend* WxBackend::Active() { return active_backend; }
 
 FormWindow* WxBackend::WindowOf(const Form& form) const {
   auto it = shown_.find(&form);
@@ -130,11 +137,14 @@ void WxBackend::RunModal(Form& form) {
   Shown& shown = Open(form, parent);
   if (!form.released()) shown.window->dialog()->ShowModal();
   shown_.erase(&form);
+  closed_at_ = wxGetLocalTimeMillis().GetValue();
   RethrowPendingStop();
 }
 
 void WxBackend::FormReleased(Form& form) {
   if (driver_ != nullptr && form.kind() == FormKind::kModal) driver_->transcript().Write({"RELEASE", form.name()});
+  // The main window as the script leaves it (by `quit` or at the end of the script).
+  if (driver_ != nullptr && !screenshot_folder_.empty() && form.kind() == FormKind::kMain) Picture(form, "-end");
   EndLoop(form);
 }
 
@@ -195,8 +205,12 @@ void WxBackend::Tick(Form& form) {
 }
 
 void WxBackend::Step(Form& form, Shown& shown) {
+  const long long now = wxGetLocalTimeMillis().GetValue();
+  // Pictures wait until the windows are drawn: a new form, or the one uncovered when the
+  // form above it has closed.
+  if (!screenshot_folder_.empty() && now - closed_at_ < kDrawnAfterMs) return;
   if (!screenshot_folder_.empty() && !shown.pictured) {
-    if (wxGetLocalTimeMillis().GetValue() - shown.shown_at < kDrawnAfterMs) return;
+    if (now - shown.shown_at < kDrawnAfterMs) return;
     shown.pictured = true;
     Picture(form, "");
   }
@@ -204,10 +218,7 @@ void WxBackend::Step(Form& form, Shown& shown) {
     driver_->StepModal(form);
     return;
   }
-  if (!driver_->StepMain(form)) {
-    if (!screenshot_folder_.empty()) Picture(form, "-end");
-    driver_->Quit(form);
-  }
+  if (!driver_->StepMain(form)) driver_->Quit(form);
 }
 
 void WxBackend::Picture(Form& form, const std::string& suffix) {

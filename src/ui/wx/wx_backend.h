@@ -32,6 +32,9 @@ class WxBackend : public Backend {
   // end of the script, into this folder ("" = none).
   void SetScreenshotFolder(std::string folder) { screenshot_folder_ = std::move(folder); }
 
+  // The backend of the run in progress (wx_probe reads the windows through it).
+  static WxBackend* Active();
+
   // The window of a shown form; nullptr when it has none.
   FormWindow* WindowOf(const Form& form) const;
 
@@ -79,6 +82,7 @@ class WxBackend : public Backend {
   bool title_written_ = false;
   std::string screenshot_folder_;
   int screenshot_count_ = 0;
+  long long closed_at_ = 0;  // when a modal form last closed, milliseconds
 };
 
 }  // namespace movarel::ui
