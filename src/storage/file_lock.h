@@ -24,5 +24,8 @@ inline constexpr int64_t kAppendMarker = kRecordBase - 1;
 // False when another open of the file holds a conflicting lock (or locking failed).
 bool TryLockRange(int fd, int64_t offset, int64_t length, LockKind kind);
 void UnlockRange(int fd, int64_t offset, int64_t length);
+// True when another open of the file holds a lock that would refuse this one; locks held
+// through `fd` itself are not counted.
+bool OthersHoldConflictingLock(int fd, int64_t offset, int64_t length, LockKind kind);
 
 }  // namespace movarel::storage

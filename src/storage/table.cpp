@@ -336,6 +336,11 @@ Result<std::unique_ptr<Table>> Table::Open(const std::string& path, std::string_
   return table;
 }
 
+bool Table::OthersWouldRefuse(bool shared, bool read_only) const {
+  LockKind kind = (shared || read_only) ? LockKind::kRead : LockKind::kWrite;
+  return OthersHoldConflictingLock(impl_->file->fd(), kOpenMarker, 1, kind);
+}
+
 const RecordLayout& Table::layout() const { return impl_->file->layout(); }
 
 void Table::GoTop() {

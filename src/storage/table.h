@@ -114,6 +114,9 @@ class Table {
   // Opens `path` (already resolved) with the OS lock of its mode; `settings` outlives the table.
   static Result<std::unique_ptr<Table>> Open(const std::string& path, std::string_view alias, bool shared,
                                              bool read_only, const TableSettings* settings);
+  // Whether another program would refuse opening this table's file again in that mode once
+  // this table is closed.
+  bool OthersWouldRefuse(bool shared, bool read_only) const;
   std::unique_ptr<Impl> impl_;
   std::string alias_;
   std::string path_;

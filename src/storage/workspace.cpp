@@ -30,10 +30,16 @@ Result<Table*> Workspace::Use(const std::string& file, std::string_view alias, b
   std::string key = UpperAscii(alias);
   net_err_ = false;
   // Reopening the file an alias already holds closes it first, as USE in the same work area
-  // does; any other table under the alias stays open until the new one has opened, so a
-  // refused open changes nothing.
+  // does, but only once no other program would refuse the new mode; any other table under
+  // the alias stays open until the new one has opened. A refused open changes nothing.
   auto held = tables_.find(key);
-  if (held != tables_.end() && SameFile(held->second->path(), path)) Close(key);
+  if (held != tables_.end() && SameFile(held->second->path(), path)) {
+    if (held->second->OthersWouldRefuse(shared, read_only)) {
+      net_err_ = true;
+      return Status::Locked(path + ": est\xE1 abierto por otro programa");
+    }
+    Close(key);
+  }
 
   auto opened = Table::Open(path, key, shared, read_only, &settings_);
   if (!opened.ok()) {

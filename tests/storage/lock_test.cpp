@@ -109,6 +109,20 @@ TEST_F(LockTest, SharedHolderAdmitsSharedOpensButNotExclusiveOnes) {
   EXPECT_TRUE(second.NetErr());
 }
 
+TEST_F(LockTest, ReopeningInAModeAnotherProgramRefusesKeepsTheSharedTable) {
+  Workspace ws;
+  Table* t = *ws.Use(path_, "cuadro", true);
+  t->GoTo(2);
+  OtherProgram other(path_, true, [](Table&) { return true; });
+  ASSERT_TRUE(other.started());
+  auto exclusive = ws.Use(path_, "cuadro", false);
+  EXPECT_EQ(exclusive.status().code(), Status::Code::kLocked);
+  EXPECT_TRUE(ws.NetErr());
+  ASSERT_EQ(ws.Find("cuadro"), t);
+  EXPECT_EQ(t->RecNo(), 2u);
+  EXPECT_EQ(t->mode(), OpenMode::kShared);
+}
+
 TEST_F(LockTest, RecordLockOfAnotherProgramRefusesThatRecordOnly) {
   OtherProgram other(path_, true, [](Table& t) {
     t.GoTo(2);
