@@ -147,6 +147,11 @@ TEST(SeedingOrder, DosSpelledPlayerTableIsReplacedUnderItsOwnName) {
 
 // Every step of the rewrite refused in turn: the old table stays as it was, open and
 // selected, the temporaries are gone, and the message says so.
+std::string StepName(const ::testing::TestParamInfo<SeedingStep>& info) {
+  static const char* const kNames[] = {"Index", "Copy", "Number", "Replace", "Reopen"};
+  return kNames[static_cast<int>(info.param)];
+}
+
 class SeedingFailure : public ::testing::TestWithParam<SeedingStep> {};
 
 TEST_P(SeedingFailure, LeavesTheOldTableIntactAndNoTemporaries) {
@@ -178,10 +183,7 @@ TEST_P(SeedingFailure, LeavesTheOldTableIntactAndNoTemporaries) {
 INSTANTIATE_TEST_SUITE_P(Steps, SeedingFailure,
                          ::testing::Values(SeedingStep::kIndex, SeedingStep::kCopy, SeedingStep::kNumber,
                                            SeedingStep::kReplace),
-                         [](const ::testing::TestParamInfo<SeedingStep>& info) {
-                           const char* names[] = {"Index", "Copy", "Number", "Replace", "Reopen"};
-                           return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         StepName);
 
 TEST(SeedingOrder, CopyRefusedBySystemLeavesTheOldTable) {
   OpenTournament t(9);
