@@ -26,8 +26,6 @@
 namespace movarel::ui {
 namespace {
 
-::testing::Environment* const xvfb = ::testing::AddGlobalTestEnvironment(new testing::XvfbEnvironment);
-
 // What the program read from its controls when the dialog's exit button was clicked, and
 // what the windows showed at that moment (wx runs only).
 struct Seen {
@@ -272,6 +270,8 @@ struct StopCase {
   const char* script;
   int status;
 };
+
+void PrintTo(const StopCase& c, std::ostream* out) { *out << c.name; }
 
 class GuiScriptStops : public GuiScript, public ::testing::WithParamInterface<StopCase> {};
 

@@ -6,6 +6,7 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <string>
@@ -21,6 +22,9 @@ class XvfbEnvironment : public ::testing::Environment {
     ASSERT_GE(pid_, 0);
     if (pid_ == 0) {
       close(fds[0]);
+      // It reports every display number it finds taken before settling on a free one.
+      const int null = open("/dev/null", O_WRONLY);
+      if (null >= 0) dup2(null, STDERR_FILENO);
       const std::string fd = std::to_string(fds[1]);
       execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1024x768x24", "-nolisten", "tcp",
              "-noreset", static_cast<char*>(nullptr));
@@ -54,5 +58,8 @@ class XvfbEnvironment : public ::testing::Environment {
   pid_t pid_ = -1;
   std::string display_;
 };
+
+// Every test binary that includes this header gets one display, set up before its first test.
+inline ::testing::Environment* const kXvfb = ::testing::AddGlobalTestEnvironment(new XvfbEnvironment);
 
 }  // namespace movarel::ui::testing
