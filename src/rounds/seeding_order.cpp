@@ -91,18 +91,18 @@ SeedingResult RebuildSeedingOrder(registry::WorkingState& state, std::string_vie
   storage::Status status = Inject(fault, SeedingStep::kIndex);
   const std::string_view key = SeedingKeyText(kind);
   if (status.ok() && !key.empty()) status = cuadro->CreateIndex(index_path, key);
-  if (!status.ok()) return abandon(status.WithContext(kSeedingIndexFile));
+  if (!status.ok()) return abandon(status);
 
   status = Inject(fault, SeedingStep::kCopy);
   if (status.ok()) status = cuadro->CopyTo(copy_path);
-  if (!status.ok()) return abandon(status.WithContext(kSeedingCopyFile));
+  if (!status.ok()) return abandon(status);
   status = cuadro->OrdListClear();
   if (!status.ok()) return abandon(status);
   EraseIfPresent(index_path);
 
   status = Inject(fault, SeedingStep::kNumber);
   if (status.ok()) status = NumberCopy(workspace, copy_path);
-  if (!status.ok()) return abandon(status.WithContext(kSeedingCopyFile));
+  if (!status.ok()) return abandon(status);
 
   // The DOS program deleted the player table before renaming the copy to its name, so a
   // refused rename lost the table; one rename over the old file replaces it or leaves it.
