@@ -43,19 +43,25 @@ TEST(GuiRun, MenuCommandOpensModalDialogWhoseButtonsReleaseIt) {
       dlg.Activate();
       events.push_back("released");
     });
+    MenuItem& informe = torneo.AddItem("&Informe", "mnuInforme", [&] { events.push_back("informe"); });
+    informe.SetEnabled(false);
     MenuItem& salir = frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&] {
       events.push_back("salir");
       frm.Release();
     });
     frm.OnInit([&] {
       events.push_back(ShownTitle(frm));
+      events.push_back(ShownMenuItem(informe));
+      ChooseFromMenu(informe);  // disabled: nothing happens
+      informe.SetEnabled(true);
+      events.push_back(ShownMenuItem(informe));
       ChooseFromMenu(editar);
       ChooseFromMenu(salir);
     });
     frm.Activate();
   });
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(events, (std::vector<std::string>{"Movarel v3.0-beta3", "editar", "modal", "released", "salir"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"Movarel v3.0-beta3", "&Informe (disabled)", "&Informe", "editar", "modal", "released", "salir"}));
   EXPECT_EQ(typed, "Ana Mar\xEDn");
 }
 
