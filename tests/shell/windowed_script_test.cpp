@@ -38,8 +38,11 @@ TEST(WindowedScript, SameTranscriptAsHeadlessAndPictureOfMainWindow) {
   WriteBytes(windowed_folder.path() + "/session.script", kSession);
   const std::string shots = windowed_folder.path() + "/shots";
   std::filesystem::create_directories(shots);
-  RunResult windowed = RunMovarel(windowed_folder, "--script session.script --gui",
-                                  "MOVAREL_SCREENSHOT_DIR='" + shots + "'", "xvfb-run -a");
+  RunResult windowed =
+      RunMovarel(windowed_folder, "--script session.script --gui",
+                 "MOVAREL_SCREENSHOT_DIR='" + shots + "' LSAN_OPTIONS=suppressions=" + MOVAREL_SOURCE_DIR +
+                     "/tests/shell/gtk_lsan.supp:print_suppressions=0",
+                 "xvfb-run -a");
   ASSERT_EQ(windowed.status, 0) << windowed.out << windowed.err;
   EXPECT_EQ(windowed.out, headless.out);
   EXPECT_EQ(ReadBytes(windowed_folder.settings()), ReadBytes(headless_folder.settings()));
