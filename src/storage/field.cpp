@@ -144,13 +144,16 @@ int RecordLayout::Find(std::string_view name) const {
   }
 }
 
+double DecodeNumber(const FieldDef& field, const char* bytes) {
+  double number;
+  if (ReadPlainNumber(bytes, field.length, &number)) return number;
+  return Val(std::string_view(bytes, field.length));
+}
+
 Value DecodeField(const FieldDef& field, const char* bytes) {
   switch (field.type) {
-    case 'N': {
-      double number;
-      if (ReadPlainNumber(bytes, field.length, &number)) return number;
-      return Val(std::string_view(bytes, field.length));
-    }
+    case 'N':
+      return DecodeNumber(field, bytes);
     case 'D': {
       if (field.length < 8) return Date{};
       Date date{ReadDigits(bytes, 4), ReadDigits(bytes + 4, 2), ReadDigits(bytes + 6, 2)};

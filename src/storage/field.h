@@ -51,6 +51,8 @@ class RecordLayout {
 // Reads a field's bytes: C as stored (blank padded), N by the VAL rule (garbage reads as 0),
 // D from yyyymmdd (blanks or garbage give the empty date), L true for T/t/Y/y.
 Value DecodeField(const FieldDef& field, const char* bytes);
+// The number an N field holds, by the same rule, without building a Value.
+double DecodeNumber(const FieldDef& field, const char* bytes);
 // Writes a value into a field's bytes. Text is cut or blank padded; numbers use Str with the
 // field's width and decimals (asterisks on overflow); a value of the wrong type is an error.
 Status EncodeField(const FieldDef& field, const Value& value, char* bytes);

@@ -456,6 +456,11 @@ std::string Table::GetText(std::string_view field) const {
 }
 
 double Table::GetNumber(std::string_view field) const {
+  int index = impl_->FieldIndex(field);
+  if (index >= 0 && layout().fields()[index].type == 'N') {
+    const char* record = impl_->eof ? impl_->blank.data() : impl_->Record(impl_->recno);
+    return DecodeNumber(layout().fields()[index], record + layout().offset(index));
+  }
   Value value = Get(field);
   const double* number = std::get_if<double>(&value);
   assert(number != nullptr && "not a numeric field");
