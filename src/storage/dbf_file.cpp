@@ -243,7 +243,7 @@ char* DbfFile::MutableRecord(uint32_t recno) {
   return map_ + header_.header_length + static_cast<uint64_t>(recno - 1) * header_.record_length;
 }
 
-Status DbfFile::Append(const char* records, uint32_t count) {
+Status DbfFile::Append(const char* records, uint32_t count, bool trim) {
   if (!writable_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
   if (count == 0) return Status::Ok();
   uint64_t offset = header_.header_length + static_cast<uint64_t>(header_.record_count) * header_.record_length;
@@ -254,10 +254,11 @@ Status DbfFile::Append(const char* records, uint32_t count) {
   block.push_back(kDbfEndOfFile);
   if (Status s = WriteAll(fd_, block.data(), block.size(), offset, path_); !s.ok()) return s;
   uint64_t end = offset + block.size();
-  if (file_size_ > end && ftruncate(fd_, static_cast<off_t>(end)) != 0) {
-    return Status::IoError(path_ + ": " + ErrnoText());
+  if (trim && file_size_ > end) {
+    if (ftruncate(fd_, static_cast<off_t>(end)) != 0) return Status::IoError(path_ + ": " + ErrnoText());
+    file_size_ = end;
   }
-  file_size_ = end;
+  file_size_ = std::max(file_size_, end);
   if (Status s = Map(file_size_); !s.ok()) return s;
   Touch();
   header_.record_count += count;

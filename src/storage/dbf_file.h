@@ -68,8 +68,10 @@ class DbfFile {
   char* MutableRecord(uint32_t recno);
 
   // Adds `count` records of record_length() bytes each after the last one and raises the
-  // record count in the header.
-  Status Append(const char* records, uint32_t count);
+  // record count in the header. With `trim`, bytes left beyond the new end (from a writer
+  // that stopped short) are cut off; a shared table keeps them, as they may be another
+  // program's append in progress.
+  Status Append(const char* records, uint32_t count, bool trim = true);
   // Removes every record (ZAP).
   Status Truncate();
   // Takes up records another program appended since the file was opened.

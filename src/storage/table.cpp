@@ -211,7 +211,7 @@ struct Table::Impl {
         for (uint32_t i = 0; i < count; ++i) locked_records.push_back(first + i);
       }
     }
-    if (status.ok()) status = file->Append(records, count);
+    if (status.ok()) status = file->Append(records, count, /*trim=*/false);
     UnlockRange(file->fd(), kAppendMarker, 1);
     return status;
   }
