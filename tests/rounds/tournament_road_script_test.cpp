@@ -57,15 +57,22 @@ class TournamentRoad : public ::testing::Test {
 
   std::string folder() const { return root_ + "/torneos"; }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
-  int Run(const std::string& command) const {
+  int Run(const std::string& command, const std::string& launcher = "") const {
     const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ + "/windows' HOME='" +
-                                 root_ + "' " + command).c_str());
+                                 root_ + "' " + launcher + " " + command).c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
   // Runs a UTF-8 script; returns the transcript, the exit status in `status_`.
-  std::string Script(const std::string& script) {
+  // With `windowed` the script runs through the real windows on a virtual display.
+  std::string Script(const std::string& script, bool windowed = false) {
     std::ofstream(root_ + "/session.script", std::ios::binary) << script;
-    status_ = Run("'" MOVAREL_BINARY "' --script session.script >transcript.txt 2>/dev/null");
+    if (windowed) {
+      status_ = Run("'" MOVAREL_BINARY "' --script session.script --gui >transcript.txt 2>/dev/null",
+                    "LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
+                    "/tests/shell/gtk_lsan.supp:print_suppressions=0 xvfb-run -a");
+    } else {
+      status_ = Run("'" MOVAREL_BINARY "' --script session.script >transcript.txt 2>/dev/null");
+    }
     return testing::ReadBytes(root_ + "/transcript.txt");
   }
   // Creates tournament AB in the folder from the menu; it stays open and becomes recent entry 1.
@@ -229,6 +236,37 @@ TEST_F(TournamentRoad, SeedingRefusedBySystemLeavesTheOldTableAndSaysSo) {
   Script(SeedScript("elo FVA"));
   // A's 1800 first; B and C, both unrated, by name.
   EXPECT_EQ(Names(), (std::vector<std::string>{"1|A", "2|B", "3|C"}));
+}
+
+TEST_F(TournamentRoad, PlayerTableDialogThroughTheRealWindows) {
+#ifndef MOVAREL_PROGRAM_HAS_WINDOWS
+  GTEST_SKIP() << "movarel built without windows (MOVAREL_GUI=OFF)";
+#else
+  if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+  std::string transcript = Script(CreateScript(4, 2) +
+                                      "menu mnuVerCuadro\nform FrmCuadro\n"
+                                      "edit brwCuadro 1 JUG ROMERO, LUIS\nedit brwCuadro 2 JUG GARCÍA, ANA\n"
+                                      "edit brwCuadro 2 ELO 2000\nedit brwCuadro 3 JUG BORRADO\n"
+                                      "edit brwCuadro 4 JUG DÍAZ, RAÚL\nedit brwCuadro 4 ELO 2100\n"
+                                      "edit brwCuadro 1 BAJA T\nclick btnHTNuevo\n"
+                                      "set brwCuadro 3\nclick btnHTBorr\nyes\nclose\nclick btnHTOk\n"
+                                      "menu \"&Torneo\" \"Crear &orden de fuerza de acuerdo a...\" \"elo FVA\"\nyes\n"
+                                      "quit\n",
+                                  /*windowed=*/true);
+  ASSERT_EQ(status_, 0) << transcript;
+  EXPECT_EQ(transcript, kTitle + CreatedTranscript() +
+                            "FORM|FrmCuadro|Cuadro del Torneo\n" + kBoardAdded +
+                            "YESNO|Atención|¿Borrar el jugador BORRADO?\\nRecuerde que una vez metido algún "
+                            "emparejamiento\\nno debe borrar jugadores sino darlos de baja|yes\n"
+                            "STOP||Operación no permitida\n"
+                            "RELEASE|FrmCuadro\n" +
+                            kSeedQuestion);
+  // The added player, unrated and nameless, sorts by its blank name ahead of ROMERO.
+  EXPECT_EQ(ReadTable(file("cuAB.dbf"), "NUM JUG ELO BAJA"),
+            (std::vector<std::string>{"1|DÍAZ, RAÚL|2100|", "2|GARCÍA, ANA|2000|", "3|||", "4|ROMERO, LUIS||T"}));
+  EXPECT_EQ(RegisterCount(), std::vector<std::string>{"4"});
+  EXPECT_EQ(ReadTable(file("r1AB.dbf"), "JUG_B").size(), 3u);
+#endif
 }
 
 }  // namespace
