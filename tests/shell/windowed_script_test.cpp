@@ -20,11 +20,13 @@ constexpr char kSession[] =
     "input N\n"
     "quit\n";
 
+#ifdef MOVAREL_PROGRAM_HAS_WINDOWS
 uint32_t BigEndian32(const std::string& bytes, size_t at) {
   uint32_t value = 0;
   for (size_t i = 0; i < 4; ++i) value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
   return value;
 }
+#endif
 
 TEST(WindowedScript, SameTranscriptAsHeadlessAndPictureOfMainWindow) {
 #ifndef MOVAREL_PROGRAM_HAS_WINDOWS
