@@ -22,8 +22,9 @@ std::string IndexPath(const registry::WorkingState& state) {
 // The common frame of both buttons: settings test, list opened and indexed, every player
 // visited in record order, list closed and index deleted, grid refreshed. False when the
 // run did not take place (the message is already shown).
-bool OverFvaList(registry::WorkingState& state, std::string_view key_text,
-                 const std::function<storage::Status(storage::Table& cuadro, storage::Table& ffva)>& per_player) {
+bool OverFvaList(
+    registry::WorkingState& state, std::string_view key_text,
+    const std::function<storage::Status(storage::Table& cuadro, storage::Table& ffva)>& per_player) {
   const std::string list_path = FvaListPath();
   if (list_path.empty() || !storage::FileExists(list_path)) {
     state.dialogs->MsgExclamation("Seleccione la ubicaci\xF3n del Elo FVA en el Men\xFA Configurar", "");

@@ -28,13 +28,18 @@ void NUEVOJUGCUADRO(registry::WorkingState& state, ui::Control* brwCuadro) {
   storage::Status status = cuadro->Append();
   if (status.ok()) status = cuadro->Commit();
   if (!status.ok()) {
-    state.dialogs->MsgStop("No se ha podido a\xF1" "adir el jugador\r\n" + status.message(), "");
+    state.dialogs->MsgStop(
+        "No se ha podido a\xF1"
+        "adir el jugador\r\n" +
+            status.message(),
+        "");
     return;
   }
   ShowOnGrid(brwCuadro, cuadro->RecNo());
   status = AddToPlayerCount(state, +1);
   if (!status.ok()) {
-    state.dialogs->MsgExclamation("No se ha podido actualizar el n\xFAmero de jugadores\r\n" + status.message(), "");
+    state.dialogs->MsgExclamation(
+        "No se ha podido actualizar el n\xFAmero de jugadores\r\n" + status.message(), "");
   } else if (RegisterPlayerCount(state) % 2 != 0) {
     registry::ANAREGFRDAS(state);
   }
@@ -48,9 +53,12 @@ void BORRJUGCUADRO(registry::WorkingState& state, ui::Control* brwCuadro) {
   if (brwCuadro != nullptr) cuadro->GoTo(brwCuadro->recno());
   if (cuadro->Eof() || cuadro->Deleted()) return;
   const std::string name(storage::AllTrim(cuadro->GetText("JUG")));
-  if (!state.dialogs->MsgYesNo("\xBF" "Borrar el jugador " + name + "?\r\n"
-                               "Recuerde que una vez metido alg\xFAn emparejamiento\r\n"
-                               "no debe borrar jugadores sino darlos de baja",
+  if (!state.dialogs->MsgYesNo("\xBF"
+                               "Borrar el jugador " +
+                                   name +
+                                   "?\r\n"
+                                   "Recuerde que una vez metido alg\xFAn emparejamiento\r\n"
+                                   "no debe borrar jugadores sino darlos de baja",
                                "Atenci\xF3n")) {
     return;
   }
@@ -74,7 +82,8 @@ void BORRJUGCUADRO(registry::WorkingState& state, ui::Control* brwCuadro) {
   ShowOnGrid(brwCuadro, 1);
   status = AddToPlayerCount(state, -1);
   if (!status.ok()) {
-    state.dialogs->MsgExclamation("No se ha podido actualizar el n\xFAmero de jugadores\r\n" + status.message(), "");
+    state.dialogs->MsgExclamation(
+        "No se ha podido actualizar el n\xFAmero de jugadores\r\n" + status.message(), "");
   }
   state.workspace.Select("cuadro");
 }

@@ -26,14 +26,25 @@ ui::GridColumn Column(std::string field, int width, bool editable) {
 }  // namespace
 
 std::vector<ui::GridColumn> PlayerTableColumns() {
-  std::vector<ui::GridColumn> columns = {
-      Column("NUM", 30, true),        Column("JUG", 150, true),      Column("LIC", 50, true),
-      Column("BAJA", 30, true),       Column("FIDE", 50, "ELOFIDE", true), Column("FEDA", 50, "ELOFEDA", true),
-      Column("ELO", 50, true),        Column("K", 20, true),         Column("CLUB", 70, true),
-      Column("CAT", 30, true),        Column("PTOS", 30, false),     Column("PUESTO", 30, false),
-      Column("VAR_ELO", 50, false),   Column("COD_PAIS", 30, true),  Column("AUTONOMIA", 30, true),
-      Column("COD_FIDE", 50, true),   Column("COD_FEDA", 50, true),  Column("FECHA_NAC", 50, true),
-      Column("SEXO", 50, true)};
+  std::vector<ui::GridColumn> columns = {Column("NUM", 30, true),
+                                         Column("JUG", 150, true),
+                                         Column("LIC", 50, true),
+                                         Column("BAJA", 30, true),
+                                         Column("FIDE", 50, "ELOFIDE", true),
+                                         Column("FEDA", 50, "ELOFEDA", true),
+                                         Column("ELO", 50, true),
+                                         Column("K", 20, true),
+                                         Column("CLUB", 70, true),
+                                         Column("CAT", 30, true),
+                                         Column("PTOS", 30, false),
+                                         Column("PUESTO", 30, false),
+                                         Column("VAR_ELO", 50, false),
+                                         Column("COD_PAIS", 30, true),
+                                         Column("AUTONOMIA", 30, true),
+                                         Column("COD_FIDE", 50, true),
+                                         Column("COD_FEDA", 50, true),
+                                         Column("FECHA_NAC", 50, true),
+                                         Column("SEXO", 50, true)};
   for (int round = 1; round <= registry::kMaxRounds; ++round) {
     for (char letter : registry::kRoundFieldLetters) {
       columns.push_back(Column(registry::RoundFieldName(round, letter), 50, false));
@@ -65,18 +76,35 @@ void VERCUADRO(registry::WorkingState& state, ui::Ui& ui) {
                          .Value(1.0);
   frm.AddFrame("Frame1").At(frm.height() - 80, 5).Size(630, 1);
   const int row = frm.height() - 65;
-  frm.AddPictureButton("btnHTNuevo").At(row, 5).Size(30, 25).Picture("nuevo").Tooltip("A\xF1" "adir jugador")
+  frm.AddPictureButton("btnHTNuevo")
+      .At(row, 5)
+      .Size(30, 25)
+      .Picture("nuevo")
+      .Tooltip(
+          "A\xF1"
+          "adir jugador")
       .OnClick([&] { NUEVOJUGCUADRO(state, &brw); });
-  frm.AddPictureButton("btnHTBorr").At(row, 40).Size(30, 25).Picture("borrar").Tooltip("Borrar jugador")
+  frm.AddPictureButton("btnHTBorr")
+      .At(row, 40)
+      .Size(30, 25)
+      .Picture("borrar")
+      .Tooltip("Borrar jugador")
       .OnClick([&] { BORRJUGCUADRO(state, &brw); });
-  frm.AddButton("btnHTEloFva").At(row, 75).Size(70, 25).Caption("Elo FVA")
+  frm.AddButton("btnHTEloFva")
+      .At(row, 75)
+      .Size(70, 25)
+      .Caption("Elo FVA")
       .Tooltip("Actualizar Elo FVA a tod@s l@s jugador@s a partir de la licencia")
       .OnClick([&] { PONELOFVACUADRO(state, &brw); });
-  frm.AddButton("btnHTLicFva").At(row, 150).Size(70, 25).Caption("Lic.FVA")
+  frm.AddButton("btnHTLicFva")
+      .At(row, 150)
+      .Size(70, 25)
+      .Caption("Lic.FVA")
       .Tooltip("Poner Licencia FVA a tod@s l@s jugador@s a partir del nombre")
       .OnClick([&] { PONLICFVACUADRO(state, &brw); });
-  frm.AddPictureButton("btnHTOk").At(row, frm.width() - 40).Size(30, 25).Picture("salir")
-      .OnClick([&] { frm.Release(); });
+  frm.AddPictureButton("btnHTOk").At(row, frm.width() - 40).Size(30, 25).Picture("salir").OnClick([&] {
+    frm.Release();
+  });
   frm.Center();
   frm.Activate();
 

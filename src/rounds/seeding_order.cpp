@@ -45,7 +45,8 @@ storage::Status NumberCopy(storage::Workspace& workspace, const std::string& cop
 
 std::string_view SeedingKeyText(std::string_view kind) {
   if (kind == "FFF") {
-    return "descend(str(cuadro->elofide,4)+str(cuadro->elofeda,4)+str(cuadro->elo,4))+cuadro->cat+cuadro->jug";
+    return "descend(str(cuadro->elofide,4)+str(cuadro->elofeda,4)+str(cuadro->elo,4))+cuadro->cat+cuadro->"
+           "jug";
   }
   if (kind == "FF0") return "descend(str(cuadro->elofide,4)+str(cuadro->elo,4))+cuadro->cat+cuadro->jug";
   if (kind == "F00") return "descend(str(cuadro->elo,4))+cuadro->cat+cuadro->jug";
@@ -115,8 +116,9 @@ SeedingResult RebuildSeedingOrder(registry::WorkingState& state, std::string_vie
   if (!status.ok()) {
     EraseIfPresent(copy_path);
     auto reopened = workspace.Use(table_path, "cuadro", /*shared=*/false);
-    result.status = reopened.ok() ? status
-                                  : status.WithContext(reopened.status().message());
+    result.status = reopened.ok()
+                        ? status
+                        : storage::Status::IoError(status.message() + "\r\n" + reopened.status().message());
     return result;
   }
   result.replaced = true;
@@ -140,15 +142,18 @@ void CREAROF(registry::WorkingState& state, std::string_view kind, const Seeding
   SeedingResult result = RebuildSeedingOrder(state, kind, fault);
   if (result.status.ok()) return;
   if (result.lock_refused) {
-    state.dialogs->MsgStop("El Cuadro de jugadores est\xE1 siendo utiliado por otro programa\r\n"
-                           "No se puede crear el orden de fuerza",
-                           "");
+    state.dialogs->MsgStop(
+        "El Cuadro de jugadores est\xE1 siendo utiliado por otro programa\r\n"
+        "No se puede crear el orden de fuerza",
+        "");
     return;
   }
   if (result.replaced) {
-    state.dialogs->MsgStop("Se ha creado el nuevo orden de fuerza, pero no se ha podido abrir el cuadro de "
-                           "jugadores\r\n" + result.status.message(),
-                           "");
+    state.dialogs->MsgStop(
+        "Se ha creado el nuevo orden de fuerza, pero no se ha podido abrir el cuadro de "
+        "jugadores\r\n" +
+            result.status.message(),
+        "");
     return;
   }
   state.dialogs->MsgStop("No se ha podido crear el orden de fuerza\r\n" + result.status.message() +

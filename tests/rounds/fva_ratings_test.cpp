@@ -10,7 +10,8 @@ namespace {
 
 using testing::OpenTournament;
 
-void SetLicence(OpenTournament& t, uint32_t recno, const std::string& name, const std::string& lic, double elo = 0) {
+void SetLicence(OpenTournament& t, uint32_t recno, const std::string& name, const std::string& lic,
+                double elo = 0) {
   t.SetPlayer(recno, {name, 0, 0, elo});
   t.cuadro().GoTo(recno);
   t.cuadro().Put("LIC", lic);
@@ -47,9 +48,10 @@ TEST(FvaRatings, RatingsFollowTheLicencesAndUnknownLicencesAreNamed) {
   SetLicence(t, 4, "ROMERO, EVA", "", 1500);     // no licence: skipped, though her name is listed
   SetLicence(t, 5, "VIDAL, OLGA", "A", 1400);    // "A" is not the beginning of "A1"
   PONELOFVACUADRO(t.state, nullptr);
-  EXPECT_EQ(t.dialogs.shown, (std::vector<std::string>{"INFO||No se ha encontrado la licencia Z9",
-                                                        "INFO||No se ha encontrado la licencia A",
-                                                        "INFO||Jugadores encontrados: 2\\nELOs actualizados: 1"}));
+  EXPECT_EQ(t.dialogs.shown,
+            (std::vector<std::string>{"INFO||No se ha encontrado la licencia Z9",
+                                      "INFO||No se ha encontrado la licencia A",
+                                      "INFO||Jugadores encontrados: 2\\nELOs actualizados: 1"}));
   std::vector<double> elos;
   for (t.cuadro().GoTop(); !t.cuadro().Eof(); t.cuadro().Skip()) elos.push_back(t.cuadro().GetNumber("ELO"));
   EXPECT_EQ(elos, (std::vector<double>{2010, 1800, 1700, 1500, 1400}));
@@ -64,12 +66,12 @@ TEST(FvaLicences, NamesFindTheirLicenceUnlessAmbiguous) {
   t.WriteFvaList(list, {"L1|GARCIA, JUAN|0", "L2|GARCIA, JUAN|0", "L3|LOPEZ, ANA|0", "L4|LOPEZ, ANA MARIA|0",
                         "L5|ZURITA, PABLO|0"});
   t.WriteSettings("[Movarel]\r\nEloFva=" + list + "\r\n");
-  SetLicence(t, 1, "Garcia, Juan", "");      // two equal entries: ambiguous
-  SetLicence(t, 2, "Lopez, Ana", "");        // a longer name after hers does not make it ambiguous
-  SetLicence(t, 3, "Zurita, Pablo", "");     // the last entry of the list is no ambiguity
-  SetLicence(t, 4, "", "");                  // a free slot: skipped
-  SetLicence(t, 5, "MARTIN, XAVIER", "");    // not listed
-  SetLicence(t, 6, "LOPEZ, ANA", "OLD1");    // already licensed: never given another
+  SetLicence(t, 1, "Garcia, Juan", "");    // two equal entries: ambiguous
+  SetLicence(t, 2, "Lopez, Ana", "");      // a longer name after hers does not make it ambiguous
+  SetLicence(t, 3, "Zurita, Pablo", "");   // the last entry of the list is no ambiguity
+  SetLicence(t, 4, "", "");                // a free slot: skipped
+  SetLicence(t, 5, "MARTIN, XAVIER", "");  // not listed
+  SetLicence(t, 6, "LOPEZ, ANA", "OLD1");  // already licensed: never given another
   SetLicence(t, 7, "Lopez, Ana Maria", "");
   PONLICFVACUADRO(t.state, nullptr);
   EXPECT_EQ(t.dialogs.shown,

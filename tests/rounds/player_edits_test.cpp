@@ -11,7 +11,10 @@ namespace {
 
 using testing::OpenTournament;
 
-constexpr char kBoardAdded[] = "INFO|\xA1" "Hecho!|Se ha a\xF1" "adido un registro a cada fichero de ronda";
+constexpr char kBoardAdded[] =
+    "INFO|\xA1"
+    "Hecho!|Se ha a\xF1"
+    "adido un registro a cada fichero de ronda";
 
 TEST(AddPlayer, EleventhPlayerAddsABoardToEveryRoundTableTwelfthAddsNone) {
   OpenTournament t(10, 3);
@@ -48,7 +51,8 @@ TEST_F(DeletePlayer, ThirdOfTenLeavesNumbersAndRoundTablesAsTheyWere) {
   BORRJUGCUADRO(t.state, nullptr);
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
   EXPECT_EQ(t.dialogs.shown[0],
-            "YESNO|Atenci\xF3n|\xBF" "Borrar el jugador JUGADOR 3?\\nRecuerde que una vez metido alg\xFAn "
+            "YESNO|Atenci\xF3n|\xBF"
+            "Borrar el jugador JUGADOR 3?\\nRecuerde que una vez metido alg\xFAn "
             "emparejamiento\\nno debe borrar jugadores sino darlos de baja|yes");
   EXPECT_EQ(t.cuadro().LastRec(), 9u);  // removed physically at once
   EXPECT_EQ(t.cuadro().RecNo(), 1u);

@@ -23,7 +23,9 @@ TEST(PlayerTableColumns, HundredElevenColumnsWithOnlyTheIdentityFieldsEditable) 
   for (const ui::GridColumn& c : columns) {
     if (c.editable) editable += c.header + " ";
   }
-  EXPECT_EQ(editable, "NUM JUG LIC BAJA FIDE FEDA ELO K CLUB CAT COD_PAIS AUTONOMIA COD_FIDE COD_FEDA FECHA_NAC SEXO PREMIOS ");
+  EXPECT_EQ(editable,
+            "NUM JUG LIC BAJA FIDE FEDA ELO K CLUB CAT COD_PAIS AUTONOMIA COD_FIDE COD_FEDA FECHA_NAC SEXO "
+            "PREMIOS ");
   EXPECT_EQ(columns[4].field, "ELOFIDE");
   EXPECT_EQ(columns[1].width, 150);
   EXPECT_EQ(columns[19].header, "R1J");
@@ -48,14 +50,18 @@ struct Session {
 Session RunViewScript(OpenTournament& t, const std::string& script) {
   std::ostringstream out;
   Session session;
-  session.status = ui::RunScriptText(script, t.state.workspace, [&](ui::Ui& ui) {
-    t.state.dialogs = &ui.dialogs();
-    ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-    frm.Caption("Movarel v3.0-beta3");
-    frm.AddPopup("&Torneo").AddItem("C&uadro del torneo", "mnuVerCuadro", [&] { VERCUADRO(t.state, ui); });
-    frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-    frm.Activate();
-  }, out);
+  session.status = ui::RunScriptText(
+      script, t.state.workspace,
+      [&](ui::Ui& ui) {
+        t.state.dialogs = &ui.dialogs();
+        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
+        frm.Caption("Movarel v3.0-beta3");
+        frm.AddPopup("&Torneo").AddItem("C&uadro del torneo", "mnuVerCuadro",
+                                        [&] { VERCUADRO(t.state, ui); });
+        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
+        frm.Activate();
+      },
+      out);
   session.transcript = out.str();
   t.state.dialogs = &t.dialogs;
   return session;
@@ -97,8 +103,9 @@ TEST(PlayerTableView, ComputedColumnsCannotBeTyped) {
   OpenTournament t(2, 1);
   Session s = RunViewScript(t, "menu mnuVerCuadro\nedit brwCuadro 1 PTOS 3\n");
   EXPECT_EQ(s.status, 2);
-  EXPECT_NE(s.transcript.find("ERROR|line 2: edit brwCuadro 1 PTOS 3|column PTOS of brwCuadro is not editable"),
-            std::string::npos)
+  EXPECT_NE(
+      s.transcript.find("ERROR|line 2: edit brwCuadro 1 PTOS 3|column PTOS of brwCuadro is not editable"),
+      std::string::npos)
       << s.transcript;
 }
 
@@ -113,13 +120,14 @@ TEST(PlayerTableView, CloseBoxDoesNotCloseTheDialogDeleteButtonAsksFirst) {
                             "yes\n"
                             "click btnHTOk\n");
   EXPECT_EQ(s.status, 0) << s.transcript;
-  EXPECT_EQ(s.transcript,
-            "TITLE|Movarel v3.0-beta3\n"
-            "FORM|FrmCuadro|Cuadro del Torneo\n"
-            "STOP||Operación no permitida\n"
-            "YESNO|Atención|¿Borrar el jugador SOLER, JUAN?\\nRecuerde que una vez metido algún emparejamiento\\n"
-            "no debe borrar jugadores sino darlos de baja|yes\n"
-            "RELEASE|FrmCuadro\n");
+  EXPECT_EQ(
+      s.transcript,
+      "TITLE|Movarel v3.0-beta3\n"
+      "FORM|FrmCuadro|Cuadro del Torneo\n"
+      "STOP||Operación no permitida\n"
+      "YESNO|Atención|¿Borrar el jugador SOLER, JUAN?\\nRecuerde que una vez metido algún emparejamiento\\n"
+      "no debe borrar jugadores sino darlos de baja|yes\n"
+      "RELEASE|FrmCuadro\n");
   EXPECT_EQ(t.cuadro().LastRec(), 2u);
   EXPECT_EQ(t.torneos().GetNumber("N_JUGS"), 2);
 }

@@ -44,8 +44,12 @@ struct ScriptedDialogs : ui::Dialogs {
     }
     return line;
   }
-  void MsgInfo(const std::string& text, const std::string& title) override { shown.push_back(Line("INFO", title, text)); }
-  void MsgStop(const std::string& text, const std::string& title) override { shown.push_back(Line("STOP", title, text)); }
+  void MsgInfo(const std::string& text, const std::string& title) override {
+    shown.push_back(Line("INFO", title, text));
+  }
+  void MsgStop(const std::string& text, const std::string& title) override {
+    shown.push_back(Line("STOP", title, text));
+  }
   void MsgExclamation(const std::string& text, const std::string& title) override {
     shown.push_back(Line("EXCLAMATION", title, text));
   }
@@ -56,7 +60,8 @@ struct ScriptedDialogs : ui::Dialogs {
     return answer;
   }
   std::string InputBox(const std::string&, const std::string&, const std::string&) override { return ""; }
-  std::string GetFile(const std::vector<ui::FileFilter>&, const std::string&, const std::string&, bool) override {
+  std::string GetFile(const std::vector<ui::FileFilter>&, const std::string&, const std::string&,
+                      bool) override {
     return "";
   }
   std::string GetFolder(const std::string&) override { return ""; }
@@ -177,7 +182,8 @@ class OpenTournament {
   }
   // The FVA list written by python3-dbf; entries "LIC|JUG|ELO".
   void WriteFvaList(const std::string& path, const std::vector<std::string>& entries) {
-    std::string command = "/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/rounds/write_fva_list.py '" + path + "'";
+    std::string command =
+        "/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/rounds/write_fva_list.py '" + path + "'";
     for (const std::string& e : entries) command += " '" + e + "'";
     ASSERT_EQ(RunCommand(command), 0) << command;
   }
@@ -213,7 +219,8 @@ inline std::vector<std::string> ReadWithPython(const std::string& path) {
 
 inline std::vector<std::string> FolderListing(const std::string& dir) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
 }

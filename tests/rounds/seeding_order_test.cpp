@@ -68,22 +68,22 @@ TEST_P(SeedingByRatings, OrdersByTheKindsKeyRenumbersAndPurgesDeletedPlayers) {
   ASSERT_EQ(lines.size(), 8u);
   for (size_t i = 0; i < lines.size(); ++i) {
     const std::string& name = GetParam().order[i];
-    EXPECT_EQ(lines[i], std::to_string(i + 1) + "|" + name + "|" + (name == "BLASCO, PEDRO" ? "7" : "0") + "|");
+    EXPECT_EQ(lines[i],
+              std::to_string(i + 1) + "|" + name + "|" + (name == "BLASCO, PEDRO" ? "7" : "0") + "|");
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Kinds, SeedingByRatings,
-    ::testing::Values(
-        KindCase{"FFF",
-                 {"BLASCO, PEDRO", "CASTRO, EVA", "ZAPATA, IVAN", "ALONSO, JUAN", "GARCIA, ANA", "MORA, LUZ",
-                  "DIAZ, RAUL", "ROMERO, LUIS"}},
-        KindCase{"FF0",
-                 {"CASTRO, EVA", "ZAPATA, IVAN", "ALONSO, JUAN", "GARCIA, ANA", "BLASCO, PEDRO", "MORA, LUZ",
-                  "DIAZ, RAUL", "ROMERO, LUIS"}},
-        KindCase{"F00",
-                 {"DIAZ, RAUL", "CASTRO, EVA", "ZAPATA, IVAN", "ALONSO, JUAN", "GARCIA, ANA", "BLASCO, PEDRO",
-                  "ROMERO, LUIS", "MORA, LUZ"}}),
+    ::testing::Values(KindCase{"FFF",
+                               {"BLASCO, PEDRO", "CASTRO, EVA", "ZAPATA, IVAN", "ALONSO, JUAN", "GARCIA, ANA",
+                                "MORA, LUZ", "DIAZ, RAUL", "ROMERO, LUIS"}},
+                      KindCase{"FF0",
+                               {"CASTRO, EVA", "ZAPATA, IVAN", "ALONSO, JUAN", "GARCIA, ANA", "BLASCO, PEDRO",
+                                "MORA, LUZ", "DIAZ, RAUL", "ROMERO, LUIS"}},
+                      KindCase{"F00",
+                               {"DIAZ, RAUL", "CASTRO, EVA", "ZAPATA, IVAN", "ALONSO, JUAN", "GARCIA, ANA",
+                                "BLASCO, PEDRO", "ROMERO, LUIS", "MORA, LUZ"}}),
     [](const ::testing::TestParamInfo<KindCase>& info) { return std::string(info.param.kind); });
 
 TEST(SeedingByNum, TypedNumbersFiveOneThreeBecomeThreeOneTwo) {
@@ -165,7 +165,8 @@ TEST_P(SeedingFailure, LeavesTheOldTableIntactAndNoTemporaries) {
   });
 
   ASSERT_EQ(t.dialogs.shown.size(), 2u);
-  EXPECT_EQ(t.dialogs.shown[1].rfind("STOP||No se ha podido crear el orden de fuerza\\n", 0), 0u) << t.dialogs.shown[1];
+  EXPECT_EQ(t.dialogs.shown[1].rfind("STOP||No se ha podido crear el orden de fuerza\\n", 0), 0u)
+      << t.dialogs.shown[1];
   EXPECT_NE(t.dialogs.shown[1].find("rechazado por la prueba"), std::string::npos);
   EXPECT_NE(t.dialogs.shown[1].find("\\nEl cuadro de jugadores no se ha modificado"), std::string::npos);
   EXPECT_EQ(testing::ReadBytes(t.player_table()), before);
@@ -198,7 +199,8 @@ TEST(SeedingOrder, CopyRefusedBySystemLeavesTheOldTable) {
   EXPECT_EQ(testing::ReadBytes(t.player_table()), before);
   EXPECT_FALSE(storage::FileExists(t.Path("zdofi.tmp")));
   std::filesystem::remove_all(t.Path("zdof.tmp"));
-  std::vector<std::string> expected = {"cuAB.dbf", "r1AB.dbf", "r2AB.dbf", "r3AB.dbf", "torneos.dbf", "windows", "zd"};
+  std::vector<std::string> expected = {"cuAB.dbf",    "r1AB.dbf", "r2AB.dbf", "r3AB.dbf",
+                                       "torneos.dbf", "windows",  "zd"};
   EXPECT_EQ(testing::FolderListing(t.dir()), expected);
 }
 
@@ -207,7 +209,8 @@ TEST(SeedingOrder, ReopenRefusedAfterTheReplacementSaysTheNewOrderIsWritten) {
   FillRatedField(t);
   t.dialogs.answers = {true};
   CREAROF(t.state, "FFF", [](SeedingStep step) {
-    return step == SeedingStep::kReopen ? storage::Status::Locked("abierto por otro programa") : storage::Status::Ok();
+    return step == SeedingStep::kReopen ? storage::Status::Locked("abierto por otro programa")
+                                        : storage::Status::Ok();
   });
   ASSERT_EQ(t.dialogs.shown.size(), 2u);
   EXPECT_EQ(t.dialogs.shown[1].rfind("STOP||Se ha creado el nuevo orden de fuerza", 0), 0u);

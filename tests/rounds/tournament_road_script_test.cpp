@@ -21,7 +21,8 @@ constexpr char kTitle[] = "TITLE|Movarel v3.0-beta3\n";
 // The title shows TORNEO as stored, blank-padded to the register's 40 characters.
 const std::string kOpenTitle = "TITLE|Movarel v3.0-beta3 - Open de prueba" + std::string(40 - 14, ' ') + "\n";
 constexpr char kSeedQuestion[] =
-    "YESNO|Atencion|Realmente desea crear un nuevo orden de fuerza?\\nSi ha introducido algun emparejamiento, "
+    "YESNO|Atencion|Realmente desea crear un nuevo orden de fuerza?\\nSi ha introducido algun "
+    "emparejamiento, "
     "pasara a ser erroneo|yes\n";
 constexpr char kBoardAdded[] = "INFO|¡Hecho!|Se ha añadido un registro a cada fichero de ronda\n";
 
@@ -58,8 +59,9 @@ class TournamentRoad : public ::testing::Test {
   std::string folder() const { return root_ + "/torneos"; }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
   int Run(const std::string& command, const std::string& launcher = "") const {
-    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ + "/windows' HOME='" +
-                                 root_ + "' " + launcher + " " + command).c_str());
+    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ +
+                                 "/windows' HOME='" + root_ + "' " + launcher + " " + command)
+                                    .c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
   // Runs a UTF-8 script; returns the transcript, the exit status in `status_`.
@@ -88,7 +90,8 @@ class TournamentRoad : public ::testing::Test {
   }
   // Seeds by a kind of the menu, reopening the tournament through the recent entry.
   std::string SeedScript(const std::string& entry) const {
-    return "menu mnuAbrTorn1\nmenu \"&Torneo\" \"Crear &orden de fuerza de acuerdo a...\" \"" + entry + "\"\nyes\nquit\n";
+    return "menu mnuAbrTorn1\nmenu \"&Torneo\" \"Crear &orden de fuerza de acuerdo a...\" \"" + entry +
+           "\"\nyes\nquit\n";
   }
   std::vector<std::string> Names() const { return ReadTable(file("cuAB.dbf"), "NUM JUG"); }
   std::vector<std::string> RegisterCount() const { return ReadTable(file("torneos.dbf"), "N_JUGS"); }
@@ -113,24 +116,25 @@ TEST_F(TournamentRoad, PlayersTypedInTheGridAreSeededByEachKind) {
   typing += "click btnHTOk\nquit\n";
   std::string transcript = Script(typing);
   ASSERT_EQ(status_, 0) << transcript;
-  EXPECT_EQ(transcript, kTitle + CreatedTranscript() + "FORM|FrmCuadro|Cuadro del Torneo\nRELEASE|FrmCuadro\n");
+  EXPECT_EQ(transcript,
+            kTitle + CreatedTranscript() + "FORM|FrmCuadro|Cuadro del Torneo\nRELEASE|FrmCuadro\n");
 
   // Worked by hand: the three 2100 players split by FEDA (BLASCO 2080 first) and then by FVA;
   // the unrated-by-FIDE players follow, DÍAZ's FEDA 2300 ahead of ROMERO's nothing.
   transcript = Script(SeedScript("elo FIDE+FEDA+FVA"));
   ASSERT_EQ(status_, 0) << transcript;
   EXPECT_EQ(transcript, kTitle + kOpenTitle + kSeedQuestion);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"1|BLASCO, PEDRO", "2|CASTRO, EVA", "3|GARCÍA, ANA", "4|DÍAZ, RAÚL",
-                                               "5|ROMERO, LUIS"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"1|BLASCO, PEDRO", "2|CASTRO, EVA", "3|GARCÍA, ANA",
+                                               "4|DÍAZ, RAÚL", "5|ROMERO, LUIS"}));
 
   // FEDA plays no part: among the 2100 players FVA decides, BLASCO's 1900 last.
   Script(SeedScript("elo FIDE+FVA"));
-  EXPECT_EQ(Names(), (std::vector<std::string>{"1|CASTRO, EVA", "2|GARCÍA, ANA", "3|BLASCO, PEDRO", "4|DÍAZ, RAÚL",
-                                               "5|ROMERO, LUIS"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"1|CASTRO, EVA", "2|GARCÍA, ANA", "3|BLASCO, PEDRO",
+                                               "4|DÍAZ, RAÚL", "5|ROMERO, LUIS"}));
 
   Script(SeedScript("elo FVA"));
-  EXPECT_EQ(Names(), (std::vector<std::string>{"1|DÍAZ, RAÚL", "2|CASTRO, EVA", "3|GARCÍA, ANA", "4|BLASCO, PEDRO",
-                                               "5|ROMERO, LUIS"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"1|DÍAZ, RAÚL", "2|CASTRO, EVA", "3|GARCÍA, ANA",
+                                               "4|BLASCO, PEDRO", "5|ROMERO, LUIS"}));
 
   // A typed order: 5, 1, 3, 2, 4 on the records in their present order.
   transcript = Script(
@@ -138,8 +142,8 @@ TEST_F(TournamentRoad, PlayersTypedInTheGridAreSeededByEachKind) {
       "edit brwCuadro 3 NUM 3\nedit brwCuadro 4 NUM 2\nedit brwCuadro 5 NUM 4\nclick btnHTOk\n" +
       SeedScript("NUM").substr(std::string("menu mnuAbrTorn1\n").size()));
   ASSERT_EQ(status_, 0) << transcript;
-  EXPECT_EQ(Names(), (std::vector<std::string>{"1|CASTRO, EVA", "2|BLASCO, PEDRO", "3|GARCÍA, ANA", "4|ROMERO, LUIS",
-                                               "5|DÍAZ, RAÚL"}));
+  EXPECT_EQ(Names(), (std::vector<std::string>{"1|CASTRO, EVA", "2|BLASCO, PEDRO", "3|GARCÍA, ANA",
+                                               "4|ROMERO, LUIS", "5|DÍAZ, RAÚL"}));
   EXPECT_FALSE(std::filesystem::exists(file("zdof.tmp")));
   EXPECT_FALSE(std::filesystem::exists(file("zdofi.tmp")));
 }
@@ -164,7 +168,8 @@ TEST_F(TournamentRoad, AddingPlayersAddsABoardEverywhereOnlyWhenTheCountTurnsOdd
 
 TEST_F(TournamentRoad, DeletingPlayerThreeOfTenAndMarkingAWithdrawal) {
   std::string script = CreateScript(10, 2) + "menu mnuVerCuadro\n";
-  for (int i = 1; i <= 10; ++i) script += "edit brwCuadro " + std::to_string(i) + " JUG P" + std::to_string(i) + "\n";
+  for (int i = 1; i <= 10; ++i)
+    script += "edit brwCuadro " + std::to_string(i) + " JUG P" + std::to_string(i) + "\n";
   script += "edit brwCuadro 5 BAJA T\nset brwCuadro 3\nclick btnHTBorr\nyes\nclick btnHTOk\nquit\n";
   std::string transcript = Script(script);
   ASSERT_EQ(status_, 0) << transcript;
@@ -187,9 +192,10 @@ TEST_F(TournamentRoad, DeletingPlayerThreeOfTenAndMarkingAWithdrawal) {
 
 TEST_F(TournamentRoad, FvaRatingsAndLicencesComeFromTheListInTheSettings) {
   const std::string list = root_ + "/elofva.dbf";
-  ASSERT_EQ(std::system(("/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/rounds/write_fva_list.py '" + list +
-                         "' 'A1|GARCIA, ANA|2010' 'B2|GARCIA, ANA|1990' 'C3|LOPEZ, EVA|1650' 'D4|ZURITA, PABLO|1500'")
-                            .c_str()),
+  ASSERT_EQ(std::system(
+                ("/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/rounds/write_fva_list.py '" + list +
+                 "' 'A1|GARCIA, ANA|2010' 'B2|GARCIA, ANA|1990' 'C3|LOPEZ, EVA|1650' 'D4|ZURITA, PABLO|1500'")
+                    .c_str()),
             0);
   std::ofstream(root_ + "/windows/tq.ini", std::ios::binary) << "[Movarel]\r\nEloFva=" + list + "\r\n";
   std::string transcript = Script(CreateScript(4, 1) +
@@ -208,8 +214,9 @@ TEST_F(TournamentRoad, FvaRatingsAndLicencesComeFromTheListInTheSettings) {
                             "INFO||No se ha encontrado la licencia X9\n"
                             "INFO||Jugadores encontrados: 2\\nELOs actualizados: 2\n"
                             "RELEASE|FrmCuadro\n");
-  EXPECT_EQ(ReadTable(file("cuAB.dbf"), "JUG LIC ELO"),
-            (std::vector<std::string>{"Garcia, Ana|X9|", "Lopez, Eva|C3|1650", "Zurita, Pablo|D4|1500", "||"}));
+  EXPECT_EQ(
+      ReadTable(file("cuAB.dbf"), "JUG LIC ELO"),
+      (std::vector<std::string>{"Garcia, Ana|X9|", "Lopez, Eva|C3|1650", "Zurita, Pablo|D4|1500", "||"}));
   EXPECT_FALSE(std::filesystem::exists(root_ + "/ffva.tmp"));
 }
 
@@ -223,9 +230,8 @@ TEST_F(TournamentRoad, SeedingRefusedBySystemLeavesTheOldTableAndSaysSo) {
   std::filesystem::create_directories(file("zdof.tmp/ocupado"));
   transcript = Script(SeedScript("elo FVA"));
   ASSERT_EQ(status_, 0) << transcript;
-  EXPECT_EQ(transcript.rfind(kTitle + kOpenTitle + kSeedQuestion +
-                                 "STOP||No se ha podido crear el orden de fuerza\\n",
-                             0),
+  EXPECT_EQ(transcript.rfind(
+                kTitle + kOpenTitle + kSeedQuestion + "STOP||No se ha podido crear el orden de fuerza\\n", 0),
             0u)
       << transcript;
   EXPECT_NE(transcript.find("\\nEl cuadro de jugadores no se ha modificado\n"), std::string::npos);
@@ -243,27 +249,28 @@ TEST_F(TournamentRoad, PlayerTableDialogThroughTheRealWindows) {
   GTEST_SKIP() << "movarel built without windows (MOVAREL_GUI=OFF)";
 #else
   if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
-  std::string transcript = Script(CreateScript(4, 2) +
-                                      "menu mnuVerCuadro\nform FrmCuadro\n"
-                                      "edit brwCuadro 1 JUG ROMERO, LUIS\nedit brwCuadro 2 JUG GARCÍA, ANA\n"
-                                      "edit brwCuadro 2 ELO 2000\nedit brwCuadro 3 JUG BORRADO\n"
-                                      "edit brwCuadro 4 JUG DÍAZ, RAÚL\nedit brwCuadro 4 ELO 2100\n"
-                                      "edit brwCuadro 1 BAJA T\nclick btnHTNuevo\n"
-                                      "set brwCuadro 3\nclick btnHTBorr\nyes\nclose\nclick btnHTOk\n"
-                                      "menu \"&Torneo\" \"Crear &orden de fuerza de acuerdo a...\" \"elo FVA\"\nyes\n"
-                                      "quit\n",
-                                  /*windowed=*/true);
+  std::string transcript =
+      Script(CreateScript(4, 2) +
+                 "menu mnuVerCuadro\nform FrmCuadro\n"
+                 "edit brwCuadro 1 JUG ROMERO, LUIS\nedit brwCuadro 2 JUG GARCÍA, ANA\n"
+                 "edit brwCuadro 2 ELO 2000\nedit brwCuadro 3 JUG BORRADO\n"
+                 "edit brwCuadro 4 JUG DÍAZ, RAÚL\nedit brwCuadro 4 ELO 2100\n"
+                 "edit brwCuadro 1 BAJA T\nclick btnHTNuevo\n"
+                 "set brwCuadro 3\nclick btnHTBorr\nyes\nclose\nclick btnHTOk\n"
+                 "menu \"&Torneo\" \"Crear &orden de fuerza de acuerdo a...\" \"elo FVA\"\nyes\n"
+                 "quit\n",
+             /*windowed=*/true);
   ASSERT_EQ(status_, 0) << transcript;
-  EXPECT_EQ(transcript, kTitle + CreatedTranscript() +
-                            "FORM|FrmCuadro|Cuadro del Torneo\n" + kBoardAdded +
+  EXPECT_EQ(transcript, kTitle + CreatedTranscript() + "FORM|FrmCuadro|Cuadro del Torneo\n" + kBoardAdded +
                             "YESNO|Atención|¿Borrar el jugador BORRADO?\\nRecuerde que una vez metido algún "
                             "emparejamiento\\nno debe borrar jugadores sino darlos de baja|yes\n"
                             "STOP||Operación no permitida\n"
                             "RELEASE|FrmCuadro\n" +
                             kSeedQuestion);
   // The added player, unrated and nameless, sorts by its blank name ahead of ROMERO.
-  EXPECT_EQ(ReadTable(file("cuAB.dbf"), "NUM JUG ELO BAJA"),
-            (std::vector<std::string>{"1|DÍAZ, RAÚL|2100|", "2|GARCÍA, ANA|2000|", "3|||", "4|ROMERO, LUIS||T"}));
+  EXPECT_EQ(
+      ReadTable(file("cuAB.dbf"), "NUM JUG ELO BAJA"),
+      (std::vector<std::string>{"1|DÍAZ, RAÚL|2100|", "2|GARCÍA, ANA|2000|", "3|||", "4|ROMERO, LUIS||T"}));
   EXPECT_EQ(RegisterCount(), std::vector<std::string>{"4"});
   EXPECT_EQ(ReadTable(file("r1AB.dbf"), "JUG_B").size(), 3u);
 #endif
