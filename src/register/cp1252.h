@@ -1,20 +1,17 @@
 #pragma once
-// Text inside the program is Windows-1252 bytes, as the tables and the DOS program have it.
-// These two conversions are the only bridge to UTF-8: source literals written in UTF-8, and
-// the GUI, script and transcript boundary. Storage-independent on purpose.
+// The code-page bridge under the names the register code uses: source literals written in
+// UTF-8 become the Windows-1252 bytes the tables and pages hold. The conversion itself lives
+// in ui (it also serves the script, transcript and GUI boundary).
 
 #include <string>
 #include <string_view>
 
+#include "ui/cp1252.h"
+
 namespace movarel::registry {
 
-// UTF-8 text to Windows-1252 bytes ("Operación" -> "Operaci\xF3n"). A character that the
-// code page cannot hold, and any malformed UTF-8 sequence, becomes "?".
-std::string Cp1252(std::string_view utf8);
-
-// Windows-1252 bytes to UTF-8. The five bytes the code page leaves undefined (0x81, 0x8D,
-// 0x8F, 0x90, 0x9D) map to the control characters of the same value, as Windows maps them,
-// so every byte string survives the round trip.
-std::string Utf8FromCp1252(std::string_view bytes);
+// "Operación" -> "Operaci\xF3n"; a character the code page cannot hold becomes "?".
+inline std::string Cp1252(std::string_view utf8) { return ui::Utf8ToCp1252(utf8); }
+inline std::string Utf8FromCp1252(std::string_view bytes) { return ui::Cp1252ToUtf8(bytes); }
 
 }  // namespace movarel::registry

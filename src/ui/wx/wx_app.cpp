@@ -128,8 +128,10 @@ int RunScriptGuiText(std::string_view script_utf8, storage::Workspace& workspace
 }
 
 std::string WxVersionText() {
-  const wxVersionInfo info = wxGetLibraryVersionInfo();
-  return std::string(info.GetVersionString().utf8_str());
+  // Built from the version macros: asking the library at run time needs wx initialised,
+  // and headless runs never initialise it.
+  return "wxWidgets " + std::to_string(wxMAJOR_VERSION) + "." + std::to_string(wxMINOR_VERSION) + "." +
+         std::to_string(wxRELEASE_NUMBER);
 }
 
 }  // namespace movarel::ui
