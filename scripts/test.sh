@@ -20,9 +20,12 @@ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_
 cmake --build build-fuzz -j "$jobs" --target fuzz_all
 for target in build-fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
-  corpus="build-fuzz/corpus/$(basename "$target")"
+  name=$(basename "$target")
+  corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus"
-  "$target" "$corpus" -max_total_time="${MOVAREL_FUZZ_SECONDS:-60}" -rss_limit_mb=2048 2>&1 | tail -n 2
+  seeds=()
+  [ -d "fuzz/corpus/$name" ] && seeds=("fuzz/corpus/$name")
+  "$target" "$corpus" "${seeds[@]}" -max_total_time="${MOVAREL_FUZZ_SECONDS:-60}" -rss_limit_mb=2048 2>&1 | tail -n 2
 done
 
 echo "== build and tests"
