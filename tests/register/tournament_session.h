@@ -60,12 +60,16 @@ class Session {
     std::string transcript;
   };
   // Runs the UTF-8 script; the transcript comes without the first title line's check.
-  Run Script(const std::string& script) const {
+  // With `windowed` the same script runs through the real windows on a virtual display.
+  Run Script(const std::string& script, bool windowed = false) const {
     WriteFileBytes(root_.file("session.script"), script);
     const std::string out = root_.file("transcript.txt");
+    const std::string launcher = windowed ? "LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
+                                            "/tests/shell/gtk_lsan.supp:print_suppressions=0 xvfb-run -a "
+                                          : "";
     const std::string command = "cd '" + root_.path() + "' && env MOVAREL_WINDOWS_DIR='" + windows() + "' HOME='" +
-                                root_.path() + "' '" + MOVAREL_BINARY + "' --script session.script >'" + out +
-                                "' 2>/dev/null";
+                                root_.path() + "' " + launcher + "'" + MOVAREL_BINARY + "' --script session.script" +
+                                (windowed ? " --gui" : "") + " >'" + out + "' 2>/dev/null";
     const int raw = std::system(command.c_str());
     Run run;
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
