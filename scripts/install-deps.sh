@@ -7,6 +7,7 @@ packages=(
   libwxgtk3.2-dev libcairo2-dev
   python3-dbf pgn-extract
   xvfb xauth imagemagick
+  poppler-utils fonts-liberation
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,18 @@
+#pragma once
+// Printing a document where the print dialog said: into a PDF file, or on the GUI's
+// system printer (ui::kSystemPrinterTarget), which shows it in a preview first.
+
+#include <string>
+
+#include "storage/status.h"
+#include "ui/print_page.h"
+
+namespace movarel::ui {
+
+// `target` is what Backend::ChoosePrintTarget returned and is not empty. A PDF path is
+// written with WritePdf. The system-printer token hands the recorded document to the
+// installed system printer; without one (a headless run never returns the token) the
+// result is an error.
+storage::Status PrintToTarget(const std::string& target, const std::string& title, const PrintDocument& document);
+
+}  // namespace movarel::ui
