@@ -5,7 +5,7 @@ packages=(
   build-essential cmake ninja-build pkg-config clang
   libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev libcairo2-dev
-  python3-dbf pgn-extract
+  python3-dbf pgn-extract chromium
   xvfb xauth imagemagick
   poppler-utils fonts-liberation
 )

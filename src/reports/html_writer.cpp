@@ -1,0 +1,173 @@
+#include "reports/html_writer.h"
+
+#include "storage/files.h"
+#include "storage/value.h"
+#include "ui/dialogs.h"
+#include "ui/platform.h"
+
+namespace movarel::reports {
+
+namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kProgramName = "Movarel v3.0-beta3";
+constexpr std::string_view kWebAddress = "https://www.movarel.example";
+constexpr std::string_view kWebName = "www.movarel.example";
+
+std::string Text(const storage::Table& table, std::string_view field) {
+  return table.HasField(field) ? table.GetText(field) : std::string();
+}
+
+}  // namespace
+
+std::string HtmlEscape(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      case '&': out += "&amp;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+HtmlPage HTML_INI(registry::WorkingState& state, const std::string& path, std::string_view title,
+                  std::string_view subtitle) {
+  std::string& doc = state.HDOCHTML;
+  doc.clear();
+  doc += "<HTML><HEAD><TITLE>";
+  doc += title;
+  doc += "</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\"></HEAD><BODY>";
+  doc += kCrLf;
+  doc += "<H1 Align=Center>";
+  doc += title;
+  doc += "</H1><H2 Align=Center>";
+  doc += subtitle;
+  doc += "</H2><BR>";
+  doc += kCrLf;
+  return HtmlPage{path};
+}
+
+void HTML_LINE(registry::WorkingState& state) {
+  state.HDOCHTML += "<HR>";
+  state.HDOCHTML += kCrLf;
+}
+
+void HTML_LINETEXT(registry::WorkingState& state, std::string_view text) {
+  state.HDOCHTML += storage::RTrim(text);
+  state.HDOCHTML += "<BR>";
+  state.HDOCHTML += kCrLf;
+}
+
+void HTML_LINETEXTK(registry::WorkingState& state, std::string_view text) {
+  state.HDOCHTML += storage::RTrim(text);
+  state.HDOCHTML += kCrLf;
+}
+
+void HTML_TEXT(registry::WorkingState& state, std::string_view text) { state.HDOCHTML += storage::RTrim(text); }
+
+storage::Status HTML_END(registry::WorkingState& state, const HtmlPage& page) {
+  state.HDOCHTML += "</BODY></HTML>";
+  storage::Status saved = page.path.empty() ? storage::Status::InvalidArgument("falta el nombre del fichero")
+                                            : storage::WriteFileAtomically(page.path, state.HDOCHTML);
+  state.HDOCHTML.clear();
+  return saved.WithContext(page.path);
+}
+
+void PIEHTML(registry::WorkingState& state) {
+  std::string footer;
+  std::string arbiter;
+  if (const storage::Table* torneos = state.workspace.Find("torneos")) {
+    footer = HtmlEscape(storage::AllTrim(Text(*torneos, "PIE_PAG")));
+    arbiter = HtmlEscape(storage::AllTrim(Text(*torneos, "ARBIT_PPAL")));
+  }
+  std::string& doc = state.HDOCHTML;
+  doc += "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><td class=\"pie\">";
+  doc += footer;
+  doc += "</td><td class=\"pie\"><div align=\"right\">";
+  doc += arbiter;
+  doc += "</div></td></tr></table>";
+  doc += "<center>";
+  doc += kProgramName;
+  doc += " - <a href=";
+  doc += kWebAddress;
+  doc += ">";
+  doc += kWebName;
+  doc += "</a></center>";
+}
+
+std::string PageTitle(const storage::Table& torneos) {
+  return HtmlEscape(storage::AllTrim(Text(torneos, "TORNEO")));
+}
+
+std::string PageSubtitle(const storage::Table& torneos) {
+  const storage::Date start = torneos.HasField("FECHA_INI") ? torneos.GetDate("FECHA_INI") : storage::Date{};
+  const storage::Date end = torneos.HasField("FECHA_FIN") ? torneos.GetDate("FECHA_FIN") : storage::Date{};
+  std::string dates = start == end ? storage::Dtoc(start) : "del " + storage::Dtoc(start) + " al " + storage::Dtoc(end);
+  return HtmlEscape(storage::RTrim(Text(torneos, "LOCALIDAD"))) + ", " + dates;
+}
+
+std::string PagePath(std::string_view name) {
+  // The DOS-era rule put the page in the current folder on the current drive; at the root
+  // that gave a doubled separator, here it gives the root's file.
+  const std::string folder = ui::CurDir();
+  std::string path(1, ui::kPathSeparator);
+  if (!folder.empty()) {
+    path += folder;
+    path += ui::kPathSeparator;
+  }
+  path += name;
+  path += ".htm";
+  return path;
+}
+
+void OpenPageIfWanted(registry::WorkingState& state, const std::string& path, bool open_afterwards) {
+  if (!open_afterwards || state.dialogs == nullptr) return;
+  if (state.CABRIRNAV.empty() || (state.CABRIRNAV[0] != 'S' && state.CABRIRNAV[0] != 's')) return;
+  state.dialogs->OpenDocument(path);
+}
+
+std::string PageNotWrittenText(const std::string& path, const storage::Status& status) {
+  return "No se ha podido crear el fichero " + path + "\r\n" + status.message();
+}
+
+bool FinishPage(registry::WorkingState& state, const HtmlPage& page, bool open_afterwards) {
+  // The DOS-era writer went on silently with an invalid handle and still opened the missing
+  // page; a page that could not be saved is reported instead and nothing is opened.
+  const storage::Status saved = HTML_END(state, page);
+  if (!saved.ok()) {
+    if (state.dialogs != nullptr) state.dialogs->MsgStop(PageNotWrittenText(page.path, saved));
+    return false;
+  }
+  OpenPageIfWanted(state, page.path, open_afterwards);
+  return true;
+}
+
+HtmlPage BeginListing(registry::WorkingState& state, const std::string& path, std::string_view title,
+                      std::string_view subtitle, std::string_view heading, std::string_view column_header) {
+  HtmlPage page = HTML_INI(state, path, title, subtitle);
+  // The paragraph is left open, as the style sheet's pages always had it.
+  HTML_LINETEXT(state, "<p class=\"updated\">" + std::string(heading));
+  HTML_LINE(state);
+  HTML_TEXT(state, "<pre>");
+  HTML_LINETEXTK(state, column_header);
+  HTML_LINE(state);
+  state.NCONTLIN = 0;
+  return page;
+}
+
+void WriteListingLine(registry::WorkingState& state, std::string_view line) {
+  HTML_LINETEXTK(state, line);
+  if (state.NCONTLIN % 5 == 0) HTML_LINE(state);
+}
+
+void EndListing(registry::WorkingState& state) {
+  if (state.NCONTLIN % 5 != 0) HTML_LINE(state);
+  HTML_TEXT(state, "</pre>");
+  PIEHTML(state);
+}
+
+}  // namespace movarel::reports
