@@ -11,6 +11,7 @@
 #include "ui/wx/form_window.h"
 #include "ui/wx/screenshot.h"
 #include "ui/wx/standard_dialogs.h"
+#include "ui/wx/wx_print.h"
 
 namespace movarel::ui {
 
@@ -98,7 +99,7 @@ void WxBackend::OpenDocument(const std::string& path) {
 
 std::string WxBackend::ChoosePrintTarget(const std::string& title) {
   if (scripted_) return scripted_->ChoosePrintTarget(title);
-  return ChoosePdfFile(ActiveWindow(), title);
+  return ChoosePrinterOrPdf(ActiveWindow(), title);
 }
 
 // --- Loops ---
