@@ -1,0 +1,63 @@
+#include "reports/tournament_list.h"
+
+#include "register/tournament_opening.h"
+#include "reports/html_writer.h"
+#include "storage/files.h"
+#include "storage/value.h"
+#include "ui/dialogs.h"
+#include "ui/platform.h"
+
+namespace movarel::reports {
+
+namespace {
+
+constexpr char kListFile[] = "ListaTorneos.htm";
+
+std::string RegisterPath(const std::string& folder) {
+  return storage::ResolvePath(folder + ui::kPathSeparator + "torneos.dbf");
+}
+
+}  // namespace
+
+std::string LISTORNS1(const storage::Table& torneos) {
+  return HtmlEscape(storage::Upper(torneos.GetText("FICHERO"))) + " - " +
+         HtmlEscape(storage::Upper(torneos.GetText("TORNEO"))) + " - " + storage::Dtoc(torneos.GetDate("FECHA_INI")) +
+         " - " + storage::Dtoc(torneos.GetDate("FECHA_FIN")) + " - " +
+         HtmlEscape(storage::Upper(torneos.GetText("LOCALIDAD")));
+}
+
+registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, const std::string& folder) {
+  if (!storage::FileExists(RegisterPath(folder))) {
+    state.dialogs->MsgStop("No existe el fichero TORNEOS.dbf en la carpeta elegida");
+    return registry::TournamentOutcome::Unchanged();
+  }
+  state.workspace.CloseAll();
+  ui::SetCurrentFolder(folder);
+  const std::string page_path = folder + ui::kPathSeparator + kListFile;
+  auto opened = state.workspace.Use(RegisterPath(folder), "torneos", /*shared=*/false);
+  if (!opened.ok()) {
+    state.dialogs->MsgStop(registry::OpenRefusalText(RegisterPath(folder), opened.status()));
+    return registry::TournamentOutcome::Closed();
+  }
+  storage::Table& torneos = **opened;
+  HtmlPage page = HTML_INI(state, page_path, "Lista de torneos", HtmlEscape(folder));
+  HTML_LINE(state);
+  HTML_TEXT(state, "<font type=\"Courier New\"><pre>");
+  for (torneos.GoTop(); !torneos.Eof(); torneos.Skip()) HTML_LINETEXTK(state, LISTORNS1(torneos));
+  HTML_TEXT(state, "</pre></font>");
+  HTML_LINE(state);
+  state.workspace.CloseAll();
+  FinishPage(state, page, /*open_afterwards=*/true);
+  return registry::TournamentOutcome::Closed();
+}
+
+registry::TournamentOutcome LISTORNS(registry::WorkingState& state) {
+  state.CCARPETA = state.dialogs->GetFolder("Crear torneo nuevo en...");
+  if (state.CCARPETA.empty()) {
+    state.dialogs->MsgInfo("No ha elegido la localizacion del torneo");
+    return registry::TournamentOutcome::Unchanged();
+  }
+  return WriteTournamentList(state, state.CCARPETA);
+}
+
+}  // namespace movarel::reports
