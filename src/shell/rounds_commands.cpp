@@ -1,6 +1,7 @@
 #include "shell/rounds_commands.h"
 
 #include "register/working_state.h"
+#include "rounds/pairing_editor.h"
 #include "rounds/player_table_view.h"
 #include "rounds/seeding_order.h"
 #include "shell/nohagasnada.h"
@@ -12,10 +13,7 @@ void CREAROF(registry::WorkingState& state, ui::Ui&, const std::string& criterio
   rounds::CREAROF(state, criterion);
 }
 
-void VEREMPAREJ(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("VEREMPAREJ");
-  NOHAGASNADA(*state.dialogs);
-}
+void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) { rounds::VEREMPAREJ(state, ui); }
 
 void VERRDOS(registry::WorkingState& state, ui::Ui&) {
   ui::ActiveOperation op("VERRDOS");

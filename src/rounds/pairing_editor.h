@@ -1,0 +1,34 @@
+#pragma once
+// VEREMPAREJ: the pairing of one round. The round chooser picks the round, round 1 can be
+// filled automatically (top half of the seeding order against the bottom half), and the
+// editor "FrmEE" places players on boards with one button per player; its OK button copies
+// the pairing into the player table and checks it (VALIDARPAREO).
+
+#include <string>
+
+#include "register/working_state.h"
+#include "storage/status.h"
+#include "storage/table.h"
+
+namespace movarel::ui {
+class Ui;
+class Form;
+}  // namespace movarel::ui
+
+namespace movarel::rounds {
+
+// Round 1 of `players` players into `ronda` from its first board: board i pairs i with i + M
+// (M = players / 2), the side of the lower number alternating from White (`first_white`) or
+// Black; with an odd count the last number has the bye on the next board; every further
+// board is emptied. Whatever the boards held is overwritten; results are left alone. The
+// table is left on its first board.
+storage::Status PairRoundOne(storage::Table& ronda, int players, bool first_white);
+
+// Runs the whole operation from the menu over the open tournament. A round table that
+// cannot be opened gets a stop box naming it, and nothing is changed.
+void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui);
+
+// The button of player `number` ("btnJug" + three digits); nullptr when there is none.
+std::string PlayerButtonName(long number);
+
+}  // namespace movarel::rounds

@@ -1,0 +1,32 @@
+#pragma once
+// VALIDARPAREO: copies the pairing of a round from its round table into the per-round fields
+// of both players (opponent R<n>J, colour R<n>C, float mark R<n>F) and checks it against the
+// pairing rules. Every breach is collected and shown together; nothing is rolled back.
+
+#include <string>
+
+#include "register/working_state.h"
+#include "storage/status.h"
+
+namespace movarel::rounds {
+
+// The round table of round `round` is open under `ronda`, the player table under `cuadro`
+// (writable), the register under `torneos` on the tournament's record.
+//
+// Clears the round's opponent and colour of every player (and the float mark when `round` is
+// the register's current round), computes the standings before the round (`NRONDASEL` =
+// round - 1, restored to `round` afterwards) for the float marks, writes every board with a
+// White player in board order, then checks every active player against the earlier rounds.
+// The breaches, one per line (CR LF), are returned and shown in the exclamation box
+// "Hay errores en el emparejamiento"; the register's current round becomes `round` either way.
+//
+// Numbers on a board that are no record of the player table (above the last record, or a
+// negative Black) are reported as "El jugador nº n no está en el cuadro de jugadores" and the
+// board is left unwritten: the DOS program wrote such numbers as opponents and the standings
+// then read outside the table.
+//
+// Errors: the standings before the round cannot be computed (the player table is then left as
+// it was), or a write is refused.
+storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int round);
+
+}  // namespace movarel::rounds

@@ -1,0 +1,315 @@
+// Result slips: what is read from the tables, where every element of a slip is drawn (the
+// millimetre positions below were checked by hand against the slip's layout), how slips
+// fill pages, and the whole road from the menu through the round chooser and the print
+// dialog to a PDF file read back with poppler's pdfinfo and pdftotext.
+
+#include "reports/result_slips.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "register/file_names.h"
+#include "register/table_layouts.h"
+#include "register/working_state.h"
+#include "report_test_support.h"
+#include "storage/table.h"
+#include "storage/workspace.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/pdf/pdf_page.h"
+#include "ui/print_page.h"
+#include "ui/script/run_script.h"
+#include "ui/ui.h"
+
+namespace movarel::reports {
+namespace {
+
+using testing::CurrentScratchFolder;
+using testing::RecordingDialogs;
+using ui::PrintOp;
+
+// A tournament "Open de Sueca" in Sueca, 1 to 3 July 2024, with nine players (record
+// number = NUM) and two rounds:
+//   round 1: boards 1-2, 3-4, 5-6, 7-8 and 9 with the bye (five slips)
+//   round 2: board 1 unused, board 2 2-1, board 3 only a black player (unused), board 4
+//            4-3, board 5 6 with the bye
+class SlipTournament : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    state.dialogs = &dialogs;
+    state.CCLAVE = "AB";
+    WriteRegister(storage::Date{2024, 7, 1}, storage::Date{2024, 7, 3});
+    WritePlayers();
+    WriteRound(1, {{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 0}});
+    WriteRound(2, {{0, 0}, {2, 1}, {0, 7}, {4, 3}, {6, 0}});
+  }
+  void TearDown() override { state.workspace.CloseAll(); }
+
+  void WriteRegister(storage::Date start, storage::Date end) {
+    ASSERT_TRUE(storage::CreateTable(folder.file("torneos.dbf"), registry::TorneosFields()).ok());
+    auto opened = state.workspace.Use(folder.file("torneos.dbf"), "torneos", /*shared=*/false);
+    ASSERT_TRUE(opened.ok());
+    storage::Table& t = **opened;
+    ASSERT_TRUE(t.Append().ok());
+    t.Put("FICHERO", std::string("AB"));
+    t.Put("TORNEO", std::string("  Open de Sueca"));
+    t.Put("LOCALIDAD", std::string("Sueca"));
+    t.Put("FECHA_INI", start);
+    t.Put("FECHA_FIN", end);
+    t.Put("N_JUGS", 9.0);
+    t.Put("N_RONDAS", 2.0);
+    t.Put("N_R_ACTUAL", 2.0);
+    ASSERT_TRUE(t.Commit().ok());
+  }
+
+  void WritePlayers() {
+    ASSERT_TRUE(storage::CreateTable(folder.file("cuAB.dbf"), registry::CuadroFields()).ok());
+    auto opened = state.workspace.Use(folder.file("cuAB.dbf"), "cuadro", /*shared=*/false);
+    ASSERT_TRUE(opened.ok());
+    const char* names[] = {"Garc\xED" "a, Ana", "L\xF3pez, Luis", "Mart\xEDn, Eva", "Ruiz, Pau", "Sanz, Mar\xED" "a",
+                           "Soler, Joan",       "Vidal, Rosa",    "Vila, Pere",     "Pe\xF1" "a, Toni"};
+    double num = 0;
+    for (const char* name : names) {
+      ASSERT_TRUE((*opened)->Append().ok());
+      (*opened)->Put("NUM", ++num);
+      (*opened)->Put("JUG", std::string(name));
+    }
+    ASSERT_TRUE((*opened)->Commit().ok());
+    (*opened)->GoTop();
+  }
+
+  void WriteRound(int round, const std::vector<std::pair<double, double>>& boards) {
+    const std::string file = folder.file(registry::RoundTableName(round, "AB") + ".dbf");
+    ASSERT_TRUE(storage::CreateTable(file, registry::RondaFields()).ok());
+    storage::Workspace workspace;
+    auto opened = workspace.Use(file, "ronda", /*shared=*/false);
+    ASSERT_TRUE(opened.ok());
+    for (const auto& [white, black] : boards) {
+      ASSERT_TRUE((*opened)->Append().ok());
+      (*opened)->Put("JUG_B", white);
+      (*opened)->Put("JUG_N", black);
+    }
+  }
+
+  ResultSlipRound Read(int round) {
+    auto opened = state.workspace.Use(registry::RoundTableName(round, "AB"), "ronda", true, true);
+    EXPECT_TRUE(opened.ok());
+    ResultSlipRound slips = ReadResultSlips(state, round);
+    state.workspace.Close("ronda");
+    return slips;
+  }
+
+  CurrentScratchFolder folder;
+  RecordingDialogs dialogs;
+  registry::WorkingState state;
+};
+
+std::string Padded(const std::string& name) { return name + std::string(30 - name.size(), ' '); }
+
+TEST_F(SlipTournament, SlipsCarryTheBoardsOwnNumberAndSkipUnusedBoards) {
+  const ResultSlipRound slips = Read(2);
+  EXPECT_EQ(slips.tournament, "Open de Sueca");
+  EXPECT_EQ(slips.place_and_dates, "Sueca, del 01-07-2024 al 03-07-2024");
+  EXPECT_EQ(slips.round, 2);
+  ASSERT_EQ(slips.slips.size(), 3u);
+  // Boards 1 and 3 have no white player: no slip, but boards 2, 4 and 5 keep their numbers
+  // as the pairing list shows them.
+  EXPECT_EQ(slips.slips[0].board, 2);
+  EXPECT_EQ(slips.slips[1].board, 4);
+  EXPECT_EQ(slips.slips[2].board, 5);
+  EXPECT_EQ(slips.slips[0].white, "(  2) " + Padded("L\xF3pez, Luis"));
+  EXPECT_EQ(slips.slips[0].black, "(  1) " + Padded("Garc\xED" "a, Ana"));
+  EXPECT_EQ(slips.slips[1].white, "(  4) " + Padded("Ruiz, Pau"));
+  EXPECT_EQ(slips.slips[1].black, "(  3) " + Padded("Mart\xEDn, Eva"));
+  // The bye: number 0 in width 3 and a blank name.
+  EXPECT_EQ(slips.slips[2].white, "(  6) " + Padded("Soler, Joan"));
+  EXPECT_EQ(slips.slips[2].black, "(  0) " + std::string(30, ' '));
+}
+
+TEST(SlipDateText, OneDayShowsOneDateSeveralShowTheSpan) {
+  EXPECT_EQ(SlipDateText({2024, 7, 1}, {2024, 7, 1}), "01-07-2024");
+  EXPECT_EQ(SlipDateText({2024, 7, 1}, {2024, 7, 3}), "del 01-07-2024 al 03-07-2024");
+  EXPECT_EQ(SlipDateText({2023, 12, 30}, {2024, 1, 2}), "del 30-12-2023 al 02-01-2024");
+}
+
+PrintOp Text(double row, double column, const std::string& text, const std::string& font) {
+  return {PrintOp::Kind::kText, row, column, 0, 0, text, font};
+}
+PrintOp Line(double r1, double c1, double r2, double c2) { return {PrintOp::Kind::kLine, r1, c1, r2, c2, {}, {}}; }
+PrintOp Box(double r1, double c1, double r2, double c2) {
+  return {PrintOp::Kind::kRectangle, r1, c1, r2, c2, {}, {}};
+}
+
+TEST_F(SlipTournament, EveryElementOfASlipStandsAtItsMillimetrePosition) {
+  ui::PrintRecording recording;
+  int ncontlin = -1;
+  DrawResultSlips(recording, Read(2), &ncontlin);
+  EXPECT_EQ(ncontlin, 3);
+  ASSERT_EQ(recording.pages().size(), 1u);
+  const std::vector<PrintOp>& ops = recording.pages()[0];
+  ASSERT_EQ(ops.size(), 3u * 16);
+
+  const std::string place = "Sueca, del 01-07-2024 al 03-07-2024";
+  // The first slip (board 2), top of the page.
+  const std::vector<PrintOp> first = {
+      Box(25, 15, 70, 195),
+      Text(30, 20, "Open de Sueca", "FontTit"),
+      Text(36, 20, place, "FontTit2"),
+      Line(41, 20, 41, 190),
+      Text(49, 20, "Ronda:", "FontText1"),
+      Box(46, 35, 56, 50),
+      Text(49, 40, " 2", "FontTextRes1"),
+      Text(59, 20, "Mesa:", "FontText1"),
+      Box(56, 35, 66, 50),
+      Text(59, 38, "  2", "FontTextRes1"),
+      Text(49, 55, "Blancas:", "FontText1"),
+      Text(49, 70, "(  2) " + Padded("L\xF3pez, Luis"), "FontTextRes1"),
+      Text(59, 55, "Negras:", "FontText1"),
+      Text(59, 70, "(  1) " + Padded("Garc\xED" "a, Ana"), "FontTextRes1"),
+      Text(48, 165, "Resultado:", "FontText1"),
+      Box(53, 165, 63, 190),
+  };
+  EXPECT_EQ(std::vector<PrintOp>(ops.begin(), ops.begin() + 16), first);
+
+  // The third slip (board 5, the bye) is 130 mm lower: it starts at row 155.
+  const std::vector<PrintOp> third = {
+      Box(155, 15, 200, 195),
+      Text(160, 20, "Open de Sueca", "FontTit"),
+      Text(166, 20, place, "FontTit2"),
+      Line(171, 20, 171, 190),
+      Text(179, 20, "Ronda:", "FontText1"),
+      Box(176, 35, 186, 50),
+      Text(179, 40, " 2", "FontTextRes1"),
+      Text(189, 20, "Mesa:", "FontText1"),
+      Box(186, 35, 196, 50),
+      Text(189, 38, "  5", "FontTextRes1"),
+      Text(179, 55, "Blancas:", "FontText1"),
+      Text(179, 70, "(  6) " + Padded("Soler, Joan"), "FontTextRes1"),
+      Text(189, 55, "Negras:", "FontText1"),
+      Text(189, 70, "(  0) " + std::string(30, ' '), "FontTextRes1"),
+      Text(178, 165, "Resultado:", "FontText1"),
+      Box(183, 165, 193, 190),
+  };
+  EXPECT_EQ(std::vector<PrintOp>(ops.begin() + 32, ops.end()), third);
+
+  EXPECT_EQ(recording.fonts().at("FontTit"), (ui::PrintFont{"Arial", 20, true}));
+  EXPECT_EQ(recording.fonts().at("FontTit2"), (ui::PrintFont{"Arial", 14, false}));
+  EXPECT_EQ(recording.fonts().at("FontText1"), (ui::PrintFont{"Times New Roman", 12, false}));
+  EXPECT_EQ(recording.fonts().at("FontTextRes1"), (ui::PrintFont{"Arial", 14, true}));
+}
+
+TEST_F(SlipTournament, OneDayTournamentShowsOnlyItsDate) {
+  state.workspace.CloseAll();
+  std::filesystem::remove(folder.file("torneos.dbf"));
+  WriteRegister(storage::Date{2024, 7, 1}, storage::Date{2024, 7, 1});
+  WritePlayers();
+  EXPECT_EQ(Read(1).place_and_dates, "Sueca, 01-07-2024");
+}
+
+struct PageCase {
+  int slips;
+  std::vector<size_t> slips_per_page;
+};
+
+class SlipPages : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(SlipPages, FourSlipsToAPageAndNoBlankPageAfterAFullOne) {
+  ResultSlipRound round;
+  round.tournament = "T";
+  round.round = 1;
+  for (int i = 1; i <= GetParam().slips; ++i) round.slips.push_back({i, "(  1) A", "(  2) B"});
+  ui::PrintRecording recording;
+  DrawResultSlips(recording, round);
+  ASSERT_EQ(recording.pages().size(), GetParam().slips_per_page.size());
+  for (size_t p = 0; p < recording.pages().size(); ++p) {
+    EXPECT_EQ(recording.pages()[p].size(), GetParam().slips_per_page[p] * 16) << "page " << p + 1;
+  }
+  if (GetParam().slips > 4) {
+    // The fifth slip stands at the top of the second page, with its own board number.
+    const std::vector<PrintOp>& second = recording.pages()[1];
+    EXPECT_EQ(second[0], Box(25, 15, 70, 195));
+    EXPECT_EQ(second[9], Text(59, 38, "  5", "FontTextRes1"));
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, SlipPages,
+                         ::testing::Values(PageCase{0, {0}}, PageCase{1, {1}}, PageCase{4, {4}},
+                                           PageCase{5, {4, 1}}, PageCase{8, {4, 4}}, PageCase{9, {4, 4, 1}}));
+
+std::string RunCommand(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+  pclose(pipe);
+  return out;
+}
+
+int PdfPages(const std::string& path) {
+  std::istringstream lines(RunCommand("pdfinfo '" + path + "' 2>/dev/null"));
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.rfind("Pages:", 0) == 0) return std::stoi(line.substr(6));
+  }
+  return -1;
+}
+
+// The program's menu entry over the script backend, as the shell wires it.
+std::string RunSlips(registry::WorkingState& state, const std::string& script) {
+  std::ostringstream transcript;
+  ui::RunScriptText(script, state.workspace, [&](ui::Ui& ui) {
+    state.dialogs = &ui.dialogs();
+    ui::Form frm(ui, "Frm", ui::FormKind::kMain);
+    frm.Caption("Movarel").Size(640, 480);
+    frm.AddPopup("&Listados").AddItem("Papeletas de recogida de &resultados", "mnuPapeletas",
+                                      [&] { LISPAPRDOS(state, ui); });
+    frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
+    frm.Activate();
+  }, transcript);
+  return transcript.str();
+}
+
+TEST_F(SlipTournament, FiveBoardsPrintIntoATwoPagePdf) {
+  const std::string pdf = folder.file("papeletas.pdf");
+  const std::string transcript =
+      RunSlips(state, "menu mnuPapeletas\nform FrmElegRda\nset cbxRdas 1\nclick btnOk\nprint " + pdf + "\n");
+  EXPECT_NE(transcript.find("PRINT|Papeletas de recogida de resultados|" + pdf), std::string::npos) << transcript;
+  EXPECT_EQ(PdfPages(pdf), 2);
+  EXPECT_EQ(state.NRONDASEL, 1);
+  EXPECT_EQ(state.workspace.Find("ronda"), nullptr);
+  // The second page holds one slip: board 5, player 9 with the bye.
+  const std::string second = RunCommand("pdftotext -f 2 -l 2 -layout '" + pdf + "' -");
+  EXPECT_NE(second.find("Open de Sueca"), std::string::npos) << second;
+  // (pdftotext shows runs of blanks as one.)
+  EXPECT_NE(second.find("9) Pe\xC3\xB1" "a, Toni"), std::string::npos) << second;
+  EXPECT_EQ(second.find("Garc"), std::string::npos) << second;
+  const std::string first = RunCommand("pdftotext -f 1 -l 1 -layout '" + pdf + "' -");
+  EXPECT_NE(first.find("8) Vila, Pere"), std::string::npos) << first;
+  EXPECT_EQ(first.find("Toni"), std::string::npos) << first;
+  EXPECT_NE(first.find("Sueca, del 01-07-2024 al 03-07-2024"), std::string::npos) << first;
+}
+
+TEST_F(SlipTournament, CancelledPrintDialogStopsWithoutPrinting) {
+  const std::string transcript = RunSlips(state, "menu mnuPapeletas\nform FrmElegRda\nclick btnOk\nprint\n");
+  EXPECT_NE(transcript.find("STOP||\xC2\xA1Impresi\xC3\xB3n cancelada!"), std::string::npos) << transcript;
+  EXPECT_EQ(state.workspace.Find("ronda"), nullptr);
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()) || !std::filesystem::exists(folder.file("papeletas.pdf")));
+}
+
+TEST_F(SlipTournament, UnwritablePdfIsNamedInAStopBox) {
+  const std::string pdf = folder.file("no-such-folder/papeletas.pdf");
+  const std::string transcript =
+      RunSlips(state, "menu mnuPapeletas\nform FrmElegRda\nclick btnOk\nprint " + pdf + "\n");
+  EXPECT_NE(transcript.find("STOP||No se han podido imprimir las papeletas: " + pdf), std::string::npos)
+      << transcript;
+}
+
+}  // namespace
+}  // namespace movarel::reports
