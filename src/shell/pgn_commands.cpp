@@ -1,24 +1,14 @@
 #include "shell/pgn_commands.h"
 
+#include "pgn/pgn_export.h"
 #include "register/working_state.h"
-#include "shell/nohagasnada.h"
-#include "ui/run_time_error.h"
 
 namespace movarel::shell {
 
-void ZDCREAPGNRDA(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("ZDCREAPGNRDA");
-  NOHAGASNADA(*state.dialogs);
-}
+void ZDCREAPGNRDA(registry::WorkingState& state, ui::Ui& ui) { pgn::ZDCREAPGNRDA(state, ui); }
 
-void ZDCREAPGN(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("ZDCREAPGN");
-  NOHAGASNADA(*state.dialogs);
-}
+void ZDCREAPGN(registry::WorkingState& state, ui::Ui&) { pgn::ZDCREAPGN(state); }
 
-void ZDCREAPGNJUG(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("ZDCREAPGNJUG");
-  NOHAGASNADA(*state.dialogs);
-}
+void ZDCREAPGNJUG(registry::WorkingState& state, ui::Ui& ui) { pgn::ZDCREAPGNJUG(state, ui); }
 
 }  // namespace movarel::shell

@@ -4,7 +4,7 @@
 // open for exclusive use (`torneos` on the tournament's record), the round tables "r1AB" ..
 // "r3AB" hold the boards and the per-round fields what pairing validation and result entry
 // write. The templates folder "zd" (rating table, tie-break template) lies in the same folder,
-// which is also the start folder.
+// which is also the start folder, and the folder has the template's column table "cclas".
 //
 //   #  name                    club            cat FIDE FEDA  ELO
 //   1  "Garc\xED" "a, Ana"        "Sueca"          "A" 2100 2050 2000
@@ -31,6 +31,7 @@
 #include "register/templates.h"
 #include "register/working_state.h"
 #include "report_test_support.h"
+#include "storage/files.h"
 #include "storage/table.h"
 #include "storage/workspace.h"
 
@@ -47,6 +48,8 @@ class HandTournament {
     state.NDIGRONDAS = 1;
     state.CABRIRNAV = "S";
     EXPECT_TRUE(registry::MakeTemplates(registry::TemplatesFolder(folder.path())).ok());
+    // The standings column table as a new tournament gets it from the templates.
+    EXPECT_TRUE(storage::CopyFile(registry::TemplatesFolder(folder.path()) + "cclas.dbf", folder.file("cclas.dbf")).ok());
     WriteRegister();
     WritePlayers();
     WriteRounds();

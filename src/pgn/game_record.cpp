@@ -1,0 +1,51 @@
+#include "pgn/game_record.h"
+
+namespace movarel::pgn {
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+void AddTag(std::string& out, const char* name, const std::string& value) {
+  out += '[';
+  out += name;
+  out += " \"";
+  out += value;
+  out += "\"]";
+  out += kLineEnd;
+}
+
+}  // namespace
+
+std::string PgnDate(const storage::Date& date) {
+  if (date.empty()) return "????.??.??";
+  return storage::Str(date.year, 4) + "." + storage::StrZero(date.month, 2) + "." +
+         storage::StrZero(date.day, 2);
+}
+
+std::string TagValue(std::string_view text) {
+  std::string value;
+  for (char c : storage::RTrim(text)) {
+    if (c == '"' || c == '\\') value += '\\';
+    value += c;
+  }
+  return value;
+}
+
+std::string GameRecordText(const GameRecord& game) {
+  std::string out;
+  AddTag(out, "Event", game.event);
+  AddTag(out, "Site", game.site);
+  AddTag(out, "Date", game.date);
+  AddTag(out, "Round", game.round);
+  AddTag(out, "White", game.white);
+  AddTag(out, "Black", game.black);
+  AddTag(out, "Result", game.result);
+  AddTag(out, "ECO", game.eco);
+  if (game.white_elo > 0) AddTag(out, "WhiteElo", storage::Str(game.white_elo, 4));
+  if (game.black_elo > 0) AddTag(out, "BlackElo", storage::Str(game.black_elo, 4));
+  out += "1.";
+  out += kLineEnd;
+  return out;
+}
+
+}  // namespace movarel::pgn

@@ -1,0 +1,34 @@
+#include "pgn/game_results.h"
+
+#include "storage/value.h"
+
+namespace movarel::pgn {
+namespace {
+
+constexpr char kDraw[] = "1/2-1/2";
+
+// The half sign: 0xBD in Windows-1252 as this program writes it, 0xAB in code page 850 as
+// the DOS program and the round import write it.
+bool IsHalf(char c) { return c == '\xBD' || c == '\xAB'; }
+
+}  // namespace
+
+std::string BoardResult(std::string_view rdo) {
+  const std::string_view middle = rdo.size() > 1 ? rdo.substr(1, 3) : std::string_view();
+  if (middle.size() == 3 && middle[1] == '-' && IsHalf(middle[0]) && IsHalf(middle[2])) return kDraw;
+  if (middle == "1/2") return kDraw;
+  std::string result;
+  for (char c : middle)
+    if (c != ' ') result += c;
+  return result;
+}
+
+std::string PlayerResult(std::string_view points, bool player_had_white) {
+  const std::string_view trimmed = storage::AllTrim(points);
+  if (trimmed.empty()) return "";
+  if (IsHalf(trimmed[0])) return kDraw;
+  if (player_had_white) return trimmed == "1" ? "1-0" : "0-1";
+  return trimmed == "0" ? "1-0" : "0-1";
+}
+
+}  // namespace movarel::pgn

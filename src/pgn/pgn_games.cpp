@@ -1,0 +1,104 @@
+#include "pgn/pgn_games.h"
+
+#include <vector>
+
+#include "pgn/game_record.h"
+#include "pgn/game_results.h"
+#include "register/file_names.h"
+#include "register/table_layouts.h"
+#include "storage/value.h"
+
+namespace movarel::pgn {
+namespace {
+
+struct PlayerTags {
+  std::string name;
+  int elo = 0;
+};
+
+PlayerTags ReadPlayer(storage::Table& cuadro, uint32_t recno) {
+  cuadro.GoTo(recno);
+  return {TagValue(cuadro.GetText("JUG")), static_cast<int>(cuadro.GetNumber("ELOFIDE"))};
+}
+
+GameRecord Game(const TournamentTags& tags, std::string round, const PlayerTags& white,
+                const PlayerTags& black, std::string result, std::string eco) {
+  GameRecord game;
+  game.event = tags.event;
+  game.site = tags.site;
+  game.date = tags.date;
+  game.round = std::move(round);
+  game.white = white.name;
+  game.black = black.name;
+  game.result = std::move(result);
+  game.eco = std::move(eco);
+  game.white_elo = white.elo;
+  game.black_elo = black.elo;
+  return game;
+}
+
+}  // namespace
+
+TournamentTags ReadTournamentTags(const storage::Table* torneos) {
+  TournamentTags tags;
+  if (torneos == nullptr || torneos->Eof()) {
+    tags.date = PgnDate({});
+    return tags;
+  }
+  tags.event = TagValue(torneos->GetText("TORNEO"));
+  tags.site = TagValue(torneos->GetText("LOCALIDAD"));
+  tags.date = PgnDate(torneos->GetDate("FECHA_INI"));
+  return tags;
+}
+
+void PROCLINRONDA(registry::WorkingState& state, const TournamentTags& tags, int round, storage::Table& ronda,
+                  storage::Table& cuadro, std::string& out) {
+  const auto white_number = static_cast<uint32_t>(ronda.GetNumber("JUG_B"));
+  const auto black_number = static_cast<uint32_t>(ronda.GetNumber("JUG_N"));
+  if (white_number == 0 || black_number == 0) return;
+  ++state.NCONTLIN;
+  const PlayerTags white = ReadPlayer(cuadro, white_number);
+  const PlayerTags black = ReadPlayer(cuadro, black_number);
+  out += GameRecordText(Game(tags, std::to_string(round) + "." + std::to_string(state.NCONTLIN), white, black,
+                             BoardResult(ronda.GetText("RDO")), ""));
+}
+
+std::string RoundGames(registry::WorkingState& state, const TournamentTags& tags, int round,
+                       storage::Table& ronda, storage::Table& cuadro) {
+  std::string out;
+  state.NCONTLIN = 0;
+  for (ronda.GoTop(); !ronda.Eof(); ronda.Skip()) PROCLINRONDA(state, tags, round, ronda, cuadro, out);
+  return out;
+}
+
+std::string PlayerGames(const TournamentTags& tags, storage::Table& cuadro, uint32_t recno, int last_round) {
+  struct Meeting {
+    int round;
+    uint32_t opponent;
+    bool white;
+    std::string result;
+  };
+  std::vector<Meeting> meetings;
+  cuadro.GoTo(recno);
+  const PlayerTags player{TagValue(cuadro.GetText("JUG")), static_cast<int>(cuadro.GetNumber("ELOFIDE"))};
+  for (int n = 1; n <= last_round && n <= registry::kMaxRounds; ++n) {
+    const std::string opponent_field = registry::RoundFieldName(n, 'J');
+    if (!cuadro.HasField(opponent_field)) break;
+    const auto opponent = static_cast<uint32_t>(cuadro.GetNumber(opponent_field));
+    if (opponent == 0) continue;
+    // The DOS program also writes the colours in lower case; "b" is White there as well.
+    const bool white = storage::Upper(cuadro.GetText(registry::RoundFieldName(n, 'C'))) == "B";
+    meetings.push_back(
+        {n, opponent, white, PlayerResult(cuadro.GetText(registry::RoundFieldName(n, 'P')), white)});
+  }
+  std::string out;
+  for (const Meeting& m : meetings) {
+    const PlayerTags opponent = ReadPlayer(cuadro, m.opponent);
+    const PlayerTags& white = m.white ? player : opponent;
+    const PlayerTags& black = m.white ? opponent : player;
+    out += GameRecordText(Game(tags, std::to_string(m.round), white, black, m.result, "A00"));
+  }
+  return out;
+}
+
+}  // namespace movarel::pgn
