@@ -1,6 +1,7 @@
 #include "shell/reports_commands.h"
 
 #include "register/working_state.h"
+#include "reports/standings_report_menu.h"
 #include "shell/nohagasnada.h"
 #include "ui/run_time_error.h"
 
@@ -16,15 +17,9 @@ void LISHTMP(registry::WorkingState& state, ui::Ui&) {
   NOHAGASNADA(*state.dialogs);
 }
 
-void LISHTMC(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("LISHTMC");
-  NOHAGASNADA(*state.dialogs);
-}
+void LISHTMC(registry::WorkingState& state, ui::Ui& ui) { reports::LISHTMC(state, ui); }
 
-void LISHTMCURDA(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("LISHTMCURDA");
-  NOHAGASNADA(*state.dialogs);
-}
+void LISHTMCURDA(registry::WorkingState& state, ui::Ui& ui) { reports::LISHTMCURDA(state, ui); }
 
 void LISHTMGP(registry::WorkingState& state, ui::Ui&) {
   ui::ActiveOperation op("LISHTMGP");
