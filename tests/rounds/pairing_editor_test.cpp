@@ -1,0 +1,125 @@
+#include "rounds/pairing_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "register/file_names.h"
+#include "rounds_test_support.h"
+#include "ui/form.h"
+#include "ui/menu.h"
+#include "ui/script/run_script.h"
+#include "ui/ui.h"
+
+namespace movarel::rounds {
+namespace {
+
+using testing::OpenTournament;
+
+struct Session {
+  int status = -1;
+  std::string transcript;  // UTF-8
+};
+
+Session RunPairingScript(OpenTournament& t, const std::string& script) {
+  std::ostringstream out;
+  Session session;
+  session.status = ui::RunScriptText(
+      script, t.state.workspace,
+      [&](ui::Ui& ui) {
+        t.state.dialogs = &ui.dialogs();
+        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
+        frm.Caption("Movarel v3.0-beta3");
+        frm.AddPopup("&Torneo").AddItem("&Emparejamientos de una ronda", "mnuEmparej",
+                                        [&] { VEREMPAREJ(t.state, ui); });
+        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
+        frm.Activate();
+      },
+      out);
+  session.transcript = out.str();
+  t.state.dialogs = &t.dialogs;
+  return session;
+}
+
+std::vector<std::string> Boards(OpenTournament& t, int round) {
+  std::vector<std::string> boards;
+  auto ronda = t.state.workspace.Use(t.Path(registry::RoundTableName(round, "AB") + ".dbf"), "ronda", true);
+  if (!ronda.ok()) return boards;
+  for ((*ronda)->GoTop(); !(*ronda)->Eof(); (*ronda)->Skip()) {
+    boards.push_back(std::to_string(static_cast<int>((*ronda)->GetNumber("JUG_B"))) + "|" +
+                     std::to_string(static_cast<int>((*ronda)->GetNumber("JUG_N"))));
+  }
+  t.state.workspace.Close("ronda");
+  return boards;
+}
+
+void WriteBoards(OpenTournament& t, int round, const std::vector<std::pair<int, int>>& boards) {
+  auto ronda = t.state.workspace.Use(t.Path(registry::RoundTableName(round, "AB") + ".dbf"), "ronda", false);
+  ASSERT_TRUE(ronda.ok());
+  (*ronda)->GoTop();
+  for (const auto& [white, black] : boards) {
+    (*ronda)->Put("JUG_B", static_cast<double>(white));
+    (*ronda)->Put("JUG_N", static_cast<double>(black));
+    (*ronda)->Skip();
+  }
+  (*ronda)->Commit();
+  t.state.workspace.Close("ronda");
+  t.state.workspace.Select("cuadro");
+}
+
+// The buttons as the arbiter meets them: a Black-only board leaves its player's button
+// usable; a White replaced by a click gets its button back; placed players' buttons are gone;
+// a withdrawn player taken off a board gets his button back disabled; the selection stays on
+// the last board after its Black is placed.
+TEST(PairingEditor, ButtonsFollowThePlacedAndWithdrawnPlayers) {
+  OpenTournament t(6, 2);
+  t.torneos().Put("N_R_ACTUAL", 2.0);
+  t.torneos().Commit();
+  t.cuadro().GoTo(5);
+  t.cuadro().Put("BAJA", true);
+  t.cuadro().Commit();
+  WriteBoards(t, 2, {{0, 3}, {1, 2}, {5, 0}});
+  Session s = RunPairingScript(t,
+                               "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nform FrmEE\n"
+                               "click btnJug003\n"  // 3 on White of board 1
+                               "set rdgBN 1\nclick btnJug006\n"  // 6 replaces 3, whose button returns
+                               "click btnJug004\n"  // Black of board 1; on to board 2
+                               "click btnJug001\n"  // already on board 2
+                               "set brwPareo 3\nclick btnBorrar\n"  // 5 off board 3
+                               "click btnJug005\n"                  // withdrawn: disabled
+                               "click btnJug003\n"                  // Black of the last board
+                               "click btnJug003\n"
+                               "click btnOk\nquit\n");
+  ASSERT_EQ(s.status, 0) << s.transcript;
+  EXPECT_EQ(s.transcript,
+            "TITLE|Movarel v3.0-beta3\nFORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
+            "FORM|FrmEE|Emparejamiento de la ronda 2\n"
+            "CONTROL DISABLED|FrmEE|btnJug001\n"
+            "CONTROL DISABLED|FrmEE|btnJug005\n"
+            "CONTROL DISABLED|FrmEE|btnJug003\n"
+            "EXCLAMATION|Hay errores en el emparejamiento|El jugador nº 3 no ha sido emparejado\n"
+            "RELEASE|FrmEE\n");
+  EXPECT_EQ(Boards(t, 2), (std::vector<std::string>{"6|4", "1|2", "0|3"}));
+}
+
+TEST(PairingEditor, RoundOneNotFilledWhenTheArbiterDeclines) {
+  OpenTournament t(4, 2);
+  WriteBoards(t, 1, {{2, 4}, {3, 1}});
+  Session s = RunPairingScript(t, "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nno\nform FrmEE\nclick btnOk\nquit\n");
+  ASSERT_EQ(s.status, 0) << s.transcript;
+  EXPECT_EQ(s.transcript,
+            "TITLE|Movarel v3.0-beta3\nFORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
+            "YESNO|¡Cuidado!|¿Emparejamiento automático?|no\n"
+            "FORM|FrmEE|Emparejamiento de la ronda 1\nRELEASE|FrmEE\n");
+  EXPECT_EQ(Boards(t, 1), (std::vector<std::string>{"2|4", "3|1"}));
+}
+
+TEST(PairingEditor, ButtonsAreNumberedWithThreeDigitsInColumnsOfTen) {
+  EXPECT_EQ(PlayerButtonName(7), "btnJug007");
+  EXPECT_EQ(PlayerButtonName(120), "btnJug120");
+}
+
+}  // namespace
+}  // namespace movarel::rounds
