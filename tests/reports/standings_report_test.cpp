@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "report_test_support.h"
@@ -147,6 +151,44 @@ TEST_F(StandingsReportTest, PageThatCannotBeWrittenIsNamedAndNotOpened) {
   EXPECT_NE(t.dialogs.stops[0].find("zendral.htm"), std::string::npos);
   EXPECT_TRUE(t.dialogs.opened.empty());
   EXPECT_TRUE(t.dialogs.infos.empty());
+}
+
+
+// The road through the real program: the tournament opened from the menu, each listing asked
+// for from the "&Listados" menu with the round chooser, the page handed to the browser.
+class StandingsMenuScript : public StandingsReportTest {
+ protected:
+  std::string Run(const std::string& script) {
+    t.state.workspace.CloseAll();
+    std::filesystem::create_directories(t.folder.file("windows"));
+    std::ofstream(t.folder.file("session.script"), std::ios::binary) << script;
+    const int raw = std::system(("cd '" + t.folder.path() + "' && env MOVAREL_WINDOWS_DIR='" + t.folder.path() +
+                                 "/windows' HOME='" + t.folder.path() + "' '" MOVAREL_BINARY
+                                 "' --script session.script >transcript.txt 2>/dev/null")
+                                    .c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0);
+    return ReadBytes(t.folder.file("transcript.txt"));
+  }
+};
+
+TEST_F(StandingsMenuScript, StandingsOfAChosenRoundAndTheCrosstableOpenInTheBrowser) {
+  const std::string open = "menu \"&Torneo\" \"&Elegir torneo\"\nfile cuAB.dbf\n";
+  std::string transcript =
+      Run(open + "menu mnuLisHtmC\nform FrmElegRda\nset cbxRdas 2\nclick btnOk\nquit\n");
+  const std::string page = std::filesystem::weakly_canonical(t.folder.file("zendral.htm")).string();
+  EXPECT_NE(transcript.find("FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\nOPEN|" + page + "\n"),
+            std::string::npos)
+      << transcript;
+  EXPECT_NE(ReadBytes(page).find("<p class=\"updated\">Clasificaci\xF3n tras la 2\xAA ronda<BR>"), std::string::npos);
+
+  // The chooser starts on the current round, the last one.
+  transcript = Run(open + "menu mnuLisHtmCu\nform FrmElegRda\nclick btnOk\nquit\n");
+  EXPECT_NE(transcript.find("RELEASE|FrmElegRda\nOPEN|" + page + "\n"), std::string::npos) << transcript;
+  const std::string expected = kHead + "<p class=\"updated\">Cuadro del torneo<BR>\r\n<HR>\r\n<pre>" + kHeader +
+                               "\r\n<HR>\r\n" + Line("  1. ", 1, false) + Line("  2. ", 2, false) +
+                               Line("  3. ", 3, false) + Line("  4. ", 4, false) + Line("  5. ", 5, false) +
+                               "<HR>\r\n" + Line("  6. ", 6, false) + "<HR>\r\n" + kTail;
+  EXPECT_EQ(ReadBytes(page), expected);
 }
 
 }  // namespace
