@@ -1,0 +1,25 @@
+#pragma once
+// Opening the round table of one round of the open tournament under the alias `ronda`, the
+// way the result editor and the round import need it: for exclusive use, beside the player
+// table, with a message naming the table when it cannot be opened.
+
+#include <string>
+
+#include "register/working_state.h"
+#include "storage/table.h"
+
+namespace movarel::rounds {
+
+// Path of round `round`'s table ("r" + n + key + ".dbf") beside the open player table.
+std::string RoundTablePath(registry::WorkingState& state, int round);
+
+// Opens round `round`'s table for exclusive use under `ronda`. A round outside
+// 1..N_RONDAS, or a table that is missing or held by another program, gives a stop box
+// naming the table (the DOS program holds the round it is pairing) and nullptr; nothing is
+// opened then, and `cuadro` stays selected.
+storage::Table* OpenRoundTable(registry::WorkingState& state, int round);
+
+// Closes `ronda` and selects `cuadro` again, as every round operation leaves things.
+void CloseRoundTable(registry::WorkingState& state);
+
+}  // namespace movarel::rounds

@@ -1,0 +1,292 @@
+#include "rounds/figaro_import.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "register/file_names.h"
+#include "round_results_test_support.h"
+#include "rounds/round_table_access.h"
+#include "rounds_test_support.h"
+#include "storage/value.h"
+
+namespace movarel::rounds {
+namespace {
+
+using testing::Hex;
+using testing::OpenTournament;
+using testing::ReadBytes;
+using testing::ReadFieldBytes;
+
+// Answers the file dialog with `file` and records it like the transcript does.
+struct FigaroDialogs : testing::ScriptedDialogs {
+  std::string file;
+  std::string GetFile(const std::vector<ui::FileFilter>& filters, const std::string& title,
+                      const std::string& folder, bool change_folder) override {
+    std::string line = "FILE|" + title + "|";
+    for (const ui::FileFilter& f : filters) line += f.description + "=" + f.pattern + ";";
+    line += folder + "|" + (change_folder ? "cd" : "stay");
+    shown.push_back(line);
+    return file;
+  }
+};
+
+// A printed list in the layout the import reads: counted from the first character after the
+// marker "k.-", White's number at 1-3, the result at 34-36, Black's number at 38-40.
+struct Entry {
+  int white;
+  std::string result;
+  int black;
+};
+std::string FigaroList(const std::string& round_text, const std::vector<Entry>& entries) {
+  std::string text = "  CLUB DE PRUEBA\r\n\r\nRonda" + round_text + "   Fecha: 06-03-2004\r\n\r\n";
+  text += "     Blancas                           Res Negras\r\n";
+  for (size_t i = 0; i < entries.size(); ++i) {
+    std::string line = std::to_string(i + 1) + ".-";
+    std::string body = " " + storage::Str(entries[i].white, 3) + " JUGADOR";
+    body.resize(34, ' ');
+    body += entries[i].result + " " + storage::Str(entries[i].black, 3) + "  JUGADOR";
+    text += line + body + "\r\n";
+  }
+  return text + "\r\n  Arbitro: JUAN ARBITRO\r\n";
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct ResultCase {
+  const char* name;
+  std::string printed;
+  std::string stored;
+  bool unknown;
+};
+
+void PrintTo(const ResultCase& c, std::ostream* out) { *out << c.name; }
+
+class FigaroResultTest : public ::testing::TestWithParam<ResultCase> {};
+
+TEST_P(FigaroResultTest, ThreeCharactersBecomeTheirResultCode) {
+  OpenTournament t(2, 1);
+  EXPECT_EQ(F_RDOFIG(GetParam().printed, 3, t.state), GetParam().stored);
+  if (GetParam().unknown) {
+    EXPECT_EQ(t.dialogs.shown, std::vector<std::string>{"INFO||Resultado desconocido en la Mesa 3"});
+  } else {
+    EXPECT_TRUE(t.dialogs.shown.empty());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, FigaroResultTest,
+    ::testing::Values(ResultCase{"WhiteWins", "1-0", " 1-0 ", false},
+                      ResultCase{"BlackWins", "0-1", " 0-1 ", false},
+                      ResultCase{"DosDrawKeepsItsByte", "\xAB-\xAB", " \xAB-\xAB ", false},
+                      ResultCase{"WhiteWinsByForfeit", "+--", " 1-0i", false},
+                      ResultCase{"BlackWinsByForfeit", "--+", "i0-1 ", false},
+                      ResultCase{"BothLoseByForfeit", "---", "i0-0i", false},
+                      ResultCase{"DashAloneIsNoResult", " - ", "     ", false},
+                      ResultCase{"ThreeBlanksAreNoResult", "   ", "     ", false},
+                      ResultCase{"WindowsHalfByteIsUnknown", "\xBD-\xBD", "\xBD-\xBD", true},
+                      ResultCase{"PointEachIsUnknown", "1-1", "1-1", true},
+                      ResultCase{"PieceOfTwoResultsIsUnknown", "0.0", "0.0", true},
+                      ResultCase{"CutShortIsUnknown", "1-", "1-", true}),
+    [](const ::testing::TestParamInfo<ResultCase>& info) { return std::string(info.param.name); });
+
+TEST(FigaroBoards, FixtureListGivesFiveBoardsInOrder) {
+  const std::string text = ReadBytes(MOVAREL_FIXTURES_DIR "/figaro-ronda4.txt");
+  const std::vector<FigaroBoard> boards = ReadFigaroBoards(text);
+  ASSERT_EQ(boards.size(), 5u);
+  const int expected[5][2] = {{3, 1}, {2, 5}, {4, 6}, {7, 9}, {8, 10}};
+  const char* results[5] = {"1-0", "\xAB-\xAB", "+--", "--+", "---"};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(boards[i].white, expected[i][0]) << i;
+    EXPECT_EQ(boards[i].black, expected[i][1]) << i;
+    EXPECT_EQ(boards[i].result, results[i]) << i;
+  }
+}
+
+TEST(FigaroBoards, TwelveBoardsAreReadPastTheTwoDigitMarker) {
+  std::vector<Entry> entries;
+  for (int i = 1; i <= 12; ++i) entries.push_back({i, "1-0", 24 - i + 1});
+  const std::vector<FigaroBoard> boards = ReadFigaroBoards(FigaroList("  9", entries));
+  ASSERT_EQ(boards.size(), 12u);
+  EXPECT_EQ(boards[9].white, 10);
+  EXPECT_EQ(boards[11].white, 12);
+  EXPECT_EQ(boards[11].black, 13);
+}
+
+// The DOS tournament folder (key OP, 10 players, 5 rounds, current round 3) opened the way the
+// program leaves it, with the fixture list beside it.
+class DosFolderImport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "movarel-figaro-XXXXXX").string();
+    dir_ = mkdtemp(pattern.data());
+    for (const auto& entry : std::filesystem::directory_iterator(MOVAREL_FIXTURES_DIR "/dos-old-format"))
+      std::filesystem::copy_file(entry.path(), dir_ + "/" + entry.path().filename().string());
+    std::filesystem::copy_file(MOVAREL_FIXTURES_DIR "/figaro-ronda4.txt", dir_ + "/figaro-ronda4.txt");
+    previous_ = std::filesystem::current_path().string();
+    std::filesystem::current_path(dir_);
+    state_.dialogs = &dialogs_;
+    state_.CCLAVE = "OP";
+    state_.CCARPINI = dir_;
+    ASSERT_TRUE(state_.workspace.Use(dir_ + "/TORNEOS.DBF", "torneos", false).ok());
+    ASSERT_TRUE(state_.workspace.Use(dir_ + "/CUOP.DBF", "cuadro", false).ok());
+    player_table_before_ = ReadBytes(dir_ + "/CUOP.DBF");
+  }
+  void TearDown() override {
+    state_.workspace.CloseAll();
+    std::filesystem::current_path(previous_);
+    std::filesystem::remove_all(dir_);
+  }
+  std::vector<std::string> Round4() { return ReadFieldBytes(dir_ + "/R4OP.DBF", "JUG_B JUG_N RDO"); }
+
+  std::string dir_, previous_, player_table_before_;
+  FigaroDialogs dialogs_;
+  registry::WorkingState state_;
+};
+
+TEST_F(DosFolderImport, FixtureListFillsRoundFourAndLeavesThePlayersAlone) {
+  dialogs_.file = dir_ + "/figaro-ronda4.txt";
+  dialogs_.answers = {true};
+  FIGIMPP(state_);
+  EXPECT_EQ(dialogs_.shown,
+            (std::vector<std::string>{"FILE|Elegir fichero|Listados de F\xEDgaro=*.txt;" + dir_ + "|stay",
+                                      "YESNO||Confirme la importaci\xF3n de la Ronda 4|yes"}));
+  EXPECT_EQ(state_.NRONDASEL, 4);
+  EXPECT_EQ(state_.CFICHTRAB, dir_ + "/figaro-ronda4.txt");
+  EXPECT_EQ(state_.workspace.Find("ronda"), nullptr);
+  EXPECT_EQ(state_.workspace.Selected(), state_.workspace.Find("cuadro"));
+  state_.workspace.CloseAll();
+  EXPECT_EQ(Round4(), (std::vector<std::string>{"3|1|20312d3020", "2|5|20ab2dab20", "4|6|20312d3069",
+                                                "7|9|69302d3120", "8|10|69302d3069"}));
+  EXPECT_EQ(ReadBytes(dir_ + "/CUOP.DBF"), player_table_before_);
+  EXPECT_EQ(ReadFieldBytes(dir_ + "/TORNEOS.DBF", "N_R_ACTUAL"), std::vector<std::string>{"3"});
+}
+
+TEST_F(DosFolderImport, ImportedDosDrawReachesThePlayersAsItsOwnByte) {
+  dialogs_.file = dir_ + "/figaro-ronda4.txt";
+  dialogs_.answers = {true};
+  FIGIMPP(state_);
+  ASSERT_NE(OpenRoundTable(state_, 4), nullptr);
+  ASSERT_TRUE(VALIDARRDOS(state_, 4).ok());
+  state_.workspace.CloseAll();
+  EXPECT_EQ(ReadFieldBytes(dir_ + "/CUOP.DBF", "NUM R4P R4I"),
+            (std::vector<std::string>{"1|30|20", "2|ab|20", "3|31|20", "4|31|69", "5|ab|20", "6|30|69", "7|30|69",
+                                      "8|30|69", "9|31|69", "10|30|69"}));
+  EXPECT_EQ(ReadFieldBytes(dir_ + "/TORNEOS.DBF", "N_R_ACTUAL"), std::vector<std::string>{"4"});
+}
+
+TEST_F(DosFolderImport, AnsweringNoWritesNothing) {
+  dialogs_.file = dir_ + "/figaro-ronda4.txt";
+  dialogs_.answers = {false};
+  const std::string before = ReadBytes(dir_ + "/R4OP.DBF");
+  FIGIMPP(state_);
+  EXPECT_EQ(ReadBytes(dir_ + "/R4OP.DBF"), before);
+  EXPECT_EQ(state_.workspace.Find("ronda"), nullptr);
+}
+
+TEST_F(DosFolderImport, CancelledFileDialogEndsSilently) {
+  dialogs_.file = "";
+  FIGIMPP(state_);
+  EXPECT_EQ(dialogs_.shown.size(), 1u);
+  EXPECT_EQ(state_.NRONDASEL, 0);
+}
+
+TEST_F(DosFolderImport, ListWithoutRoundWordIsNotInterpreted) {
+  WriteFile(dir_ + "/otro.txt", "1.-   3 JUGADOR 3                    1-0   1  JUGADOR 1\r\n");
+  dialogs_.file = dir_ + "/otro.txt";
+  FIGIMPP(state_);
+  ASSERT_EQ(dialogs_.shown.size(), 2u);
+  EXPECT_EQ(dialogs_.shown[1], "STOP||No se puede interpretar el fichero");
+}
+
+TEST_F(DosFolderImport, RoundTableHeldByAnotherProgramIsNamedAndNothingIsWritten) {
+  dialogs_.file = dir_ + "/figaro-ronda4.txt";
+  dialogs_.answers = {true};
+  const std::string before = ReadBytes(dir_ + "/R4OP.DBF");
+  storage::Workspace dos_program;
+  ASSERT_TRUE(dos_program.Use(dir_ + "/R4OP.DBF", "held", false).ok());
+  FIGIMPP(state_);
+  dos_program.CloseAll();
+  ASSERT_EQ(dialogs_.shown.size(), 3u);
+  EXPECT_EQ(dialogs_.shown[2].rfind("STOP||No se ha podido abrir el fichero de ronda r4OP\\n", 0), 0u)
+      << dialogs_.shown[2];
+  EXPECT_EQ(ReadBytes(dir_ + "/R4OP.DBF"), before);
+}
+
+// Imports into round 2 of a 10-player tournament "AB" whose round tables have five boards,
+// each board holding an earlier pairing 1-2 that must survive where the list does not reach.
+class ListImport : public ::testing::Test {
+ protected:
+  ListImport() : t_(10, 8) {
+    t_.state.dialogs = &dialogs_;
+    testing::WriteBoards(t_, 2, {{1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}});
+  }
+  void Import(const std::string& list) {
+    WriteFile(t_.Path("lista.txt"), list);
+    dialogs_.file = t_.Path("lista.txt");
+    dialogs_.answers = {true};
+    FIGIMPP(t_.state);
+    t_.state.dialogs = &t_.dialogs;
+  }
+  std::vector<std::string> Boards(int round) {
+    t_.state.workspace.CloseAll();
+    return ReadFieldBytes(t_.Path(registry::RoundTableName(round, "AB") + ".dbf"), "JUG_B JUG_N RDO");
+  }
+  // The boxes after the file dialog and the question.
+  std::vector<std::string> Messages() {
+    return std::vector<std::string>(dialogs_.shown.begin() + std::min<size_t>(2, dialogs_.shown.size()),
+                                    dialogs_.shown.end());
+  }
+
+  OpenTournament t_;
+  FigaroDialogs dialogs_;
+};
+
+TEST_F(ListImport, MoreBoardsThanTheTableAppendsTheMissingOnes) {
+  Import(FigaroList("  2", {{1, "1-0", 6}, {7, "0-1", 2}, {3, "\xAB-\xAB", 8}, {9, "+--", 4}, {5, "--+", 10},
+                            {11, "---", 12}, {13, "   ", 0}}));
+  EXPECT_EQ(Boards(2), (std::vector<std::string>{"1|6|20312d3020", "7|2|20302d3120", "3|8|20ab2dab20",
+                                                 "9|4|20312d3069", "5|10|69302d3120", "11|12|69302d3069",
+                                                 "13|0|2020202020"}));
+  EXPECT_EQ(Messages(),
+            std::vector<std::string>{"EXCLAMATION|Hay errores en la ronda importada|"
+                                     "El jugador n\xBA 11 de la mesa 6 no existe en el cuadro\\n"
+                                     "El jugador n\xBA 12 de la mesa 6 no existe en el cuadro\\n"
+                                     "El jugador n\xBA 13 de la mesa 7 no existe en el cuadro"});
+}
+
+TEST_F(ListImport, FewerBoardsLeaveTheLaterBoardsAsTheyWere) {
+  Import(FigaroList("  2", {{4, "+--", 3}, {5, "   ", 6}}));
+  EXPECT_EQ(Boards(2), (std::vector<std::string>{"4|3|20312d3069", "5|6|2020202020", "1|2|20312d3020",
+                                                 "1|2|20312d3020", "1|2|20312d3020"}));
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ListImport, UnknownResultIsReportedAndStoredAsPrinted) {
+  Import(FigaroList("  2", {{1, "1-0", 6}, {7, "1-1", 2}, {3, " - ", 8}}));
+  EXPECT_EQ(Messages(), std::vector<std::string>{"INFO||Resultado desconocido en la Mesa 2"});
+  EXPECT_EQ(Boards(2)[1], "7|2|" + Hex("1-1  "));
+  EXPECT_EQ(Boards(2)[2], "3|8|2020202020");
+}
+
+TEST_F(ListImport, RoundNumberAfterTheWordPicksTheTable) {
+  Import(FigaroList(" 7 ", {{2, "0-1", 1}}));
+  EXPECT_EQ(t_.state.NRONDASEL, 7);
+  EXPECT_EQ(Boards(7)[0], "2|1|20302d3120");
+  EXPECT_EQ(Boards(2)[0], "1|2|20312d3020");
+}
+
+TEST_F(ListImport, RoundTheTournamentDoesNotHaveIsRefusedAndNothingIsWritten) {
+  const std::string before = ReadBytes(t_.Path("r2AB.dbf"));
+  Import(FigaroList("  9", {{2, "0-1", 1}}));
+  EXPECT_EQ(Messages(), std::vector<std::string>{"STOP||El torneo no tiene la ronda 9\\n"
+                                                 "No existe el fichero de ronda r9AB"});
+  EXPECT_EQ(ReadBytes(t_.Path("r2AB.dbf")), before);
+  EXPECT_FALSE(std::filesystem::exists(t_.Path("r9AB.dbf")));
+}
+
+}  // namespace
+}  // namespace movarel::rounds
