@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -11,6 +13,7 @@
 
 #include "report_test_support.h"
 #include "small_tournament.h"
+#include "storage/file_lock.h"
 
 namespace movarel::reports {
 namespace {
@@ -153,6 +156,21 @@ TEST_F(StandingsReportTest, PageThatCannotBeWrittenIsNamedAndNotOpened) {
   EXPECT_TRUE(t.dialogs.infos.empty());
 }
 
+
+TEST_F(StandingsReportTest, PlayerTableLockedByAnotherProgramStopsBeforeAnythingIsWritten) {
+  // Shared, the player table cannot be locked whole while another program holds a record.
+  ASSERT_TRUE(t.state.workspace.Use(t.folder.file("cuAB.dbf"), "cuadro", /*shared=*/true).ok());
+  const int other = open(t.folder.file("cuAB.dbf").c_str(), O_RDWR);
+  ASSERT_GE(other, 0);
+  ASSERT_TRUE(storage::TryLockRange(other, storage::kRecordBase + 1, 1, storage::LockKind::kWrite));
+  EXPECT_FALSE(LISHTMCLAS(t.state, 3, "zendral", true));
+  close(other);
+  EXPECT_EQ(t.dialogs.infos, (std::vector<std::string>{"El Cuadro de jugadores est\xE1 siendo utiliado por otro "
+                                                       "programa\r\nNo se puede hacer el listado"}));
+  EXPECT_FALSE(std::filesystem::exists(t.folder.file("zendral.htm")));
+  EXPECT_FALSE(std::filesystem::exists(t.folder.file("suclas.tmp")));
+  EXPECT_TRUE(t.dialogs.opened.empty());
+}
 
 // The road through the real program: the tournament opened from the menu, each listing asked
 // for from the "&Listados" menu with the round chooser, the page handed to the browser.
