@@ -1,19 +1,13 @@
 #include "shell/standings_commands.h"
 
 #include "register/working_state.h"
-#include "shell/nohagasnada.h"
-#include "ui/run_time_error.h"
+#include "standings/column_config.h"
+#include "standings/tiebreak_config.h"
 
 namespace movarel::shell {
 
-void CFGDESEMPATES(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("CFGDESEMPATES");
-  NOHAGASNADA(*state.dialogs);
-}
+void CFGDESEMPATES(registry::WorkingState& state, ui::Ui& ui) { standings::CFGDESEMPATES(state, ui); }
 
-void CFGLISCLAS(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("CFGLISCLAS");
-  NOHAGASNADA(*state.dialogs);
-}
+void CFGLISCLAS(registry::WorkingState& state, ui::Ui& ui) { standings::CFGLISCLAS(state, ui); }
 
 }  // namespace movarel::shell

@@ -5,6 +5,9 @@
 #include "storage/value.h"
 
 namespace movarel::standings {
+namespace {
+constexpr char kTieBreakAlias[] = "desemps";
+}  // namespace
 
 void PROCDS(std::string_view ORDEN, std::string_view SISTEMA,
             const storage::RecordLayout& player_layout, TieBreakWalk& walk,
@@ -22,10 +25,8 @@ void PROCDS(std::string_view ORDEN, std::string_view SISTEMA,
   ++walk.NDS;
 }
 
-storage::Result<TieBreakWalk> ReadTieBreaks(registry::WorkingState& state, const std::string& folder,
-                                            const std::string& templates_folder,
-                                            const storage::RecordLayout& player_layout) {
-  static constexpr char kAlias[] = "desemps";
+storage::Result<storage::Table*> OpenTieBreakTable(registry::WorkingState& state, const std::string& folder,
+                                                   const std::string& templates_folder, bool shared) {
   state.CFICHDS = registry::TieBreakTableName(state.CCLAVE);
   const std::string table_path = folder + state.CFICHDS + ".dbf";
   if (!storage::FileExists(table_path)) {
@@ -33,23 +34,32 @@ storage::Result<TieBreakWalk> ReadTieBreaks(registry::WorkingState& state, const
     storage::Status copied = storage::CopyFile(templates_folder + "desempsw.mod", table_path);
     if (!copied.ok()) return copied.WithContext("creando " + state.CFICHDS + ".dbf");
   }
-  auto opened = state.workspace.Use(table_path, kAlias, /*shared=*/true);
+  auto opened = state.workspace.Use(table_path, kTieBreakAlias, shared);
   if (!opened.ok()) return opened.status();
   storage::Table* desemps = *opened;
   storage::Status status = desemps->CreateIndex(folder + state.CFICHDS + ".ntx", "desemps->orden");
   if (status.ok() && !(desemps->HasField("ORDEN") && desemps->HasField("SISTEMA"))) {
     status = storage::Status::Corrupt(state.CFICHDS + ".dbf no tiene los campos ORDEN y SISTEMA");
   }
+  if (!status.ok()) {
+    state.workspace.Close(kTieBreakAlias);
+    return status;
+  }
+  return desemps;
+}
+
+storage::Result<TieBreakWalk> ReadTieBreaks(registry::WorkingState& state, const std::string& folder,
+                                            const std::string& templates_folder,
+                                            const storage::RecordLayout& player_layout) {
+  auto opened = OpenTieBreakTable(state, folder, templates_folder, /*shared=*/true);
+  if (!opened.ok()) return opened.status();
+  storage::Table* desemps = *opened;
   TieBreakWalk walk;
   walk.CDS = "str(cuadro->ptos,4,1)";
-  if (status.ok()) {
-    for (desemps->GoTop(); !desemps->Eof(); desemps->Skip()) {
-      PROCDS(desemps->GetText("ORDEN"), desemps->GetText("SISTEMA"), player_layout, walk,
-             state.ADESEMPATES);
-    }
+  for (desemps->GoTop(); !desemps->Eof(); desemps->Skip()) {
+    PROCDS(desemps->GetText("ORDEN"), desemps->GetText("SISTEMA"), player_layout, walk, state.ADESEMPATES);
   }
-  state.workspace.Close(kAlias);
-  if (!status.ok()) return status;
+  state.workspace.Close(kTieBreakAlias);
   walk.CDS += "+str(1000-cuadro->num,3)";
   state.NDS = walk.NDS;
   return walk;

@@ -33,6 +33,14 @@ void PROCDS(std::string_view ORDEN, std::string_view SISTEMA,
             const storage::RecordLayout& player_layout, TieBreakWalk& walk,
             std::array<std::string, kTieBreakSlots>& ADESEMPATES);
 
+// Makes sure the tie-break table `folder` + "ds" + key exists (a copy of "desempsw.mod" from
+// `templates_folder` when it does not: the template's records are the systems on offer and
+// its ORDEN values the first choice), opens it under `desemps` and rebuilds its index
+// "ds" + key + ".ntx" on ORDEN, which is left open. Sets `CFICHDS`. On failure nothing is
+// left open under `desemps`.
+storage::Result<storage::Table*> OpenTieBreakTable(registry::WorkingState& state, const std::string& folder,
+                                                   const std::string& templates_folder, bool shared);
+
 // Steps 5 and 6 of the standings: makes sure the tie-break table `folder` + "ds" + key exists
 // (a copy of "desempsw.mod" from `templates_folder` when it does not), opens it under
 // `desemps`, rebuilds its index "ds" + key + ".ntx" on ORDEN, walks it with PROCDS and closes

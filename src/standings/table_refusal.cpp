@@ -1,0 +1,22 @@
+#include "standings/table_refusal.h"
+
+namespace movarel::standings {
+
+std::string TableRefusalText(const std::string& what_cannot_be_done, const std::string& file,
+                             const storage::Status& status) {
+  std::string cause;
+  switch (status.code()) {
+    case storage::Status::Code::kLocked:
+      cause = "El fichero " + file + " est\xE1 siendo utilizado por otro programa";
+      break;
+    case storage::Status::Code::kNotFound:
+      cause = "No existe el fichero " + file;
+      break;
+    default:
+      cause = "No se ha podido abrir el fichero " + file + "\r\n" + status.message();
+      break;
+  }
+  return what_cannot_be_done + "\r\n" + cause;
+}
+
+}  // namespace movarel::standings

@@ -1,0 +1,98 @@
+// The tie-break and standings column configuration through the real program, driven by
+// scripts as a user would: a tournament created from the menu, its tie-breaks reordered and
+// saved, the folder's column switches flipped, and a tie-break table held by another
+// program. Every table is read back with python3-dbf.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "../register/tournament_session.h"
+#include "storage/workspace.h"
+
+namespace movarel::standings {
+namespace {
+
+using registry::testing::DumpTables;
+using registry::testing::Session;
+
+constexpr char kTitle[] = "TITLE|Movarel v3.0-beta3\n";
+
+std::string TitleOf(const std::string& name) {
+  return "TITLE|Movarel v3.0-beta3 - " + name + std::string(40 - name.size(), ' ') + "\n";
+}
+
+std::string CreateLines(const std::string& folder) {
+  return "menu mnuTorNuevo\nfolder " + folder +
+         "\nform FrmET\nset txtFICHERO AB\nset txtTORNEO Open de prueba\nset fecFECHA_INI 10-05-2024\n"
+         "set fecFECHA_FIN 12-05-2024\nset txtN_JUGS 6\nset txtN_RONDAS 5\nclick btnOk\n";
+}
+
+std::string CreatedTranscript(const std::string& folder) {
+  return "FOLDER|Crear torneo nuevo en...|" + folder + "\nFORM|FrmET|" + folder + "\nRELEASE|FrmET\n" +
+         TitleOf("Open de prueba");
+}
+
+// "ORDEN|SISTEMA" of the systems in use, by position.
+std::vector<std::string> InUse(const std::string& path) {
+  std::vector<std::string> used;
+  const auto tables = DumpTables({path});
+  for (const auto& [name, table] : tables) {
+    for (const auto& r : table.records) {
+      if (!r.at(0).empty() && r.at(0) != "99") used.push_back(r.at(0) + "|" + r.at(1));
+    }
+  }
+  std::sort(used.begin(), used.end());
+  return used;
+}
+
+class StandingsConfigScript : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(session_.made_templates()); }
+  Session session_;
+};
+
+TEST_F(StandingsConfigScript, TieBreaksReorderedAndColumnsSwitchedFromTheMenu) {
+  const std::string t = session_.Folder("t");
+  const Session::Run run = session_.Script(
+      CreateLines(t) +
+      // Template order BUC_R, BUC_T, SONEN. BUC_R out; N_VIC in (unused item 13: ACUM,
+      // ACU_1..ACU_9, BUC_B, ELO_M come first, BUC_R after it); SONEN down below N_VIC.
+      "menu mnuCfgDs\nform FrmCfgDs\nset lbxDs 1\nclick btnQuitarDs\nset lbxDsNo 13\nclick btnAnadirDs\n"
+      "set lbxDs 2\nclick btnBajar\nclick btnDsGrabar\n"
+      // Leaving with "salir" keeps nothing of what was moved.
+      "menu mnuCfgDs\nform FrmCfgDs\nset lbxDs 1\nclick btnQuitarDs\nclick btnDsOk\n"
+      "menu mnuCfgLisClas\nform FrmCfgLC\nset brwCClas 3\ndblclick brwCClas\nset brwCClas 14\ndblclick brwCClas\n"
+      "click btnCCSalir\nquit\n");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_EQ(run.transcript, kTitle + CreatedTranscript(t) +
+                                "FORM|FrmCfgDs|Configuración de desempates\nRELEASE|FrmCfgDs\n"
+                                "FORM|FrmCfgDs|Configuración de desempates\nRELEASE|FrmCfgDs\n"
+                                "FORM|FrmCfgLC|Configuración de la clasificación\nRELEASE|FrmCfgLC\n");
+  EXPECT_EQ(InUse(t + "/dsAB.dbf"), (std::vector<std::string>{"01|BUC_T", "02|N_VIC", "03|SONEN"}));
+  const auto tables = DumpTables({t + "/cclas.dbf"});
+  std::string sn;
+  for (const auto& r : tables.at("cclas.dbf").records) sn += r.at(0);
+  EXPECT_EQ(sn, "TTFTTTTTFFTTTTFT");
+}
+
+TEST_F(StandingsConfigScript, ATieBreakTableHeldByAnotherProgramIsNamedAndLeftAsItWas) {
+  const std::string t = session_.Folder("t");
+  ASSERT_EQ(session_.Script(CreateLines(t) + "menu mnuCfgDs\nform FrmCfgDs\nclick btnDsOk\nquit\n").status, 0);
+  ASSERT_EQ(InUse(t + "/dsAB.dbf"), (std::vector<std::string>{"01|BUC_R", "02|BUC_T", "03|SONEN"}));
+  // This test process is the other program.
+  storage::Workspace other;
+  ASSERT_TRUE(other.Use(t + "/dsAB.dbf", "retenido", /*shared=*/false).ok());
+  const Session::Run run = session_.Script("menu mnuAbrTorn1\nmenu mnuCfgDs\nquit\n");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_EQ(run.transcript, kTitle + TitleOf("Open de prueba") +
+                                "STOP||No se pueden configurar los desempates\\nEl fichero dsAB.dbf está siendo "
+                                "utilizado por otro programa\n");
+  other.CloseAll();
+  EXPECT_EQ(InUse(t + "/dsAB.dbf"), (std::vector<std::string>{"01|BUC_R", "02|BUC_T", "03|SONEN"}));
+}
+
+}  // namespace
+}  // namespace movarel::standings
