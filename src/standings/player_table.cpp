@@ -6,25 +6,38 @@
 
 #include "register/file_names.h"
 #include "standings/field_bytes.h"
+#include "storage/field.h"
 #include "storage/value.h"
 
 namespace movarel::standings {
 namespace {
 
-double NumberOf(const storage::Value& value) {
-  if (const double* number = std::get_if<double>(&value)) return *number;
-  if (const std::string* text = std::get_if<std::string>(&value)) return storage::Val(*text);
-  return 0;
-}
-
-std::string TextOf(const storage::Value& value) {
-  if (const std::string* text = std::get_if<std::string>(&value)) return *text;
-  return std::string();
-}
-
 std::string NumberBytes(const storage::FieldDef& field, double value) {
   return NumericFieldBytes(field, value);
 }
+
+// Field values straight from a record's bytes, by the rules of Table::Get: an N field by
+// its number, a C field read as a number by the VAL rule; any other type (or a missing
+// field, index -1) is 0 as a number and empty as text.
+struct FieldReader {
+  const storage::RecordLayout& layout;
+
+  std::string_view Bytes(int index, const char* record) const {
+    const storage::FieldDef& def = layout.fields()[static_cast<size_t>(index)];
+    return std::string_view(record + layout.offset(index), static_cast<size_t>(def.length));
+  }
+  double Number(int index, const char* record) const {
+    if (index < 0) return 0;
+    const storage::FieldDef& def = layout.fields()[static_cast<size_t>(index)];
+    if (def.type == 'N') return storage::DecodeNumber(def, record + layout.offset(index));
+    if (def.type == 'C') return storage::Val(Bytes(index, record));
+    return 0;
+  }
+  std::string_view Text(int index, const char* record) const {
+    if (index < 0 || layout.fields()[static_cast<size_t>(index)].type != 'C') return std::string_view();
+    return Bytes(index, record);
+  }
+};
 
 struct RoundFieldIndexes {
   int opponent = -1;
@@ -56,26 +69,27 @@ PlayerTable ReadPlayerTable(storage::Table& cuadro, int rounds) {
   const uint32_t count = cuadro.LastRec();
   table.players.resize(count);
   table.stored.resize(count);
-  for (uint32_t recno = 1; recno <= count; ++recno) {
-    cuadro.GoTo(recno);
+  // The raw records, decoded field by field as Table::Get would, without a Value (and its
+  // copy of the bytes) per field: the read is most of a recomputation's cost.
+  const FieldReader read{layout};
+  (void)cuadro.Scan([&](uint32_t recno, const char* record) {
+    if (recno < 1 || recno > count) return;
     PlayerInput& player = table.players[recno - 1];
     player.recno = recno;
-    player.deleted = cuadro.Deleted();
-    if (elo >= 0) player.elo = NumberOf(cuadro.Get(elo));
-    if (k >= 0) player.k = NumberOf(cuadro.Get(k));
+    player.deleted = record[0] == '*';
+    if (elo >= 0) player.elo = read.Number(elo, record);
+    if (k >= 0) player.k = read.Number(k, record);
     for (int n = 1; n <= rounds; ++n) {
       const RoundFieldIndexes& f = round_fields[static_cast<size_t>(n - 1)];
-      player.rounds[static_cast<size_t>(n - 1)] = MakeRoundEntry(
-          f.opponent >= 0 ? NumberOf(cuadro.Get(f.opponent)) : 0,
-          f.colour >= 0 ? TextOf(cuadro.Get(f.colour)) : std::string(),
-          f.points >= 0 ? TextOf(cuadro.Get(f.points)) : std::string(),
-          f.forfeit >= 0 ? TextOf(cuadro.Get(f.forfeit)) : std::string());
+      player.rounds[static_cast<size_t>(n - 1)] =
+          MakeRoundEntry(read.Number(f.opponent, record), read.Text(f.colour, record), read.Text(f.points, record),
+                         read.Text(f.forfeit, record));
     }
     for (int f = 0; f < kComputedFieldCount; ++f) {
       if (computed[f] < 0) continue;
-      table.stored[recno - 1][f] = cuadro.GetText(layout.fields()[static_cast<size_t>(computed[f])].name);
+      table.stored[recno - 1][f] = std::string(read.Bytes(computed[f], record));
     }
-  }
+  });
   return table;
 }
 

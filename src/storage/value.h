@@ -26,6 +26,10 @@ using Value = std::variant<std::string, double, Date, bool>;
 std::string Str(double value, int width, int decimals = 0);
 // STRZERO: as Str, padded with zeros (a minus sign goes first: "-0005").
 std::string StrZero(double value, int width, int decimals = 0);
+// Str (pad ' ') and StrZero (pad '0') by the general decimal conversion only, without the
+// shortcut they take for whole and one-decimal values; both give the same bytes, which the
+// tests check over many values.
+std::string FormatGeneral(double value, int width, int decimals, char pad);
 // VAL: leading blanks, optional sign, digits and one decimal point; stops at the first other
 // byte; empty or unreadable text gives 0.
 double Val(std::string_view text);
