@@ -25,10 +25,17 @@ std::string HtmlEscape(std::string_view text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      default: out += c;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -67,7 +74,9 @@ void HTML_LINETEXTK(registry::WorkingState& state, std::string_view text) {
   state.HDOCHTML += kCrLf;
 }
 
-void HTML_TEXT(registry::WorkingState& state, std::string_view text) { state.HDOCHTML += storage::RTrim(text); }
+void HTML_TEXT(registry::WorkingState& state, std::string_view text) {
+  state.HDOCHTML += storage::RTrim(text);
+}
 
 storage::Status HTML_END(registry::WorkingState& state, const HtmlPage& page) {
   state.HDOCHTML += "</BODY></HTML>";
@@ -106,7 +115,8 @@ std::string PageTitle(const storage::Table& torneos) {
 std::string PageSubtitle(const storage::Table& torneos) {
   const storage::Date start = torneos.HasField("FECHA_INI") ? torneos.GetDate("FECHA_INI") : storage::Date{};
   const storage::Date end = torneos.HasField("FECHA_FIN") ? torneos.GetDate("FECHA_FIN") : storage::Date{};
-  std::string dates = start == end ? storage::Dtoc(start) : "del " + storage::Dtoc(start) + " al " + storage::Dtoc(end);
+  std::string dates =
+      start == end ? storage::Dtoc(start) : "del " + storage::Dtoc(start) + " al " + storage::Dtoc(end);
   return HtmlEscape(storage::RTrim(Text(torneos, "LOCALIDAD"))) + ", " + dates;
 }
 

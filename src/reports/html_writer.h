@@ -32,7 +32,7 @@ std::string HtmlEscape(std::string_view text);
 // Title and subtitle go out as given: callers pass escaped table text.
 HtmlPage HTML_INI(registry::WorkingState& state, const std::string& path, std::string_view title,
                   std::string_view subtitle);
-void HTML_LINE(registry::WorkingState& state);                            // "<HR>" CR LF
+void HTML_LINE(registry::WorkingState& state);                              // "<HR>" CR LF
 void HTML_LINETEXT(registry::WorkingState& state, std::string_view text);   // RTRIM(text) "<BR>" CR LF
 void HTML_LINETEXTK(registry::WorkingState& state, std::string_view text);  // RTRIM(text) CR LF
 void HTML_TEXT(registry::WorkingState& state, std::string_view text);       // RTRIM(text)

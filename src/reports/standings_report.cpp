@@ -75,11 +75,15 @@ std::string LowerFieldText(const storage::Table& cuadro, const std::string& fiel
 char ResultSymbol(std::string_view points) {
   if (points.empty()) return ' ';
   switch (points[0]) {
-    case '1': return '+';
-    case '0': return '-';
+    case '1':
+      return '+';
+    case '0':
+      return '-';
     case '\xAB':
-    case '\xBD': return '=';
-    default: return ' ';
+    case '\xBD':
+      return '=';
+    default:
+      return ' ';
   }
 }
 
@@ -105,11 +109,16 @@ int RoundGroupWidth(const StandingsColumns& columns) {
 
 std::string RoundLabel(int round, int width) {
   switch (width) {
-    case 0: return "";
-    case 1: return std::string(1, static_cast<char>('0' + round % 10));
-    case 2: return storage::Str(round, 2);
-    case 3: return storage::Str(round, 2) + "\xAA";
-    default: return storage::Str(round, 2) + "\xAAR" + std::string(static_cast<size_t>(width - 4), ' ');
+    case 0:
+      return "";
+    case 1:
+      return std::string(1, static_cast<char>('0' + round % 10));
+    case 2:
+      return storage::Str(round, 2);
+    case 3:
+      return storage::Str(round, 2) + "\xAA";
+    default:
+      return storage::Str(round, 2) + "\xAAR" + std::string(static_cast<size_t>(width - 4), ' ');
   }
 }
 
@@ -121,9 +130,11 @@ enum class Listing { kStandings, kCrosstable };
 
 std::string Heading(Listing listing, int round, int rounds) {
   if (listing == Listing::kStandings) {
-    return "Clasificaci\xF3n " + (round == rounds ? std::string("final") : "tras la " + RoundText(round) + "\xAA ronda");
+    return "Clasificaci\xF3n " +
+           (round == rounds ? std::string("final") : "tras la " + RoundText(round) + "\xAA ronda");
   }
-  return "Cuadro del torneo" + (round == rounds ? std::string() : " tras la " + RoundText(round) + "\xAA ronda");
+  return "Cuadro del torneo" +
+         (round == rounds ? std::string() : " tras la " + RoundText(round) + "\xAA ronda");
 }
 
 bool WriteListing(registry::WorkingState& state, Listing listing, int round, std::string_view page_name,
@@ -169,8 +180,8 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
   const int rounds = torneos != nullptr ? static_cast<int>(Number(*torneos, "N_RONDAS")) : 0;
   const std::string title = torneos != nullptr ? PageTitle(*torneos) : std::string();
   const std::string subtitle = torneos != nullptr ? PageSubtitle(*torneos) : std::string();
-  const HtmlPage page = BeginListing(state, PagePath(page_name), title, subtitle, Heading(listing, round, rounds),
-                                     CABECERACLAS(state, columns));
+  const HtmlPage page = BeginListing(state, PagePath(page_name), title, subtitle,
+                                     Heading(listing, round, rounds), CABECERACLAS(state, columns));
   const std::string_view mode = listing == Listing::kCrosstable ? "cu" : "";
   for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
     PROCLINCLAS(state, columns, *cuadro, mode, NPTOSANT);

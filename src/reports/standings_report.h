@@ -18,7 +18,7 @@ namespace movarel::reports {
 inline constexpr int kColumnRecords = 16;
 
 struct StandingsColumns {
-  std::array<bool, kColumnRecords + 1> shown{};        // SN by record number; [0] unused
+  std::array<bool, kColumnRecords + 1> shown{};       // SN by record number; [0] unused
   std::array<std::string, kColumnRecords + 1> campo;  // CAMPO without trailing blanks
 };
 

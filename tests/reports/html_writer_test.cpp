@@ -57,18 +57,19 @@ TEST_F(HtmlWriterTest, EveryWriterAddsItsBytesAndLineEndsOnlyWhereItShould) {
   PIEHTML(state);
   ASSERT_TRUE(HTML_END(state, page).ok());
 
-  const std::string expected = std::string(
-                                   "<HTML><HEAD><TITLE>T\xEDtulo</TITLE>"
-                                   "<link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\"></HEAD><BODY>\r\n"
-                                   "<H1 Align=Center>T\xEDtulo</H1><H2 Align=Center>Sub</H2><BR>\r\n"
-                                   "uno<BR>\r\n"
-                                   "\r\n"
-                                   " dos\r\n"
-                                   "tres<HR>\r\n"
-                                   "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
-                                   "<td class=\"pie\">Pie de p\xE1gina</td><td class=\"pie\"><div align=\"right\">"
-                                   "J. Arbitro</div></td></tr></table>") +
-                               kFooterTail + "</BODY></HTML>";
+  const std::string expected =
+      std::string(
+          "<HTML><HEAD><TITLE>T\xEDtulo</TITLE>"
+          "<link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\"></HEAD><BODY>\r\n"
+          "<H1 Align=Center>T\xEDtulo</H1><H2 Align=Center>Sub</H2><BR>\r\n"
+          "uno<BR>\r\n"
+          "\r\n"
+          " dos\r\n"
+          "tres<HR>\r\n"
+          "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr>"
+          "<td class=\"pie\">Pie de p\xE1gina</td><td class=\"pie\"><div align=\"right\">"
+          "J. Arbitro</div></td></tr></table>") +
+      kFooterTail + "</BODY></HTML>";
   EXPECT_EQ(ReadBytes(folder.file("p.htm")), expected);
   EXPECT_TRUE(state.HDOCHTML.empty());
 }
@@ -94,10 +95,12 @@ TEST_F(HtmlWriterTest, SubtitleNamesOneDateOrTheSpanOfTheTournament) {
 
 TEST_F(HtmlWriterTest, FooterWithoutRegisterHasEmptyCells) {
   PIEHTML(state);
-  EXPECT_EQ(state.HDOCHTML,
-            std::string("<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><td class=\"pie\">"
-                        "</td><td class=\"pie\"><div align=\"right\"></div></td></tr></table>") +
-                kFooterTail);
+  EXPECT_EQ(
+      state.HDOCHTML,
+      std::string(
+          "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><td class=\"pie\">"
+          "</td><td class=\"pie\"><div align=\"right\"></div></td></tr></table>") +
+          kFooterTail);
 }
 
 // The listing body with n lines, as the standard listing page lays it out: a rule after every
@@ -119,7 +122,8 @@ TEST_P(StandardListingTest, RulesFollowEveryFifthLineAndCloseTheListOnce) {
   ASSERT_TRUE(FinishPage(state, page, false));
   const std::string expected =
       std::string(
-          "<HTML><HEAD><TITLE>T</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\"></HEAD>"
+          "<HTML><HEAD><TITLE>T</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
+          "type=\"text/css\"></HEAD>"
           "<BODY>\r\n<H1 Align=Center>T</H1><H2 Align=Center>S</H2><BR>\r\n"
           "<p class=\"updated\">Encabezado<BR>\r\n<HR>\r\n<pre>Cab\r\n<HR>\r\n") +
       GetParam().body +
@@ -131,11 +135,14 @@ TEST_P(StandardListingTest, RulesFollowEveryFifthLineAndCloseTheListOnce) {
 
 INSTANTIATE_TEST_SUITE_P(
     LineCounts, StandardListingTest,
-    ::testing::Values(ListingCase{0, ""}, ListingCase{1, "L1\r\n<HR>\r\n"},
-                      ListingCase{5, "L1\r\nL2\r\nL3\r\nL4\r\nL5\r\n<HR>\r\n"},
-                      ListingCase{6, "L1\r\nL2\r\nL3\r\nL4\r\nL5\r\n<HR>\r\nL6\r\n<HR>\r\n"},
-                      ListingCase{10, "L1\r\nL2\r\nL3\r\nL4\r\nL5\r\n<HR>\r\nL6\r\nL7\r\nL8\r\nL9\r\nL10\r\n<HR>\r\n"}),
-    [](const ::testing::TestParamInfo<ListingCase>& info) { return std::to_string(info.param.lines) + "Lines"; });
+    ::testing::Values(
+        ListingCase{0, ""}, ListingCase{1, "L1\r\n<HR>\r\n"},
+        ListingCase{5, "L1\r\nL2\r\nL3\r\nL4\r\nL5\r\n<HR>\r\n"},
+        ListingCase{6, "L1\r\nL2\r\nL3\r\nL4\r\nL5\r\n<HR>\r\nL6\r\n<HR>\r\n"},
+        ListingCase{10, "L1\r\nL2\r\nL3\r\nL4\r\nL5\r\n<HR>\r\nL6\r\nL7\r\nL8\r\nL9\r\nL10\r\n<HR>\r\n"}),
+    [](const ::testing::TestParamInfo<ListingCase>& info) {
+      return std::to_string(info.param.lines) + "Lines";
+    });
 
 TEST_F(HtmlWriterTest, PageOfANameLandsInTheCurrentFolder) {
   EXPECT_EQ(std::filesystem::weakly_canonical(PagePath("zendral")),

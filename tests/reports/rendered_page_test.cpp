@@ -21,7 +21,8 @@ std::string RenderedDom(const std::string& page, const std::string& profile) {
   const std::string command = std::string(kChromium) +
                               " --headless --no-sandbox --disable-gpu --no-first-run"
                               " --disable-background-networking --disable-component-update --disable-sync"
-                              " --user-data-dir='" + profile + "' --dump-dom 'file://" + page + "' 2>/dev/null";
+                              " --user-data-dir='" +
+                              profile + "' --dump-dom 'file://" + page + "' 2>/dev/null";
   std::string out;
   FILE* pipe = popen(command.c_str(), "r");
   if (pipe == nullptr) return out;

@@ -52,7 +52,8 @@ struct RecordingDialogs : ui::Dialogs {
   std::string InputBox(const std::string&, const std::string&, const std::string& initial) override {
     return initial;
   }
-  std::string GetFile(const std::vector<ui::FileFilter>&, const std::string&, const std::string&, bool) override {
+  std::string GetFile(const std::vector<ui::FileFilter>&, const std::string&, const std::string&,
+                      bool) override {
     return "";
   }
   std::string GetFolder(const std::string&) override { return ""; }

@@ -54,8 +54,9 @@ class SmallTournament {
     // Records 1 to 16: number, name, club, FIDE, points, opponent, colour, result, forfeit,
     // float, tie-break slots 1 to 5, rating variation. The float is off, and so are slots 4
     // and 5; slot 3 is on although only two systems are in use.
-    WriteColumns({true, true, true, true, true, true, true, true, true, false, true, true, true, false, false, true},
-                 {" ", " ", " ", " ", " ", "j", "c", "p", "i", "f", " ", " ", " ", " ", " ", " "});
+    WriteColumns(
+        {true, true, true, true, true, true, true, true, true, false, true, true, true, false, false, true},
+        {" ", " ", " ", " ", " ", "j", "c", "p", "i", "f", " ", " ", " ", " ", " ", " "});
   }
   ~SmallTournament() { state.workspace.CloseAll(); }
 
@@ -122,7 +123,7 @@ class SmallTournament {
     ASSERT_TRUE(opened.ok());
     cuadro = *opened;
     const Player players[] = {
-        {"GARCIA, ANA", "Club <A&B>", "A", 2100, 2000}, {"LOPEZ, LUIS", "Sueca", " ", 0, 1800},
+        {"GARCIA, ANA", "Club <A&B>", "A", 2100, 2000},  {"LOPEZ, LUIS", "Sueca", " ", 0, 1800},
         {"MU\xD1OZ, PEPE", "Valencia", "B", 1950, 1900}, {"PEREZ, EVA", "", "C", 0, 0},
         {"RUIZ, JOSE", "Alzira", "A", 1700, 1700},       {"SANZ, MARIA", "Gandia", "S", 1650, 1600},
     };
