@@ -1,30 +1,33 @@
 #include "shell/reports_commands.h"
 
 #include "register/working_state.h"
+#include "reports/round_listings_menu.h"
+#include "reports/seeding_report.h"
+#include "reports/result_slips.h"
 #include "reports/standings_report_menu.h"
+#include "reports/tournament_list.h"
+#include "reports/tournament_pages.h"
 #include "shell/nohagasnada.h"
+#include "shell/program_texts.h"
+#include "shell/tournament_commands.h"
+#include "ui/form.h"
 #include "ui/run_time_error.h"
+#include "ui/ui.h"
 
 namespace movarel::shell {
 
-void LISHTMOF(registry::WorkingState& state, ui::Ui&, const std::string&, bool) {
+void LISHTMOF(registry::WorkingState& state, ui::Ui&, const std::string& file_name, bool open_browser) {
   ui::ActiveOperation op("LISHTMOF");
-  NOHAGASNADA(*state.dialogs);
+  reports::LISHTMOF(state, file_name, open_browser);
 }
 
-void LISHTMP(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("LISHTMP");
-  NOHAGASNADA(*state.dialogs);
-}
+void LISHTMP(registry::WorkingState& state, ui::Ui& ui) { reports::LISHTMP(state, ui); }
 
 void LISHTMC(registry::WorkingState& state, ui::Ui& ui) { reports::LISHTMC(state, ui); }
 
 void LISHTMCURDA(registry::WorkingState& state, ui::Ui& ui) { reports::LISHTMCURDA(state, ui); }
 
-void LISHTMGP(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("LISHTMGP");
-  NOHAGASNADA(*state.dialogs);
-}
+void LISHTMGP(registry::WorkingState& state, ui::Ui& ui) { reports::LISHTMGP(state, ui); }
 
 void LISHTMPR(registry::WorkingState& state, ui::Ui&, const std::string&) {
   ui::ActiveOperation op("LISHTMPR");
@@ -33,17 +36,19 @@ void LISHTMPR(registry::WorkingState& state, ui::Ui&, const std::string&) {
 
 void LISHTMPAG(registry::WorkingState& state, ui::Ui&) {
   ui::ActiveOperation op("LISHTMPAG");
-  NOHAGASNADA(*state.dialogs);
+  reports::LISHTMPAG(state);
 }
 
-void LISTORNS(registry::WorkingState& state, ui::Ui&) {
+void LISTORNS(registry::WorkingState& state, ui::Ui& ui) {
   ui::ActiveOperation op("LISTORNS");
-  NOHAGASNADA(*state.dialogs);
+  // Listing another folder's register closes the open tournament: the menu and the title follow.
+  if (reports::LISTORNS(state).change != registry::TournamentChange::kClosed) return;
+  if (ui::Form* frm = ui.MainForm()) {
+    NOTORNEO(*frm);
+    frm->Caption(kProgramTitle);
+  }
 }
 
-void LISPAPRDOS(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("LISPAPRDOS");
-  NOHAGASNADA(*state.dialogs);
-}
+void LISPAPRDOS(registry::WorkingState& state, ui::Ui& ui) { reports::LISPAPRDOS(state, ui); }
 
 }  // namespace movarel::shell
