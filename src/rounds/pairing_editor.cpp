@@ -86,7 +86,8 @@ class PairingEditor {
     const long placed = static_cast<long>(ronda_.GetNumber(field));
     if (placed > 0) {
       ShowButton(placed);
-      if (ui::Control* button = form_.Find(PlayerButtonName(placed)); button != nullptr && Withdrawn(placed)) {
+      if (ui::Control* button = form_.Find(PlayerButtonName(placed));
+          button != nullptr && Withdrawn(placed)) {
         button->Enabled(false);
       }
     }
@@ -177,9 +178,8 @@ storage::Table* OpenRonda(registry::WorkingState& state, int round) {
   if (ronda.ok()) return *ronda;
   const std::string reason = ronda.status().code() == storage::Status::Code::kLocked
                                  ? "est\xE1 siendo utilizado por otro programa"
-                             : ronda.status().code() == storage::Status::Code::kNotFound
-                                 ? "no existe"
-                                 : "no se puede leer";
+                             : ronda.status().code() == storage::Status::Code::kNotFound ? "no existe"
+                                                                                         : "no se puede leer";
   state.dialogs->MsgStop("El fichero de la ronda " + std::to_string(round) + " (" + name + ".dbf) " + reason +
                              "\r\nNo se ha cambiado nada",
                          "Emparejamiento de la ronda " + std::to_string(round));
@@ -199,7 +199,10 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
   if (ronda == nullptr) return;
 
   const int players = RegisterPlayerCount(state);
-  if (round == 1 && state.dialogs->MsgYesNo("\xBF" "Emparejamiento autom\xE1tico?", "\xA1" "Cuidado!")) {
+  if (round == 1 && state.dialogs->MsgYesNo("\xBF"
+                                            "Emparejamiento autom\xE1tico?",
+                                            "\xA1"
+                                            "Cuidado!")) {
     const bool first_white = state.dialogs->MsgYesNo("\xBFJuega el n\xFAmero 1 del ranking con blancas?",
                                                      "Responda No si el 1 juega con negras");
     if (storage::Status status = PairRoundOne(*ronda, players, first_white); !status.ok()) {
@@ -215,10 +218,10 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
       .At(5, 5)
       .Size(250, 350)
       .Alias("ronda")
-      .Columns({ui::GridColumn::Computed("Mesa", 50,
-                                         [](storage::Table& t) { return storage::Str(t.RecNo(), 3); }),
-                ui::GridColumn::Field("Blancas", 60, "JUG_B"), ui::GridColumn::Field("Negras", 60, "JUG_N"),
-                ui::GridColumn::Field("Resultado", 70, "RDO")})
+      .Columns(
+          {ui::GridColumn::Computed("Mesa", 50, [](storage::Table& t) { return storage::Str(t.RecNo(), 3); }),
+           ui::GridColumn::Field("Blancas", 60, "JUG_B"), ui::GridColumn::Field("Negras", 60, "JUG_N"),
+           ui::GridColumn::Field("Resultado", 70, "RDO")})
       .Value(1.0);
   frm.AddRadioGroup("rdgBN")
       .At(5, 270)
@@ -247,7 +250,8 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
       .OnClick([&] {
         storage::Result<std::string> validated = VALIDARPAREO(state, round);
         if (!validated.ok()) {
-          state.dialogs->MsgStop("No se ha podido validar el emparejamiento\r\n" + validated.status().message());
+          state.dialogs->MsgStop("No se ha podido validar el emparejamiento\r\n" +
+                                 validated.status().message());
         }
         frm.Release();
       });

@@ -29,7 +29,8 @@ int PreselectedRound(registry::WorkingState& state, int rounds) {
 
 std::string PgnFileName(registry::WorkingState& state, int round) {
   storage::Table* torneos = state.workspace.Find("torneos");
-  const std::string key = torneos == nullptr ? "" : std::string(storage::AllTrim(torneos->GetText("FICHERO")));
+  const std::string key =
+      torneos == nullptr ? "" : std::string(storage::AllTrim(torneos->GetText("FICHERO")));
   return "Zd" + key + "-r" + std::to_string(round) + ".pgn";
 }
 
@@ -50,8 +51,11 @@ std::optional<RoundChoice> ChooseRound(registry::WorkingState& state, ui::Ui& ui
   ui::Form frm(ui, "FrmElegRda", ui::FormKind::kModal);
   frm.Caption("Elegir ronda").Size(200, 200).Icon("tq");
   frm.AddLabel("lblRonda").At(round_row, 10).Size(60, 20).Caption("&Ronda").Font("MS Sans Serif", 6);
-  ui::Control& cbx = frm.AddComboBox("cbxRdas").At(round_row, 60).Size(100, 20).Items(items).Value(
-      static_cast<double>(preselected));
+  ui::Control& cbx = frm.AddComboBox("cbxRdas")
+                         .At(round_row, 60)
+                         .Size(100, 20)
+                         .Items(items)
+                         .Value(static_cast<double>(preselected));
   ui::Control& lbl_file =
       frm.AddLabel("lblFichero").At(50, 10).Size(50, 20).Caption("&Fichero").Font("MS Sans Serif", 6);
   const std::string initial_file =

@@ -83,10 +83,10 @@ TEST(PairingEditor, ButtonsFollowThePlacedAndWithdrawnPlayers) {
   WriteBoards(t, 2, {{0, 3}, {1, 2}, {5, 0}});
   Session s = RunPairingScript(t,
                                "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nform FrmEE\n"
-                               "click btnJug003\n"  // 3 on White of board 1
-                               "set rdgBN 1\nclick btnJug006\n"  // 6 replaces 3, whose button returns
-                               "click btnJug004\n"  // Black of board 1; on to board 2
-                               "click btnJug001\n"  // already on board 2
+                               "click btnJug003\n"                  // 3 on White of board 1
+                               "set rdgBN 1\nclick btnJug006\n"     // 6 replaces 3, whose button returns
+                               "click btnJug004\n"                  // Black of board 1; on to board 2
+                               "click btnJug001\n"                  // already on board 2
                                "set brwPareo 3\nclick btnBorrar\n"  // 5 off board 3
                                "click btnJug005\n"                  // withdrawn: disabled
                                "click btnJug003\n"                  // Black of the last board
@@ -107,7 +107,8 @@ TEST(PairingEditor, ButtonsFollowThePlacedAndWithdrawnPlayers) {
 TEST(PairingEditor, RoundOneNotFilledWhenTheArbiterDeclines) {
   OpenTournament t(4, 2);
   WriteBoards(t, 1, {{2, 4}, {3, 1}});
-  Session s = RunPairingScript(t, "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nno\nform FrmEE\nclick btnOk\nquit\n");
+  Session s = RunPairingScript(
+      t, "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nno\nform FrmEE\nclick btnOk\nquit\n");
   ASSERT_EQ(s.status, 0) << s.transcript;
   EXPECT_EQ(s.transcript,
             "TITLE|Movarel v3.0-beta3\nFORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"

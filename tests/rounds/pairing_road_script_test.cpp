@@ -39,8 +39,8 @@ class PairingRoad : public ::testing::Test {
   std::string folder() const { return root_ + "/torneos"; }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
   int Run(const std::string& command) const {
-    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ + "/windows' HOME='" +
-                                 root_ + "' " + command)
+    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ +
+                                 "/windows' HOME='" + root_ + "' " + command)
                                     .c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
@@ -82,28 +82,30 @@ TEST_F(PairingRoad, RoundOneAutomaticThenRoundTwoByHandWithEveryKindOfBreach) {
   // Player 10 withdraws before round 1; the automatic pairing still pairs him (5-10), the
   // arbiter reads the breach, takes 10 off board 5, which leaves 5 with the bye, and finds
   // 10's button disabled.
-  std::string transcript = Script(create +
-                                  "menu mnuVerCuadro\nform FrmCuadro\nedit brwCuadro 10 BAJA T\nclick btnHTOk\n"
-                                  "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nyes\nyes\nform FrmEE\nclick btnOk\n"
-                                  "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nno\nform FrmEE\n"
-                                  "set brwPareo 5\nset rdgBN 2\nclick btnBorrar\nclick btnJug010\nclick btnOk\n"
-                                  "quit\n");
+  std::string transcript =
+      Script(create +
+             "menu mnuVerCuadro\nform FrmCuadro\nedit brwCuadro 10 BAJA T\nclick btnHTOk\n"
+             "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nyes\nyes\nform FrmEE\nclick btnOk\n"
+             "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nno\nform FrmEE\n"
+             "set brwPareo 5\nset rdgBN 2\nclick btnBorrar\nclick btnJug010\nclick btnOk\n"
+             "quit\n");
   ASSERT_EQ(status_, 0) << transcript;
   const std::string chooser = "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n";
-  EXPECT_EQ(transcript,
-            kTitle + ("FOLDER|Crear torneo nuevo en...|" + folder() + "\nFORM|FrmET|" + folder() +
-                      "\nRELEASE|FrmET\n") +
-                kOpenTitle + "FORM|FrmCuadro|Cuadro del Torneo\nRELEASE|FrmCuadro\n" + chooser +
-                "YESNO|¡Cuidado!|¿Emparejamiento automático?|yes\n"
-                "YESNO|Responda No si el 1 juega con negras|¿Juega el número 1 del ranking con blancas?|yes\n"
-                "FORM|FrmEE|Emparejamiento de la ronda 1\n"
-                "EXCLAMATION|Hay errores en el emparejamiento|El jugador nº 10 es baja pero ha sido emparejado\n"
-                "RELEASE|FrmEE\n" +
-                chooser +
-                "YESNO|¡Cuidado!|¿Emparejamiento automático?|no\n"
-                "FORM|FrmEE|Emparejamiento de la ronda 1\n"
-                "CONTROL DISABLED|FrmEE|btnJug010\n"
-                "RELEASE|FrmEE\n");
+  EXPECT_EQ(
+      transcript,
+      kTitle +
+          ("FOLDER|Crear torneo nuevo en...|" + folder() + "\nFORM|FrmET|" + folder() + "\nRELEASE|FrmET\n") +
+          kOpenTitle + "FORM|FrmCuadro|Cuadro del Torneo\nRELEASE|FrmCuadro\n" + chooser +
+          "YESNO|¡Cuidado!|¿Emparejamiento automático?|yes\n"
+          "YESNO|Responda No si el 1 juega con negras|¿Juega el número 1 del ranking con blancas?|yes\n"
+          "FORM|FrmEE|Emparejamiento de la ronda 1\n"
+          "EXCLAMATION|Hay errores en el emparejamiento|El jugador nº 10 es baja pero ha sido emparejado\n"
+          "RELEASE|FrmEE\n" +
+          chooser +
+          "YESNO|¡Cuidado!|¿Emparejamiento automático?|no\n"
+          "FORM|FrmEE|Emparejamiento de la ronda 1\n"
+          "CONTROL DISABLED|FrmEE|btnJug010\n"
+          "RELEASE|FrmEE\n");
   EXPECT_EQ(ReadTable("r1AB.dbf", "JUG_B JUG_N"),
             (std::vector<std::string>{"1|6", "7|2", "3|8", "9|4", "5|0"}));
   EXPECT_EQ(ReadTable("cuAB.dbf", "NUM R1J R1C R1F"),
@@ -127,10 +129,11 @@ TEST_F(PairingRoad, RoundOneAutomaticThenRoundTwoByHandWithEveryKindOfBreach) {
   WriteFields("r2AB.dbf", 5, "JUG_B=9 JUG_N=3");
 
   // Round 2: 1-6 again, 2 (forfeit winner) and 5 (bye in round 1) each given the bye.
-  transcript = Script("menu mnuAbrTorn1\nmenu mnuEmparej\nform FrmElegRda\nset cbxRdas 2\nclick btnOk\n"
-                      "form FrmEE\nclick btnJug009\n"
-                      "click btnJug001\nclick btnJug006\nclick btnJug002\nclick btnBorrar\n"
-                      "click btnJug005\nclick btnBorrar\nclick btnOk\nquit\n");
+  transcript = Script(
+      "menu mnuAbrTorn1\nmenu mnuEmparej\nform FrmElegRda\nset cbxRdas 2\nclick btnOk\n"
+      "form FrmEE\nclick btnJug009\n"
+      "click btnJug001\nclick btnJug006\nclick btnJug002\nclick btnBorrar\n"
+      "click btnJug005\nclick btnBorrar\nclick btnOk\nquit\n");
   ASSERT_EQ(status_, 0) << transcript;
   EXPECT_EQ(transcript, kTitle + kOpenTitle + chooser +
                             "FORM|FrmEE|Emparejamiento de la ronda 2\n"
@@ -148,8 +151,8 @@ TEST_F(PairingRoad, RoundOneAutomaticThenRoundTwoByHandWithEveryKindOfBreach) {
             (std::vector<std::string>{"1|6", "2|0", "5|0", "3|7", "9|3"}));
   // Points before round 2: 1, 2, 5 and 9 one point, 3 and 8 a half, the rest none.
   EXPECT_EQ(ReadTable("cuAB.dbf", "NUM R2J R2C R2F R1P"),
-            (std::vector<std::string>{"1|6|B|v|1", "2|0|D||1", "3|7|B|v|½", "4|0|||0", "5|0|D||1", "6|1|N|^|0",
-                                      "7|3|N|^|0", "8|0|||«", "9|3|B|v|1", "10|0|||"}));
+            (std::vector<std::string>{"1|6|B|v|1", "2|0|D||1", "3|7|B|v|½", "4|0|||0", "5|0|D||1",
+                                      "6|1|N|^|0", "7|3|N|^|0", "8|0|||«", "9|3|B|v|1", "10|0|||"}));
   EXPECT_EQ(ReadTable("torneos.dbf", "N_R_ACTUAL"), std::vector<std::string>{"2"});
 }
 

@@ -112,8 +112,8 @@ TEST(PairingValidation, EveryBreachOfRoundTwoIsListedInOrderAndTheRestIsWritten)
   });
   EXPECT_EQ(*errors, expected);
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
-  EXPECT_EQ(t.dialogs.shown[0], testing::ScriptedDialogs::Line("EXCLAMATION", "Hay errores en el emparejamiento",
-                                                               expected));
+  EXPECT_EQ(t.dialogs.shown[0],
+            testing::ScriptedDialogs::Line("EXCLAMATION", "Hay errores en el emparejamiento", expected));
   // Points before the round: 1, 2, 5, 9 one; 3 and 8 a half (both half bytes); the rest 0.
   EXPECT_EQ(RoundOf(t, 2), (std::vector<std::string>{"6|B|v", "0|D| ", "10|B|v", "3|B|^", "0|D| ", "1|N|^",
                                                      "9|B|^", "0| | ", "7|N|v", "0| | "}));
@@ -179,11 +179,12 @@ TEST(PairingValidation, NumbersThatAreNoPlayerAreReportedAndNeverWritten) {
   SetBoards(t, 1, {{12, 3}, {4, -2}, {5, 7}, {1, 2}, {6, 0}});
   storage::Result<std::string> errors = VALIDARPAREO(t.state, 1);
   ASSERT_TRUE(errors.ok());
-  EXPECT_EQ(*errors, Messages({"El jugador n\xBA 12 no est\xE1 en el cuadro de jugadores",
-                               "El jugador n\xBA -2 no est\xE1 en el cuadro de jugadores",
-                               "El jugador n\xBA 7 no est\xE1 en el cuadro de jugadores",
-                               "El jugador n\xBA 3 no ha sido emparejado", "El jugador n\xBA 4 no ha sido emparejado",
-                               "El jugador n\xBA 5 no ha sido emparejado"}));
+  EXPECT_EQ(*errors,
+            Messages({"El jugador n\xBA 12 no est\xE1 en el cuadro de jugadores",
+                      "El jugador n\xBA -2 no est\xE1 en el cuadro de jugadores",
+                      "El jugador n\xBA 7 no est\xE1 en el cuadro de jugadores",
+                      "El jugador n\xBA 3 no ha sido emparejado", "El jugador n\xBA 4 no ha sido emparejado",
+                      "El jugador n\xBA 5 no ha sido emparejado"}));
   EXPECT_EQ(RoundOf(t, 1), (std::vector<std::string>{"2|B| ", "1|N| ", "0| | ", "0| | ", "0| | ", "0|D| "}));
   EXPECT_EQ(t.cuadro().LastRec(), 6u);
 }
@@ -223,21 +224,20 @@ TEST_P(RoundOneAutomatic, TopHalfMeetsBottomHalfWithAlternatingColours) {
   EXPECT_EQ(ronda.RecNo(), 1u);
   std::vector<std::pair<int, int>> boards;
   for (ronda.GoTop(); !ronda.Eof(); ronda.Skip()) {
-    boards.emplace_back(static_cast<int>(ronda.GetNumber("JUG_B")), static_cast<int>(ronda.GetNumber("JUG_N")));
+    boards.emplace_back(static_cast<int>(ronda.GetNumber("JUG_B")),
+                        static_cast<int>(ronda.GetNumber("JUG_N")));
   }
   EXPECT_EQ(boards, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PairingEntry, RoundOneAutomatic,
-    ::testing::Values(AutoCase{"TenPlayersOneOnWhite", 10, true, 5, {{1, 6}, {7, 2}, {3, 8}, {9, 4}, {5, 10}}},
-                      AutoCase{"SevenPlayersOneOnBlackSpareBoardEmptied",
-                               7,
-                               false,
-                               5,
-                               {{4, 1}, {2, 5}, {6, 3}, {7, 0}, {0, 0}}},
-                      AutoCase{"MoreBoardsNeededThanTheTableHasStopsAtItsEnd", 10, true, 3, {{1, 6}, {7, 2}, {3, 8}}},
-                      AutoCase{"OddCountWithoutASpareBoardGivesNoBye", 5, true, 2, {{1, 3}, {4, 2}}}),
+    ::testing::Values(
+        AutoCase{"TenPlayersOneOnWhite", 10, true, 5, {{1, 6}, {7, 2}, {3, 8}, {9, 4}, {5, 10}}},
+        AutoCase{
+            "SevenPlayersOneOnBlackSpareBoardEmptied", 7, false, 5, {{4, 1}, {2, 5}, {6, 3}, {7, 0}, {0, 0}}},
+        AutoCase{"MoreBoardsNeededThanTheTableHasStopsAtItsEnd", 10, true, 3, {{1, 6}, {7, 2}, {3, 8}}},
+        AutoCase{"OddCountWithoutASpareBoardGivesNoBye", 5, true, 2, {{1, 3}, {4, 2}}}),
     [](const ::testing::TestParamInfo<AutoCase>& info) { return info.param.name; });
 
 }  // namespace

@@ -73,7 +73,7 @@ struct ChooserCase {
   int round;
   const char* file;
   bool with_results;
-  int nrondasel;     // NRONDASEL afterwards (starts at 77)
+  int nrondasel;          // NRONDASEL afterwards (starts at 77)
   const char* cfichtrab;  // CFICHTRAB afterwards (starts as "previo")
 };
 
@@ -105,16 +105,16 @@ INSTANTIATE_TEST_SUITE_P(
         ChooserCase{"PickedRound", V::kRoundOnly, 5, 3, "set cbxRdas 5\n", 5, "", false, 5, "previo"},
         ChooserCase{"CurrentRoundPastTheLastGivesTheLast", V::kRoundOnly, 5, 9, "", 5, "", false, 5,
                     "previo"},
-        ChooserCase{"PgnNameFollowsRoundOneOfANewTournament", V::kPgnFile, 5, 0, "", 1, "ZdAB-r1.pgn", false, 1,
-                    "ZdAB-r1.pgn"},
+        ChooserCase{"PgnNameFollowsRoundOneOfANewTournament", V::kPgnFile, 5, 0, "", 1, "ZdAB-r1.pgn", false,
+                    1, "ZdAB-r1.pgn"},
         ChooserCase{"PgnNameRewrittenForTwoDigitRound", V::kPgnFile, 12, 2, "set cbxRdas 11\n", 11,
                     "ZdAB-r11.pgn", false, 11, "ZdAB-r11.pgn"},
-        ChooserCase{"PgnNameTypedAfterPickingIsKept", V::kPgnFile, 5, 2, "set cbxRdas 3\nset txtFichero mio.pgn\n",
-                    3, "mio.pgn", false, 3, "mio.pgn"},
+        ChooserCase{"PgnNameTypedAfterPickingIsKept", V::kPgnFile, 5, 2,
+                    "set cbxRdas 3\nset txtFichero mio.pgn\n", 3, "mio.pgn", false, 3, "mio.pgn"},
         ChooserCase{"PairingListKeepsItsNameAndSetsNoGlobals", V::kPairingList, 5, 1, "set cbxRdas 2\n", 2,
                     "zendral", true, 77, "previo"},
-        ChooserCase{"PairingListWithoutResults", V::kPairingList, 5, 4, "set chkRdos false\n", 4, "zendral", false,
-                    77, "previo"}),
+        ChooserCase{"PairingListWithoutResults", V::kPairingList, 5, 4, "set chkRdos false\n", 4, "zendral",
+                    false, 77, "previo"}),
     [](const ::testing::TestParamInfo<ChooserCase>& info) { return info.param.name; });
 
 TEST(RoundChooser, RoundOnlyVariantHidesTheFileBoxAndMovesTheComboDown) {
