@@ -64,7 +64,8 @@ std::vector<FigaroBoard> ReadFigaroBoards(std::string_view text) {
   return boards;
 }
 
-storage::Status FIGIMPP1(registry::WorkingState& state, std::string_view text, std::vector<UnknownPlayer>& unknown) {
+storage::Status FIGIMPP1(registry::WorkingState& state, std::string_view text,
+                         std::vector<UnknownPlayer>& unknown) {
   ui::ActiveOperation op("FIGIMPP1");
   storage::Table* ronda = state.workspace.Find("ronda");
   if (ronda == nullptr) return storage::Status::Ok();
@@ -103,12 +104,14 @@ void FIGIMPP(registry::WorkingState& state) {
   const int round = static_cast<int>(storage::Val(Piece(text, at + kRoundWord.size(), kFieldLength)));
   state.NRONDASEL = round;
   if (!state.dialogs->MsgYesNo("Confirme la importaci\xF3n de la Ronda " + std::to_string(round))) return;
-  if (OpenRoundTable(state, round) == nullptr) return;
+  if (OpenRoundTable(state, round, "Importar la ronda " + std::to_string(round)) == nullptr) return;
   std::vector<UnknownPlayer> unknown;
-  const storage::Status status = FIGIMPP1(state, storage::LTrim(Piece(text, at + 8, std::string::npos)), unknown);
+  const storage::Status status =
+      FIGIMPP1(state, storage::LTrim(Piece(text, at + 8, std::string::npos)), unknown);
   CloseRoundTable(state);
   if (!status.ok()) {
-    state.dialogs->MsgStop("No se ha podido importar la ronda " + std::to_string(round) + "\r\n" + status.message());
+    state.dialogs->MsgStop("No se ha podido importar la ronda " + std::to_string(round) + "\r\n" +
+                           status.message());
   }
   if (!unknown.empty()) {
     state.dialogs->MsgExclamation(UnknownPlayersMessage(unknown), "Hay errores en la ronda importada");

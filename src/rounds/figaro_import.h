@@ -16,7 +16,6 @@
 #include "rounds/result_entry.h"
 #include "storage/status.h"
 
-
 namespace movarel::rounds {
 
 // F_RDOFIG: the result code for Fígaro's three result characters: "1-0", "0-1" and the DOS
@@ -40,7 +39,8 @@ std::vector<FigaroBoard> ReadFigaroBoards(std::string_view text);
 // into record k, appending records when the list is longer; later records keep what they
 // held. Player numbers that are no record of the player table are still written (pairing
 // validation reports them) and returned in `unknown`.
-storage::Status FIGIMPP1(registry::WorkingState& state, std::string_view text, std::vector<UnknownPlayer>& unknown);
+storage::Status FIGIMPP1(registry::WorkingState& state, std::string_view text,
+                         std::vector<UnknownPlayer>& unknown);
 
 // FIGIMPP: asks for the list, reads it, finds the round (NRONDASEL), asks for confirmation,
 // opens that round's table for exclusive use and imports it. A round the tournament does not

@@ -145,8 +145,8 @@ void PONERRDO(registry::WorkingState& state, ui::Control& brwRdos, std::string_v
   storage::Status status = ronda->Put("RDO", std::string(code));
   if (status.ok()) status = ronda->Commit();
   if (!status.ok()) {
-    state.dialogs->MsgStop("No se ha podido escribir el resultado de la mesa " + std::to_string(board) + "\r\n" +
-                           status.message());
+    state.dialogs->MsgStop("No se ha podido escribir el resultado de la mesa " + std::to_string(board) +
+                           "\r\n" + status.message());
     return;
   }
   if (board < ronda->LastRec()) brwRdos.Value(static_cast<double>(board + 1));
@@ -194,7 +194,7 @@ void VERRDOS(registry::WorkingState& state, ui::Ui& ui) {
   const std::optional<RoundChoice> choice = ChooseRound(state, ui, RoundChooserVariant::kRoundOnly);
   if (!choice) return;
   const int round = state.NRONDASEL;
-  if (OpenRoundTable(state, round) == nullptr) return;
+  if (OpenRoundTable(state, round, "Resultados de la ronda " + std::to_string(round)) == nullptr) return;
   RunResultEditor(state, ui, round);
   CloseRoundTable(state);
 }

@@ -16,27 +16,31 @@ std::string RoundTablePath(registry::WorkingState& state, int round) {
   return folder + registry::RoundTableName(round, state.CCLAVE) + ".dbf";
 }
 
-storage::Table* OpenRoundTable(registry::WorkingState& state, int round) {
+storage::Table* OpenRoundTable(registry::WorkingState& state, int round, const std::string& title) {
   const int rounds = RegisterRoundCount(state);
   // Round 0 or a round past the tournament's last has no table; past 15 there are not even
-  // per-round fields to copy it into. The name in the message is spelled out by hand: the
-  // name builder takes real rounds only.
+  // per-round fields to copy it into.
   if (round < 1 || round > rounds || round > registry::kMaxRounds) {
-    const std::string name = "r" + std::to_string(round) + state.CCLAVE;
-    state.dialogs->MsgStop("El torneo no tiene la ronda " + std::to_string(round) +
-                           "\r\nNo existe el fichero de ronda " + name);
+    state.dialogs->MsgStop(
+        "El torneo no tiene la ronda " + std::to_string(round) + "\r\nNo se ha cambiado nada", title);
     state.workspace.Select("cuadro");
     return nullptr;
   }
   const std::string name = registry::RoundTableName(round, state.CCLAVE);
   auto opened = state.workspace.Use(RoundTablePath(state, round), "ronda", /*shared=*/false);
-  if (!opened.ok()) {
-    state.dialogs->MsgStop("No se ha podido abrir el fichero de ronda " + name + "\r\n" +
-                           opened.status().message());
-    state.workspace.Select("cuadro");
-    return nullptr;
-  }
-  return *opened;
+  if (opened.ok()) return *opened;
+  // Worded as the pairing editor words it, so every round operation refuses alike.
+  const storage::Status::Code code = opened.status().code();
+  const std::string reason = code == storage::Status::Code::kLocked
+                                 ? "est\xE1 siendo utilizado por otro programa"
+                             : code == storage::Status::Code::kNotFound ? "no existe"
+                                                                        : "no se puede leer";
+  state.dialogs->MsgStop("El fichero de la ronda " + std::to_string(round) + " (" + name + ".dbf) " + reason +
+                             "\r\nNo se ha cambiado nada",
+                         title);
+  state.workspace.Close("ronda");
+  state.workspace.Select("cuadro");
+  return nullptr;
 }
 
 void CloseRoundTable(registry::WorkingState& state) {

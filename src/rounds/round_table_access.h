@@ -14,10 +14,10 @@ namespace movarel::rounds {
 std::string RoundTablePath(registry::WorkingState& state, int round);
 
 // Opens round `round`'s table for exclusive use under `ronda`. A round outside
-// 1..N_RONDAS, or a table that is missing or held by another program, gives a stop box
-// naming the table (the DOS program holds the round it is pairing) and nullptr; nothing is
-// opened then, and `cuadro` stays selected.
-storage::Table* OpenRoundTable(registry::WorkingState& state, int round);
+// 1..N_RONDAS, or a table that is missing or held by another program (the DOS program holds
+// the round it is pairing), gives a stop box titled `title` naming the round, the table and
+// the reason, and nullptr; nothing is opened then, and `cuadro` is selected.
+storage::Table* OpenRoundTable(registry::WorkingState& state, int round, const std::string& title);
 
 // Closes `ronda` and selects `cuadro` again, as every round operation leaves things.
 void CloseRoundTable(registry::WorkingState& state);

@@ -169,12 +169,12 @@ TEST_F(DosFolderImport, ImportedDosDrawReachesThePlayersAsItsOwnByte) {
   dialogs_.file = dir_ + "/figaro-ronda4.txt";
   dialogs_.answers = {true};
   FIGIMPP(state_);
-  ASSERT_NE(OpenRoundTable(state_, 4), nullptr);
+  ASSERT_NE(OpenRoundTable(state_, 4, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(state_, 4).ok());
   state_.workspace.CloseAll();
   EXPECT_EQ(ReadFieldBytes(dir_ + "/CUOP.DBF", "NUM R4P R4I"),
-            (std::vector<std::string>{"1|30|20", "2|ab|20", "3|31|20", "4|31|69", "5|ab|20", "6|30|69", "7|30|69",
-                                      "8|30|69", "9|31|69", "10|30|69"}));
+            (std::vector<std::string>{"1|30|20", "2|ab|20", "3|31|20", "4|31|69", "5|ab|20", "6|30|69",
+                                      "7|30|69", "8|30|69", "9|31|69", "10|30|69"}));
   EXPECT_EQ(ReadFieldBytes(dir_ + "/TORNEOS.DBF", "N_R_ACTUAL"), std::vector<std::string>{"4"});
 }
 
@@ -211,8 +211,9 @@ TEST_F(DosFolderImport, RoundTableHeldByAnotherProgramIsNamedAndNothingIsWritten
   FIGIMPP(state_);
   dos_program.CloseAll();
   ASSERT_EQ(dialogs_.shown.size(), 3u);
-  EXPECT_EQ(dialogs_.shown[2].rfind("STOP||No se ha podido abrir el fichero de ronda r4OP\\n", 0), 0u)
-      << dialogs_.shown[2];
+  EXPECT_EQ(dialogs_.shown[2],
+            "STOP|Importar la ronda 4|El fichero de la ronda 4 (r4OP.dbf) est\xE1 siendo utilizado por otro "
+            "programa\\nNo se ha cambiado nada");
   EXPECT_EQ(ReadBytes(dir_ + "/R4OP.DBF"), before);
 }
 
@@ -222,7 +223,8 @@ class ListImport : public ::testing::Test {
  protected:
   ListImport() : t_(10, 8) {
     t_.state.dialogs = &dialogs_;
-    testing::WriteBoards(t_, 2, {{1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}});
+    testing::WriteBoards(
+        t_, 2, {{1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}, {1, 2, " 1-0 "}});
   }
   void Import(const std::string& list) {
     WriteFile(t_.Path("lista.txt"), list);
@@ -246,16 +248,20 @@ class ListImport : public ::testing::Test {
 };
 
 TEST_F(ListImport, MoreBoardsThanTheTableAppendsTheMissingOnes) {
-  Import(FigaroList("  2", {{1, "1-0", 6}, {7, "0-1", 2}, {3, "\xAB-\xAB", 8}, {9, "+--", 4}, {5, "--+", 10},
-                            {11, "---", 12}, {13, "   ", 0}}));
-  EXPECT_EQ(Boards(2), (std::vector<std::string>{"1|6|20312d3020", "7|2|20302d3120", "3|8|20ab2dab20",
-                                                 "9|4|20312d3069", "5|10|69302d3120", "11|12|69302d3069",
-                                                 "13|0|2020202020"}));
-  EXPECT_EQ(Messages(),
-            std::vector<std::string>{"EXCLAMATION|Hay errores en la ronda importada|"
-                                     "El jugador n\xBA 11 de la mesa 6 no existe en el cuadro\\n"
-                                     "El jugador n\xBA 12 de la mesa 6 no existe en el cuadro\\n"
-                                     "El jugador n\xBA 13 de la mesa 7 no existe en el cuadro"});
+  Import(FigaroList("  2", {{1, "1-0", 6},
+                            {7, "0-1", 2},
+                            {3, "\xAB-\xAB", 8},
+                            {9, "+--", 4},
+                            {5, "--+", 10},
+                            {11, "---", 12},
+                            {13, "   ", 0}}));
+  EXPECT_EQ(Boards(2),
+            (std::vector<std::string>{"1|6|20312d3020", "7|2|20302d3120", "3|8|20ab2dab20", "9|4|20312d3069",
+                                      "5|10|69302d3120", "11|12|69302d3069", "13|0|2020202020"}));
+  EXPECT_EQ(Messages(), std::vector<std::string>{"EXCLAMATION|Hay errores en la ronda importada|"
+                                                 "El jugador n\xBA 11 de la mesa 6 no existe en el cuadro\\n"
+                                                 "El jugador n\xBA 12 de la mesa 6 no existe en el cuadro\\n"
+                                                 "El jugador n\xBA 13 de la mesa 7 no existe en el cuadro"});
 }
 
 TEST_F(ListImport, FewerBoardsLeaveTheLaterBoardsAsTheyWere) {
@@ -282,8 +288,8 @@ TEST_F(ListImport, RoundNumberAfterTheWordPicksTheTable) {
 TEST_F(ListImport, RoundTheTournamentDoesNotHaveIsRefusedAndNothingIsWritten) {
   const std::string before = ReadBytes(t_.Path("r2AB.dbf"));
   Import(FigaroList("  9", {{2, "0-1", 1}}));
-  EXPECT_EQ(Messages(), std::vector<std::string>{"STOP||El torneo no tiene la ronda 9\\n"
-                                                 "No existe el fichero de ronda r9AB"});
+  EXPECT_EQ(Messages(), std::vector<std::string>{"STOP|Importar la ronda 9|El torneo no tiene la ronda 9\\n"
+                                                 "No se ha cambiado nada"});
   EXPECT_EQ(ReadBytes(t_.Path("r2AB.dbf")), before);
   EXPECT_FALSE(std::filesystem::exists(t_.Path("r9AB.dbf")));
 }

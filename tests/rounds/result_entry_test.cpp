@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "rounds/round_table_access.h"
 #include "round_results_test_support.h"
+#include "rounds/round_table_access.h"
 #include "rounds_test_support.h"
 #include "ui/form.h"
 #include "ui/script/run_script.h"
@@ -38,7 +38,7 @@ TEST_P(ResultCodeTest, ConfirmingWritesBothPlayersScoreAndForfeitMark) {
   testing::MarkScores(t, 2, "X", "X");
   // Boards 2 to 4 keep JUG_B = 0 and are skipped; board 5 is the fixture's bye of player 1.
   testing::WriteBoards(t, 2, {{3, 7, c.rdo}});
-  ASSERT_NE(OpenRoundTable(t.state, 2), nullptr);
+  ASSERT_NE(OpenRoundTable(t.state, 2, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 2).ok());
   CloseRoundTable(t.state);
   t.state.workspace.CloseAll();
@@ -54,18 +54,16 @@ TEST_P(ResultCodeTest, ConfirmingWritesBothPlayersScoreAndForfeitMark) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryCode, ResultCodeTest,
-    ::testing::Values(CodeCase{"WhiteWins", " 1-0 ", "1 ", "0 "},
-                      CodeCase{"Draw", " \xBD-\xBD ", "\xBD ", "\xBD "},
-                      CodeCase{"BlackWins", " 0-1 ", "0 ", "1 "},
-                      CodeCase{"WhiteWinsByForfeit", " 1-0i", "1i", "0i"},
-                      CodeCase{"BlackWinsByForfeit", "i0-1 ", "0i", "1i"},
-                      CodeCase{"BothLoseByForfeit", "i0-0i", "0i", "0i"},
-                      CodeCase{"HalfEachByForfeit", "i\xBD-\xBDi", "\xBDi", "\xBDi"},
-                      CodeCase{"PointEach", " 1-1 ", "1 ", "1 "},
-                      CodeCase{"NoResultClearsBoth", "     ", "  ", "  "},
-                      CodeCase{"DosDrawSpelledOut", " 1/2 ", "\xBD ", "\xBD "},
-                      CodeCase{"DosHalfByteCopiedAsItStands", " \xAB-\xAB ", "\xAB ", "\xAB "},
-                      CodeCase{"UnknownCodeScoredByItsSecondAndFourthBytes", "?x-y ", "x ", "y "}),
+    ::testing::Values(
+        CodeCase{"WhiteWins", " 1-0 ", "1 ", "0 "}, CodeCase{"Draw", " \xBD-\xBD ", "\xBD ", "\xBD "},
+        CodeCase{"BlackWins", " 0-1 ", "0 ", "1 "}, CodeCase{"WhiteWinsByForfeit", " 1-0i", "1i", "0i"},
+        CodeCase{"BlackWinsByForfeit", "i0-1 ", "0i", "1i"},
+        CodeCase{"BothLoseByForfeit", "i0-0i", "0i", "0i"},
+        CodeCase{"HalfEachByForfeit", "i\xBD-\xBDi", "\xBDi", "\xBDi"},
+        CodeCase{"PointEach", " 1-1 ", "1 ", "1 "}, CodeCase{"NoResultClearsBoth", "     ", "  ", "  "},
+        CodeCase{"DosDrawSpelledOut", " 1/2 ", "\xBD ", "\xBD "},
+        CodeCase{"DosHalfByteCopiedAsItStands", " \xAB-\xAB ", "\xAB ", "\xAB "},
+        CodeCase{"UnknownCodeScoredByItsSecondAndFourthBytes", "?x-y ", "x ", "y "}),
     [](const ::testing::TestParamInfo<CodeCase>& info) { return std::string(info.param.name); });
 
 struct ByeCase {
@@ -82,7 +80,7 @@ TEST_P(ByeResultTest, ByeScoresFromItsCodeAndKeepsItsForfeitMark) {
   OpenTournament t(9, 3);
   testing::MarkScores(t, 1, "X", "i");
   testing::WriteBoards(t, 1, {{9, 0, GetParam().rdo}});
-  ASSERT_NE(OpenRoundTable(t.state, 1), nullptr);
+  ASSERT_NE(OpenRoundTable(t.state, 1, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 1).ok());
   t.state.workspace.CloseAll();
   const std::vector<std::string> rows = ReadFieldBytes(t.player_table(), "R1P R1I");
@@ -95,14 +93,16 @@ INSTANTIATE_TEST_SUITE_P(Byes, ByeResultTest,
                                            ByeCase{"LossCodeGivesZero", " 0-1 ", "0"},
                                            ByeCase{"DrawGivesHalf", " \xBD-\xBD ", "\xBD"},
                                            ByeCase{"DosDrawGivesHalf", " 1/2 ", "\xBD"}),
-                         [](const ::testing::TestParamInfo<ByeCase>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<ByeCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(ResultConfirmation, PlayerNumbersPastThePlayerTableAreReportedAndNeverWritten) {
   OpenTournament t(10, 5);
   testing::MarkScores(t, 3, "X", "X");
   const auto size_before = std::filesystem::file_size(t.player_table());
   testing::WriteBoards(t, 3, {{3, 12, " 1-0 "}, {14, 5, " 0-1 "}, {6, 0, "     "}});
-  ASSERT_NE(OpenRoundTable(t.state, 3), nullptr);
+  ASSERT_NE(OpenRoundTable(t.state, 3, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 3).ok());
   t.state.workspace.CloseAll();
 
@@ -113,16 +113,17 @@ TEST(ResultConfirmation, PlayerNumbersPastThePlayerTableAreReportedAndNeverWritt
   EXPECT_EQ(rows[4], "31|20");
   EXPECT_EQ(rows[5], "31|58");
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
-  EXPECT_EQ(t.dialogs.shown[0],
-            "EXCLAMATION|Hay errores en los resultados|El jugador n\xBA 12 de la mesa 1 no existe en el cuadro\\n"
-            "El jugador n\xBA 14 de la mesa 2 no existe en el cuadro");
+  EXPECT_EQ(
+      t.dialogs.shown[0],
+      "EXCLAMATION|Hay errores en los resultados|El jugador n\xBA 12 de la mesa 1 no existe en el cuadro\\n"
+      "El jugador n\xBA 14 de la mesa 2 no existe en el cuadro");
 }
 
 TEST(ResultConfirmation, CurrentRoundFollowsTheConfirmedRoundEvenBackwards) {
   OpenTournament t(4, 5);
   t.torneos().Put("N_R_ACTUAL", 4.0);
   testing::WriteBoards(t, 2, {{1, 2, " 1-0 "}});
-  ASSERT_NE(OpenRoundTable(t.state, 2), nullptr);
+  ASSERT_NE(OpenRoundTable(t.state, 2, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 2).ok());
   EXPECT_EQ(t.torneos().GetNumber("N_R_ACTUAL"), 2);
 }
@@ -132,7 +133,7 @@ TEST(ResultConfirmation, RoundWithoutWhitePlayersLeavesCurrentRoundAndScores) {
   t.torneos().Put("N_R_ACTUAL", 4.0);
   testing::MarkScores(t, 2, "X", "X");
   testing::WriteBoards(t, 2, {{0, 3, " 1-0 "}, {0, 0, " 0-1 "}});
-  ASSERT_NE(OpenRoundTable(t.state, 2), nullptr);
+  ASSERT_NE(OpenRoundTable(t.state, 2, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 2).ok());
   EXPECT_EQ(t.torneos().GetNumber("N_R_ACTUAL"), 4);
   t.state.workspace.CloseAll();
@@ -142,32 +143,33 @@ TEST(ResultConfirmation, RoundWithoutWhitePlayersLeavesCurrentRoundAndScores) {
 TEST(RoundTableAccess, MissingRoundTableIsNamedAndNothingOpens) {
   OpenTournament t(4, 3);
   std::filesystem::remove(t.Path("r2AB.dbf"));
-  EXPECT_EQ(OpenRoundTable(t.state, 2), nullptr);
+  EXPECT_EQ(OpenRoundTable(t.state, 2, "T"), nullptr);
   EXPECT_EQ(t.state.workspace.Find("ronda"), nullptr);
   EXPECT_EQ(t.state.workspace.Selected(), &t.cuadro());
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
-  EXPECT_EQ(t.dialogs.shown[0].rfind("STOP||No se ha podido abrir el fichero de ronda r2AB\\n", 0), 0u)
-      << t.dialogs.shown[0];
+  EXPECT_EQ(t.dialogs.shown[0],
+            "STOP|T|El fichero de la ronda 2 (r2AB.dbf) no existe\\nNo se ha cambiado nada");
 }
 
 TEST(RoundTableAccess, RoundTableHeldByAnotherProgramIsNamedAndNothingOpens) {
   OpenTournament t(4, 3);
   storage::Workspace other;  // a second open description conflicts like the DOS program would
   ASSERT_TRUE(other.Use(t.Path("r3AB.dbf"), "held", false).ok());
-  EXPECT_EQ(OpenRoundTable(t.state, 3), nullptr);
+  EXPECT_EQ(OpenRoundTable(t.state, 3, "T"), nullptr);
   EXPECT_EQ(t.state.workspace.Find("ronda"), nullptr);
   ASSERT_EQ(t.dialogs.shown.size(), 1u);
-  EXPECT_EQ(t.dialogs.shown[0].rfind("STOP||No se ha podido abrir el fichero de ronda r3AB\\n", 0), 0u)
-      << t.dialogs.shown[0];
+  EXPECT_EQ(t.dialogs.shown[0],
+            "STOP|T|El fichero de la ronda 3 (r3AB.dbf) est\xE1 siendo utilizado por otro programa\\n"
+            "No se ha cambiado nada");
 }
 
 TEST(RoundTableAccess, RoundsOutsideTheTournamentAreRefusedByName) {
   OpenTournament t(4, 3);
-  EXPECT_EQ(OpenRoundTable(t.state, 0), nullptr);
-  EXPECT_EQ(OpenRoundTable(t.state, 4), nullptr);
+  EXPECT_EQ(OpenRoundTable(t.state, 0, "T"), nullptr);
+  EXPECT_EQ(OpenRoundTable(t.state, 4, "T"), nullptr);
   EXPECT_EQ(t.dialogs.shown,
-            (std::vector<std::string>{"STOP||El torneo no tiene la ronda 0\\nNo existe el fichero de ronda r0AB",
-                                      "STOP||El torneo no tiene la ronda 4\\nNo existe el fichero de ronda r4AB"}));
+            (std::vector<std::string>{"STOP|T|El torneo no tiene la ronda 0\\nNo se ha cambiado nada",
+                                      "STOP|T|El torneo no tiene la ronda 4\\nNo se ha cambiado nada"}));
 }
 
 // The result editor driven by a script inside this process, from a one-item menu.

@@ -37,8 +37,8 @@ void ExpectRoundFourConfirmed(const std::string& dos) {
                                       "8|10|20312d3120"}));
   // Worked by hand from the boards: the DOS draw keeps byte 0xAB, forfeits mark both players.
   EXPECT_EQ(ReadFieldBytes(dos + "/CUOP.DBF", "NUM R4P R4I"),
-            (std::vector<std::string>{"1|30|20", "2|ab|20", "3|31|20", "4|31|69", "5|ab|20", "6|30|69", "7|30|69",
-                                      "8|31|20", "9|31|69", "10|31|20"}));
+            (std::vector<std::string>{"1|30|20", "2|ab|20", "3|31|20", "4|31|69", "5|ab|20", "6|30|69",
+                                      "7|30|69", "8|31|20", "9|31|69", "10|31|20"}));
   EXPECT_EQ(ReadFieldBytes(dos + "/TORNEOS.DBF", "N_R_ACTUAL"), std::vector<std::string>{"4"});
 }
 
@@ -53,7 +53,8 @@ TEST(RoundResultsScript, FigaroRoundImportedCorrectedAndConfirmed) {
                                     "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
                                     "FORM|FrmER|Resultados de la ronda 4\nRELEASE|FrmER\n";
   ASSERT_GE(run.transcript.size(), expected_tail.size());
-  EXPECT_EQ(run.transcript.substr(run.transcript.size() - expected_tail.size()), expected_tail) << run.transcript;
+  EXPECT_EQ(run.transcript.substr(run.transcript.size() - expected_tail.size()), expected_tail)
+      << run.transcript;
   ExpectRoundFourConfirmed(dos);
 }
 
@@ -66,7 +67,8 @@ TEST(RoundResultsScript, MissingRoundTableIsNamedAndTheEditorNeverOpens) {
                                           "/CUOP.DBF\nyes\nmenu mnuRdos\nform FrmElegRda\nset cbxRdas 5\n"
                                           "click btnOk\nquit\n");
   ASSERT_EQ(run.status, 0) << run.transcript;
-  EXPECT_NE(run.transcript.find("RELEASE|FrmElegRda\nSTOP||No se ha podido abrir el fichero de ronda r5OP\\n"),
+  EXPECT_NE(run.transcript.find("RELEASE|FrmElegRda\nSTOP|Resultados de la ronda 5|El fichero de la ronda 5 "
+                                "(r5OP.dbf) no existe\\n"),
             std::string::npos)
       << run.transcript;
   EXPECT_EQ(run.transcript.find("FrmER"), std::string::npos);
