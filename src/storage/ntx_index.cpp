@@ -159,7 +159,8 @@ void NtxIndex::ClearKeys() {
 uint32_t NtxIndex::AddSlot(const char* key, uint32_t recno) {
   uint32_t slot = slot_count_++;
   if (slot / kSlotsPerChunk >= chunks_.size()) {
-    chunks_.push_back(std::make_unique<char[]>(kSlotsPerChunk * slot_size_));
+    // Not zeroed: every slot is written before it is read, and a chunk is megabytes.
+    chunks_.push_back(std::make_unique_for_overwrite<char[]>(kSlotsPerChunk * slot_size_));
   }
   char* p = MutableSlot(slot);
   std::memcpy(p, key, static_cast<size_t>(key_size_));

@@ -67,7 +67,19 @@ struct Table::Impl {
   }
   NtxIndex* Controlling() const { return order >= 0 ? indexes[order].get() : nullptr; }
   RecordScan Scanner() const {
-    return [this](const RecordVisitor& visit) { return file->Scan(visit); };
+    return [this](const RecordVisitor& visit) { return ScanRecords(visit); };
+  }
+  // In exclusive use nobody else writes the file and every write of ours goes through the
+  // mapping, so the mapped records are the file's: they are visited in place, without
+  // reading the table a second time into a buffer.
+  Status ScanRecords(const RecordVisitor& visit) const {
+    if (shared()) return file->Scan(visit);
+    for (uint32_t r = 1;; ++r) {
+      const char* record = file->Record(r);
+      if (record == nullptr) break;
+      visit(r, record);
+    }
+    return Status::Ok();
   }
 
   void SetEof() {
@@ -770,7 +782,7 @@ Status Table::ExportSdf(const std::string& path) {
   return WriteFileAtomically(WithDefaultExtension(path, ".txt"), text);
 }
 
-Status Table::Scan(const RecordVisitor& visit) const { return impl_->file->Scan(visit); }
+Status Table::Scan(const RecordVisitor& visit) const { return impl_->ScanRecords(visit); }
 
 Status CreateTable(const std::string& path, const std::vector<FieldDef>& fields) {
   std::vector<FieldDef> upper = fields;
