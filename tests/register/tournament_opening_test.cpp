@@ -10,6 +10,7 @@
 #include "register/templates.h"
 #include "register/tournament_opening.h"
 #include "register/working_state.h"
+#include "storage/workspace.h"
 #include "tournament_session.h"
 
 namespace movarel::registry {
@@ -104,6 +105,32 @@ TEST_P(FailedOpenTest, SaysNotFoundAndLeavesNoTableOpen) {
 INSTANTIATE_TEST_SUITE_P(Paths, FailedOpenTest,
                          ::testing::Values(FailedOpen{"cancelled", ""}, FailedOpen{"moved", "cuXY.dbf"},
                                            FailedOpen{"key not registered", "cuZZ.dbf"}));
+
+}  // namespace
+}  // namespace movarel::registry
+
+namespace movarel::registry {
+namespace {
+
+// The print width of the round count: one digit up to nine rounds, two from ten on.
+class RoundDigitsTest : public OpeningTest, public ::testing::WithParamInterface<std::pair<int, int>> {};
+
+TEST_P(RoundDigitsTest, RoundCountSetsItsDigits) {
+  const auto [rounds, digits] = GetParam();
+  const std::string dos = session_.CopyDosFixture("dos");
+  {
+    storage::Workspace ws;
+    auto reg = ws.Use(dos + "/TORNEOS.DBF", "torneos", false);
+    ASSERT_TRUE(reg.ok()) << reg.status().message();
+    reg.value()->GoTop();
+    ASSERT_TRUE(reg.value()->Put("N_RONDAS", static_cast<double>(rounds)).ok());
+  }
+  ASSERT_EQ(ABRIRTORNEO(state_, dos + "/CUOP.DBF").change, TournamentChange::kOpened);
+  EXPECT_EQ(state_.NDIGRONDAS, digits);
+}
+
+INSTANTIATE_TEST_SUITE_P(Counts, RoundDigitsTest,
+                         ::testing::Values(std::pair{9, 1}, std::pair{10, 2}, std::pair{11, 2}, std::pair{15, 2}));
 
 }  // namespace
 }  // namespace movarel::registry
