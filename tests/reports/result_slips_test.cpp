@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -15,6 +19,7 @@
 
 #include "register/file_names.h"
 #include "register/table_layouts.h"
+#include "register/templates.h"
 #include "register/working_state.h"
 #include "report_test_support.h"
 #include "storage/table.h"
@@ -43,6 +48,8 @@ class SlipTournament : public ::testing::Test {
   void SetUp() override {
     state.dialogs = &dialogs;
     state.CCLAVE = "AB";
+    state.CCARPINI = folder.path();
+    ASSERT_TRUE(registry::MakeTemplates(registry::TemplatesFolder(folder.path())).ok());
     WriteRegister(storage::Date{2024, 7, 1}, storage::Date{2024, 7, 3});
     WritePlayers();
     WriteRound(1, {{1, 2}, {3, 4}, {5, 6}, {7, 8}, {9, 0}});
@@ -310,6 +317,49 @@ TEST_F(SlipTournament, UnwritablePdfIsNamedInAStopBox) {
   EXPECT_NE(transcript.find("STOP||No se han podido imprimir las papeletas: " + pdf), std::string::npos)
       << transcript;
 }
+
+// The road through the real program, headless and through the real windows under a virtual
+// display: the tournament opened from the menu, the slips asked for from "&Listados", the
+// round chosen and the print dialog answered with a PDF file.
+class SlipsThroughTheProgram : public SlipTournament, public ::testing::WithParamInterface<bool> {
+ protected:
+  std::string RunProgram(const std::string& script, bool gui) {
+    state.workspace.CloseAll();
+    std::filesystem::create_directories(folder.file("windows"));
+    std::ofstream(folder.file("session.script"), std::ios::binary) << script;
+    const std::string command = "cd '" + folder.path() + "' && env MOVAREL_WINDOWS_DIR='" + folder.path() +
+                                "/windows' HOME='" + folder.path() + "' " + (gui ? "xvfb-run -a " : "") + "'" +
+                                MOVAREL_BINARY + "' --script session.script " + (gui ? "--gui " : "") +
+                                ">transcript.txt 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
+    return testing::ReadBytes(folder.file("transcript.txt"));
+  }
+};
+
+TEST_P(SlipsThroughTheProgram, MenuChooserAndPrintDialogGiveTheSlipsPdf) {
+  const bool gui = GetParam();
+  if (gui && std::system("command -v xvfb-run >/dev/null 2>&1") != 0) GTEST_SKIP() << "no xvfb-run";
+  const std::string pdf = folder.file("ronda1.pdf");
+  const std::string transcript = RunProgram(
+      "menu \"&Torneo\" \"&Elegir torneo\"\nfile cuAB.dbf\n"
+      "menu mnuLisPapRdos\nform FrmElegRda\nset cbxRdas 1\nclick btnOk\nprint " + pdf + "\n"
+      "menu mnuLisPapRdos\nform FrmElegRda\nclick btnOk\nprint\nquit\n",
+      gui);
+  EXPECT_NE(transcript.find("FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
+                            "PRINT|Papeletas de recogida de resultados|" + pdf + "\n"),
+            std::string::npos)
+      << transcript;
+  EXPECT_EQ(PdfPages(pdf), 2);
+  EXPECT_NE(transcript.find("PRINT|Papeletas de recogida de resultados|\nSTOP||\xC2\xA1Impresi\xC3\xB3n cancelada!\n"),
+            std::string::npos)
+      << transcript;
+}
+
+INSTANTIATE_TEST_SUITE_P(HeadlessAndWindows, SlipsThroughTheProgram, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return info.param ? "Windows" : "Headless";
+                         });
 
 }  // namespace
 }  // namespace movarel::reports
