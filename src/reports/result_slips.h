@@ -24,15 +24,15 @@ namespace movarel::reports {
 
 // What one slip shows besides the tournament heading.
 struct ResultSlip {
-  int board = 0;          // record number of the board in the round table
-  std::string white;      // "(" + NUM in 3 + ") " + JUG as stored
-  std::string black;      // the same; "(  0) " + blanks for a bye
+  int board = 0;      // record number of the board in the round table
+  std::string white;  // "(" + NUM in 3 + ") " + JUG as stored
+  std::string black;  // the same; "(  0) " + blanks for a bye
 };
 
 // Everything the slips of one round show, read from the tables so that the document can
 // be drawn again (a preview) after the round table is closed.
 struct ResultSlipRound {
-  std::string tournament;  // TORNEO without leading and trailing blanks
+  std::string tournament;       // TORNEO without leading and trailing blanks
   std::string place_and_dates;  // LOCALIDAD without trailing blanks + ", " + date text
   int round = 0;
   std::vector<ResultSlip> slips;  // boards whose JUG_B is not 0, in board order

@@ -100,9 +100,15 @@ class PrintRecording : public PrintPage {
     to.StartPage();
     for (const PrintOp& op : pages_[index]) {
       switch (op.kind) {
-        case PrintOp::Kind::kText: to.Text(op.row1, op.column1, op.text, op.font); break;
-        case PrintOp::Kind::kLine: to.Line(op.row1, op.column1, op.row2, op.column2); break;
-        case PrintOp::Kind::kRectangle: to.Rectangle(op.row1, op.column1, op.row2, op.column2); break;
+        case PrintOp::Kind::kText:
+          to.Text(op.row1, op.column1, op.text, op.font);
+          break;
+        case PrintOp::Kind::kLine:
+          to.Line(op.row1, op.column1, op.row2, op.column2);
+          break;
+        case PrintOp::Kind::kRectangle:
+          to.Rectangle(op.row1, op.column1, op.row2, op.column2);
+          break;
       }
     }
     to.EndPage();

@@ -11,8 +11,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -78,8 +78,19 @@ class SlipTournament : public ::testing::Test {
     ASSERT_TRUE(storage::CreateTable(folder.file("cuAB.dbf"), registry::CuadroFields()).ok());
     auto opened = state.workspace.Use(folder.file("cuAB.dbf"), "cuadro", /*shared=*/false);
     ASSERT_TRUE(opened.ok());
-    const char* names[] = {"Garc\xED" "a, Ana", "L\xF3pez, Luis", "Mart\xEDn, Eva", "Ruiz, Pau", "Sanz, Mar\xED" "a",
-                           "Soler, Joan",       "Vidal, Rosa",    "Vila, Pere",     "Pe\xF1" "a, Toni"};
+    const char* names[] = {
+        "Garc\xED"
+        "a, Ana",
+        "L\xF3pez, Luis",
+        "Mart\xEDn, Eva",
+        "Ruiz, Pau",
+        "Sanz, Mar\xED"
+        "a",
+        "Soler, Joan",
+        "Vidal, Rosa",
+        "Vila, Pere",
+        "Pe\xF1"
+        "a, Toni"};
     double num = 0;
     for (const char* name : names) {
       ASSERT_TRUE((*opened)->Append().ok());
@@ -130,7 +141,8 @@ TEST_F(SlipTournament, SlipsCarryTheBoardsOwnNumberAndSkipUnusedBoards) {
   EXPECT_EQ(slips.slips[1].board, 4);
   EXPECT_EQ(slips.slips[2].board, 5);
   EXPECT_EQ(slips.slips[0].white, "(  2) " + Padded("L\xF3pez, Luis"));
-  EXPECT_EQ(slips.slips[0].black, "(  1) " + Padded("Garc\xED" "a, Ana"));
+  EXPECT_EQ(slips.slips[0].black, "(  1) " + Padded("Garc\xED"
+                                                    "a, Ana"));
   EXPECT_EQ(slips.slips[1].white, "(  4) " + Padded("Ruiz, Pau"));
   EXPECT_EQ(slips.slips[1].black, "(  3) " + Padded("Mart\xEDn, Eva"));
   // The bye: number 0 in width 3 and a blank name.
@@ -147,7 +159,9 @@ TEST(SlipDateText, OneDayShowsOneDateSeveralShowTheSpan) {
 PrintOp Text(double row, double column, const std::string& text, const std::string& font) {
   return {PrintOp::Kind::kText, row, column, 0, 0, text, font};
 }
-PrintOp Line(double r1, double c1, double r2, double c2) { return {PrintOp::Kind::kLine, r1, c1, r2, c2, {}, {}}; }
+PrintOp Line(double r1, double c1, double r2, double c2) {
+  return {PrintOp::Kind::kLine, r1, c1, r2, c2, {}, {}};
+}
 PrintOp Box(double r1, double c1, double r2, double c2) {
   return {PrintOp::Kind::kRectangle, r1, c1, r2, c2, {}, {}};
 }
@@ -177,7 +191,10 @@ TEST_F(SlipTournament, EveryElementOfASlipStandsAtItsMillimetrePosition) {
       Text(49, 55, "Blancas:", "FontText1"),
       Text(49, 70, "(  2) " + Padded("L\xF3pez, Luis"), "FontTextRes1"),
       Text(59, 55, "Negras:", "FontText1"),
-      Text(59, 70, "(  1) " + Padded("Garc\xED" "a, Ana"), "FontTextRes1"),
+      Text(59, 70,
+           "(  1) " + Padded("Garc\xED"
+                             "a, Ana"),
+           "FontTextRes1"),
       Text(48, 165, "Resultado:", "FontText1"),
       Box(53, 165, 63, 190),
   };
@@ -271,15 +288,19 @@ int PdfPages(const std::string& path) {
 // The program's menu entry over the script backend, as the shell wires it.
 std::string RunSlips(registry::WorkingState& state, const std::string& script) {
   std::ostringstream transcript;
-  ui::RunScriptText(script, state.workspace, [&](ui::Ui& ui) {
-    state.dialogs = &ui.dialogs();
-    ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-    frm.Caption("Movarel").Size(640, 480);
-    frm.AddPopup("&Listados").AddItem("Papeletas de recogida de &resultados", "mnuPapeletas",
-                                      [&] { LISPAPRDOS(state, ui); });
-    frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-    frm.Activate();
-  }, transcript);
+  ui::RunScriptText(
+      script, state.workspace,
+      [&](ui::Ui& ui) {
+        state.dialogs = &ui.dialogs();
+        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
+        frm.Caption("Movarel").Size(640, 480);
+        frm.AddPopup("&Listados").AddItem("Papeletas de recogida de &resultados", "mnuPapeletas", [&] {
+          LISPAPRDOS(state, ui);
+        });
+        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
+        frm.Activate();
+      },
+      transcript);
   return transcript.str();
 }
 
@@ -287,7 +308,8 @@ TEST_F(SlipTournament, FiveBoardsPrintIntoATwoPagePdf) {
   const std::string pdf = folder.file("papeletas.pdf");
   const std::string transcript =
       RunSlips(state, "menu mnuPapeletas\nform FrmElegRda\nset cbxRdas 1\nclick btnOk\nprint " + pdf + "\n");
-  EXPECT_NE(transcript.find("PRINT|Papeletas de recogida de resultados|" + pdf), std::string::npos) << transcript;
+  EXPECT_NE(transcript.find("PRINT|Papeletas de recogida de resultados|" + pdf), std::string::npos)
+      << transcript;
   EXPECT_EQ(PdfPages(pdf), 2);
   EXPECT_EQ(state.NRONDASEL, 1);
   EXPECT_EQ(state.workspace.Find("ronda"), nullptr);
@@ -295,7 +317,10 @@ TEST_F(SlipTournament, FiveBoardsPrintIntoATwoPagePdf) {
   const std::string second = RunCommand("pdftotext -f 2 -l 2 -layout '" + pdf + "' -");
   EXPECT_NE(second.find("Open de Sueca"), std::string::npos) << second;
   // (pdftotext shows runs of blanks as one.)
-  EXPECT_NE(second.find("9) Pe\xC3\xB1" "a, Toni"), std::string::npos) << second;
+  EXPECT_NE(second.find("9) Pe\xC3\xB1"
+                        "a, Toni"),
+            std::string::npos)
+      << second;
   EXPECT_EQ(second.find("Garc"), std::string::npos) << second;
   const std::string first = RunCommand("pdftotext -f 1 -l 1 -layout '" + pdf + "' -");
   EXPECT_NE(first.find("8) Vila, Pere"), std::string::npos) << first;
@@ -307,7 +332,8 @@ TEST_F(SlipTournament, CancelledPrintDialogStopsWithoutPrinting) {
   const std::string transcript = RunSlips(state, "menu mnuPapeletas\nform FrmElegRda\nclick btnOk\nprint\n");
   EXPECT_NE(transcript.find("STOP||\xC2\xA1Impresi\xC3\xB3n cancelada!"), std::string::npos) << transcript;
   EXPECT_EQ(state.workspace.Find("ronda"), nullptr);
-  EXPECT_TRUE(std::filesystem::is_empty(folder.path()) || !std::filesystem::exists(folder.file("papeletas.pdf")));
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()) ||
+              !std::filesystem::exists(folder.file("papeletas.pdf")));
 }
 
 TEST_F(SlipTournament, UnwritablePdfIsNamedInAStopBox) {
@@ -328,8 +354,8 @@ class SlipsThroughTheProgram : public SlipTournament, public ::testing::WithPara
     std::filesystem::create_directories(folder.file("windows"));
     std::ofstream(folder.file("session.script"), std::ios::binary) << script;
     const std::string command = "cd '" + folder.path() + "' && env MOVAREL_WINDOWS_DIR='" + folder.path() +
-                                "/windows' HOME='" + folder.path() + "' " + (gui ? "xvfb-run -a " : "") + "'" +
-                                MOVAREL_BINARY + "' --script session.script " + (gui ? "--gui " : "") +
+                                "/windows' HOME='" + folder.path() + "' " + (gui ? "xvfb-run -a " : "") +
+                                "'" + MOVAREL_BINARY + "' --script session.script " + (gui ? "--gui " : "") +
                                 ">transcript.txt 2>/dev/null";
     const int raw = std::system(command.c_str());
     EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
@@ -343,15 +369,19 @@ TEST_P(SlipsThroughTheProgram, MenuChooserAndPrintDialogGiveTheSlipsPdf) {
   const std::string pdf = folder.file("ronda1.pdf");
   const std::string transcript = RunProgram(
       "menu \"&Torneo\" \"&Elegir torneo\"\nfile cuAB.dbf\n"
-      "menu mnuLisPapRdos\nform FrmElegRda\nset cbxRdas 1\nclick btnOk\nprint " + pdf + "\n"
-      "menu mnuLisPapRdos\nform FrmElegRda\nclick btnOk\nprint\nquit\n",
+      "menu mnuLisPapRdos\nform FrmElegRda\nset cbxRdas 1\nclick btnOk\nprint " +
+          pdf +
+          "\n"
+          "menu mnuLisPapRdos\nform FrmElegRda\nclick btnOk\nprint\nquit\n",
       gui);
   EXPECT_NE(transcript.find("FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
-                            "PRINT|Papeletas de recogida de resultados|" + pdf + "\n"),
+                            "PRINT|Papeletas de recogida de resultados|" +
+                            pdf + "\n"),
             std::string::npos)
       << transcript;
   EXPECT_EQ(PdfPages(pdf), 2);
-  EXPECT_NE(transcript.find("PRINT|Papeletas de recogida de resultados|\nSTOP||\xC2\xA1Impresi\xC3\xB3n cancelada!\n"),
+  EXPECT_NE(transcript.find(
+                "PRINT|Papeletas de recogida de resultados|\nSTOP||\xC2\xA1Impresi\xC3\xB3n cancelada!\n"),
             std::string::npos)
       << transcript;
 }

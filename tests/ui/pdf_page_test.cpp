@@ -104,8 +104,8 @@ std::vector<WordBox> WordBoxes(const std::string& path, int page) {
   size_t at = 0;
   while ((at = html.find("<word ", at)) != std::string::npos) {
     WordBox w;
-    std::sscanf(html.c_str() + at, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">", &w.x_min, &w.y_min,
-                &w.x_max, &w.y_max);
+    std::sscanf(html.c_str() + at, "<word xMin=\"%lf\" yMin=\"%lf\" xMax=\"%lf\" yMax=\"%lf\">", &w.x_min,
+                &w.y_min, &w.x_max, &w.y_max);
     const size_t open = html.find('>', at) + 1;
     w.word = html.substr(open, html.find("</word>", open) - open);
     words.push_back(w);

@@ -13,6 +13,7 @@ namespace movarel::ui {
 // written with WritePdf. The system-printer token hands the recorded document to the
 // installed system printer; without one (a headless run never returns the token) the
 // result is an error.
-storage::Status PrintToTarget(const std::string& target, const std::string& title, const PrintDocument& document);
+storage::Status PrintToTarget(const std::string& target, const std::string& title,
+                              const PrintDocument& document);
 
 }  // namespace movarel::ui

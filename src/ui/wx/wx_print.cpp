@@ -127,7 +127,8 @@ bool ShowPrintPreview(const std::string& title, const PrintRecording& document) 
   data.GetPrintData().SetPaperId(wxPAPER_A4);
   data.GetPrintData().SetOrientation(wxPORTRAIT);
   data.GetPrintData().SetBin(wxPRINTBIN_DEFAULT);
-  auto* preview = new wxPrintPreview(new RecordingPrintout(title, shared), new RecordingPrintout(title, shared), &data);
+  auto* preview =
+      new wxPrintPreview(new RecordingPrintout(title, shared), new RecordingPrintout(title, shared), &data);
   if (!preview->IsOk()) {
     delete preview;
     return false;
@@ -141,8 +142,10 @@ bool ShowPrintPreview(const std::string& title, const PrintRecording& document) 
 }
 
 std::string ChoosePrinterOrPdf(wxWindow* parent, const std::string& title) {
-  wxMessageDialog choice(parent, ToWx("\xBF" "Imprimir las p\xE1ginas o guardarlas en un fichero PDF?"), ToWx(title),
-                         wxYES_NO | wxCANCEL | wxICON_QUESTION);
+  wxMessageDialog choice(parent,
+                         ToWx("\xBF"
+                              "Imprimir las p\xE1ginas o guardarlas en un fichero PDF?"),
+                         ToWx(title), wxYES_NO | wxCANCEL | wxICON_QUESTION);
   choice.SetYesNoCancelLabels(ToWx("&Imprimir..."), ToWx("Guardar en &PDF..."), ToWx("Cancelar"));
   const int answer = choice.ShowModal();
   if (answer == wxID_NO) return ChoosePdfFile(parent, title);
@@ -162,7 +165,8 @@ std::string ChoosePrinterOrPdf(wxWindow* parent, const std::string& title) {
 bool SavePrintedPageImage(const PrintRecording& document, std::size_t index, double dots_per_mm,
                           const std::string& png_path) {
   if (index >= document.pages().size()) return false;
-  wxBitmap bitmap(static_cast<int>(kA4WidthMm * dots_per_mm), static_cast<int>(kA4HeightMm * dots_per_mm), 24);
+  wxBitmap bitmap(static_cast<int>(kA4WidthMm * dots_per_mm), static_cast<int>(kA4HeightMm * dots_per_mm),
+                  24);
   {
     wxMemoryDC dc(bitmap);
     dc.SetBackground(*wxWHITE_BRUSH);
