@@ -26,12 +26,14 @@ std::string LISTORNS1(const storage::Table& torneos) {
          HtmlEscape(storage::Upper(torneos.GetText("LOCALIDAD")));
 }
 
-registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, const std::string& folder) {
+registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, const std::string& folder,
+                                                const TournamentClosedHook& closed) {
   if (!storage::FileExists(RegisterPath(folder))) {
     state.dialogs->MsgStop("No existe el fichero TORNEOS.dbf en la carpeta elegida");
     return registry::TournamentOutcome::Unchanged();
   }
   state.workspace.CloseAll();
+  if (closed) closed();
   ui::SetCurrentFolder(folder);
   const std::string page_path = folder + ui::kPathSeparator + kListFile;
   auto opened = state.workspace.Use(RegisterPath(folder), "torneos", /*shared=*/false);
@@ -51,13 +53,13 @@ registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, c
   return registry::TournamentOutcome::Closed();
 }
 
-registry::TournamentOutcome LISTORNS(registry::WorkingState& state) {
+registry::TournamentOutcome LISTORNS(registry::WorkingState& state, const TournamentClosedHook& closed) {
   state.CCARPETA = state.dialogs->GetFolder("Crear torneo nuevo en...");
   if (state.CCARPETA.empty()) {
     state.dialogs->MsgInfo("No ha elegido la localizacion del torneo");
     return registry::TournamentOutcome::Unchanged();
   }
-  return WriteTournamentList(state, state.CCARPETA);
+  return WriteTournamentList(state, state.CCARPETA, closed);
 }
 
 }  // namespace movarel::reports

@@ -41,12 +41,14 @@ void LISHTMPAG(registry::WorkingState& state, ui::Ui&) {
 
 void LISTORNS(registry::WorkingState& state, ui::Ui& ui) {
   ui::ActiveOperation op("LISTORNS");
-  // Listing another folder's register closes the open tournament: the menu and the title follow.
-  if (reports::LISTORNS(state).change != registry::TournamentChange::kClosed) return;
-  if (ui::Form* frm = ui.MainForm()) {
-    NOTORNEO(*frm);
-    frm->Caption(kProgramTitle);
-  }
+  // Listing another folder's register closes the open tournament: the menu and the title
+  // follow as soon as it is closed.
+  reports::LISTORNS(state, [&ui] {
+    if (ui::Form* frm = ui.MainForm()) {
+      NOTORNEO(*frm);
+      frm->Caption(kProgramTitle);
+    }
+  });
 }
 
 void LISPAPRDOS(registry::WorkingState& state, ui::Ui& ui) { reports::LISPAPRDOS(state, ui); }
