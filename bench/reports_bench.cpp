@@ -38,7 +38,8 @@ struct SilentDialogs : ui::Dialogs {
   void MsgExclamation(const std::string&, const std::string&) override {}
   bool MsgYesNo(const std::string&, const std::string&) override { return false; }
   std::string InputBox(const std::string&, const std::string&, const std::string&) override { return ""; }
-  std::string GetFile(const std::vector<ui::FileFilter>&, const std::string&, const std::string&, bool) override {
+  std::string GetFile(const std::vector<ui::FileFilter>&, const std::string&, const std::string&,
+                      bool) override {
     return "";
   }
   std::string GetFolder(const std::string&) override { return ""; }
@@ -79,7 +80,8 @@ GeneratedTournament& Tournament() {
     if (!registry::MakeTemplates(templates).ok()) std::abort();
     if (!storage::CopyFile(templates + "cclas.dbf", (g->dir / "cclas.dbf").string()).ok()) std::abort();
 
-    if (!storage::CreateTable((g->dir / "torneos.dbf").string(), registry::TorneosFields()).ok()) std::abort();
+    if (!storage::CreateTable((g->dir / "torneos.dbf").string(), registry::TorneosFields()).ok())
+      std::abort();
     auto torneos = s.workspace.Use((g->dir / "torneos.dbf").string(), "torneos", /*shared=*/false);
     if (!torneos.ok()) std::abort();
     (void)(*torneos)->Append();
@@ -114,9 +116,9 @@ GeneratedTournament& Tournament() {
       bool forfeit;
       const char* rdo;
     };
-    const Result results[] = {{"1", "0", false, " 1-0 "},         {"0", "1", false, " 0-1 "},
-                              {"\xBD", "\xBD", false, " \xBD-\xBD "}, {"1", "0", true, " 1-0i"},
-                              {"0", "1", true, "i0-1 "},          {"1", "0", false, " 1-0 "}};
+    const Result results[] = {
+        {"1", "0", false, " 1-0 "}, {"0", "1", false, " 0-1 "}, {"\xBD", "\xBD", false, " \xBD-\xBD "},
+        {"1", "0", true, " 1-0i"},  {"0", "1", true, "i0-1 "},  {"1", "0", false, " 1-0 "}};
     std::vector<int> order(kPlayers);
     std::iota(order.begin(), order.end(), 1);
     for (int round = 1; round <= kRounds; ++round) {
@@ -151,7 +153,8 @@ GeneratedTournament& Tournament() {
 void BM_FullTournamentPages(benchmark::State& bench) {
   GeneratedTournament& g = Tournament();
   for (auto _ : bench) {
-    if (!reports::LISHTMPAG(g.state) || g.dialogs.stops != 0) bench.SkipWithError("the pages were not written");
+    if (!reports::LISHTMPAG(g.state) || g.dialogs.stops != 0)
+      bench.SkipWithError("the pages were not written");
   }
 }
 BENCHMARK(BM_FullTournamentPages)->Unit(benchmark::kMillisecond);

@@ -21,11 +21,12 @@ std::string PlayerText(storage::Table& cuadro, double number, int points_width) 
 }  // namespace
 
 std::string PairingColumnHeader() {
-  return "<pre>Mesa" + std::string(10, ' ') + "Blancas" + std::string(37, ' ') + "Negras" + std::string(35, ' ') +
-         "Rdo";
+  return "<pre>Mesa" + std::string(10, ' ') + "Blancas" + std::string(37, ' ') + "Negras" +
+         std::string(35, ' ') + "Rdo";
 }
 
-std::string PROCLINPAREO(const storage::Table& ronda, storage::Table& cuadro, bool with_results, int ndigrondas) {
+std::string PROCLINPAREO(const storage::Table& ronda, storage::Table& cuadro, bool with_results,
+                         int ndigrondas) {
   const int points_width = ndigrondas + 2;
   std::string line = storage::Str(ronda.RecNo(), 3) + std::string(5, ' ');
   line += PlayerText(cuadro, ronda.GetNumber("JUG_B"), points_width);
@@ -66,8 +67,9 @@ bool LISHTMPAREO(registry::WorkingState& state, int round, const std::string& pa
   storage::Table* torneos = state.workspace.Find("torneos");
   HtmlPage page = HTML_INI(state, PagePath(page_name), torneos ? PageTitle(*torneos) : std::string(),
                            torneos ? PageSubtitle(*torneos) : std::string());
-  HTML_LINETEXT(state, std::string("<p class=\"updated\">") + (with_results ? "Resultados" : "Emparejamiento") +
-                           " de la " + RoundText(round) + "\xAA ronda");
+  HTML_LINETEXT(state, std::string("<p class=\"updated\">") +
+                           (with_results ? "Resultados" : "Emparejamiento") + " de la " + RoundText(round) +
+                           "\xAA ronda");
   HTML_LINE(state);
   HTML_TEXT(state, PairingColumnHeader());
   HTML_LINE(state);

@@ -14,7 +14,8 @@ std::string PairingColumnHeader();
 
 // The line of the current board of `ronda` (whose JUG_B is not 0); `cuadro` is moved to the
 // players. Points are written with one decimal in NDIGRONDAS + 2.
-std::string PROCLINPAREO(const storage::Table& ronda, storage::Table& cuadro, bool with_results, int ndigrondas);
+std::string PROCLINPAREO(const storage::Table& ronda, storage::Table& cuadro, bool with_results,
+                         int ndigrondas);
 
 // Writes the page named `page_name` for `round`. Takes the player table's lock (refused: an
 // information box and nothing written), computes the standings of the rounds before this one

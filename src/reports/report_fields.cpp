@@ -33,7 +33,8 @@ char ResultSymbol(std::string_view points) {
 }
 
 std::string LockRefusedText(std::string_view used) {
-  return "El Cuadro de jugadores est\xE1 siendo " + std::string(used) + " por otro programa\r\nNo se puede hacer el listado";
+  return "El Cuadro de jugadores est\xE1 siendo " + std::string(used) +
+         " por otro programa\r\nNo se puede hacer el listado";
 }
 
 }  // namespace movarel::reports

@@ -13,10 +13,12 @@ namespace movarel::reports {
 
 void LISHTMP(registry::WorkingState& state, ui::Ui& ui) {
   ui::ActiveOperation op("LISHTMP");
-  rounds::ChooseRound(state, ui, rounds::RoundChooserVariant::kPairingList, [&](const rounds::RoundChoice& choice) {
-    // The file box gives the page's name; blanks around it would end up in the file name.
-    LISHTMPAREO(state, choice.round, std::string(storage::AllTrim(choice.file)), choice.with_results, true);
-  });
+  rounds::ChooseRound(state, ui, rounds::RoundChooserVariant::kPairingList,
+                      [&](const rounds::RoundChoice& choice) {
+                        // The file box gives the page's name; blanks around it would end up in the file name.
+                        LISHTMPAREO(state, choice.round, std::string(storage::AllTrim(choice.file)),
+                                    choice.with_results, true);
+                      });
 }
 
 void LISHTMGP(registry::WorkingState& state, ui::Ui& ui) {

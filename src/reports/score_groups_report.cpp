@@ -119,7 +119,8 @@ bool LISHTMGP(registry::WorkingState& state, int round) {
   storage::Table* torneos = state.workspace.Find("torneos");
   HtmlPage page = HTML_INI(state, PagePath("zendral"), torneos ? PageTitle(*torneos) : std::string(),
                            torneos ? PageSubtitle(*torneos) : std::string());
-  HTML_LINETEXT(state, "<p class=\"updated\">Gupos de puntuaci\xF3n de la " + RoundText(round) + "\xAA ronda");
+  HTML_LINETEXT(state,
+                "<p class=\"updated\">Gupos de puntuaci\xF3n de la " + RoundText(round) + "\xAA ronda");
   HTML_LINE(state);
   HTML_TEXT(state, "<pre>");
   HTML_LINETEXTK(state, ScoreGroupHeader(round));

@@ -13,9 +13,9 @@ namespace movarel::reports {
 // One round of a player's history as the per-round fields hold it.
 struct ScoreGroupRound {
   int opponent = 0;
-  char colour = ' ';   // R<n>C: "B", "N", "D", blank
-  char points = ' ';   // R<n>P: "1", "0", 0xBD or 0xAB, blank
-  char forfeit = ' ';  // R<n>I: "i" when decided by forfeit
+  char colour = ' ';      // R<n>C: "B", "N", "D", blank
+  char points = ' ';      // R<n>P: "1", "0", 0xBD or 0xAB, blank
+  char forfeit = ' ';     // R<n>I: "i" when decided by forfeit
   char float_mark = ' ';  // R<n>F
 };
 

@@ -21,9 +21,9 @@ std::string RegisterPath(const std::string& folder) {
 
 std::string LISTORNS1(const storage::Table& torneos) {
   return HtmlEscape(storage::Upper(torneos.GetText("FICHERO"))) + " - " +
-         HtmlEscape(storage::Upper(torneos.GetText("TORNEO"))) + " - " + storage::Dtoc(torneos.GetDate("FECHA_INI")) +
-         " - " + storage::Dtoc(torneos.GetDate("FECHA_FIN")) + " - " +
-         HtmlEscape(storage::Upper(torneos.GetText("LOCALIDAD")));
+         HtmlEscape(storage::Upper(torneos.GetText("TORNEO"))) + " - " +
+         storage::Dtoc(torneos.GetDate("FECHA_INI")) + " - " + storage::Dtoc(torneos.GetDate("FECHA_FIN")) +
+         " - " + HtmlEscape(storage::Upper(torneos.GetText("LOCALIDAD")));
 }
 
 registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, const std::string& folder,

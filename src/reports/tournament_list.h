@@ -28,6 +28,7 @@ registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, c
 
 // LISTORNS: asks for the folder ("Crear torneo nuevo en..."), keeps it in CCARPETA and writes
 // its list. No folder chosen: an information box and nothing changes.
-registry::TournamentOutcome LISTORNS(registry::WorkingState& state, const TournamentClosedHook& closed = nullptr);
+registry::TournamentOutcome LISTORNS(registry::WorkingState& state,
+                                     const TournamentClosedHook& closed = nullptr);
 
 }  // namespace movarel::reports

@@ -33,7 +33,8 @@ std::string PageStem(const storage::Table& torneos) {
   return "zd" + stem;
 }
 
-bool WriteTournamentIndex(registry::WorkingState& state, const storage::Table& torneos, const std::string& path) {
+bool WriteTournamentIndex(registry::WorkingState& state, const storage::Table& torneos,
+                          const std::string& path) {
   const std::string stem = PageStem(torneos);
   const int rounds = static_cast<int>(torneos.GetNumber("N_RONDAS"));
   const int played = static_cast<int>(torneos.GetNumber("N_R_ACTUAL"));
@@ -44,9 +45,10 @@ bool WriteTournamentIndex(registry::WorkingState& state, const storage::Table& t
   HTML_TEXT(state, Link(stem + "of.htm", "Orden de fuerza"));
   HTML_LINETEXT(state, "<br>");
   for (int r = 1; r <= played; ++r) {
-    HTML_LINETEXT(state, Link(stem + "r" + RoundText(r) + ".htm", "Resultados de la " + RoundOrdinal(r, rounds) + "ronda"));
-    HTML_TEXT(state,
-              Link(stem + "c" + RoundText(r) + ".htm", "Clasificaci\xF3n tras la " + RoundOrdinal(r, rounds) + "ronda"));
+    HTML_LINETEXT(state, Link(stem + "r" + RoundText(r) + ".htm",
+                              "Resultados de la " + RoundOrdinal(r, rounds) + "ronda"));
+    HTML_TEXT(state, Link(stem + "c" + RoundText(r) + ".htm",
+                          "Clasificaci\xF3n tras la " + RoundOrdinal(r, rounds) + "ronda"));
     HTML_LINETEXT(state, "<br>");
   }
   HTML_TEXT(state, Link(stem + "cu.htm", "Cuadro del torneo"));
@@ -81,7 +83,8 @@ bool LISHTMPAG(registry::WorkingState& state) {
   if (written) {
     state.dialogs->MsgInfo("P\xE1gina con el orden de fuerza del torneo creada");
     for (int r = 1; r <= rounds && written; ++r) {
-      written = LISHTMPAREO(state, r, stem + "r" + RoundText(r), /*with_results=*/true, /*open_afterwards=*/false) &&
+      written = LISHTMPAREO(state, r, stem + "r" + RoundText(r), /*with_results=*/true,
+                            /*open_afterwards=*/false) &&
                 LISHTMCLAS(state, r, stem + "c" + RoundText(r), /*open_afterwards=*/false);
     }
   }

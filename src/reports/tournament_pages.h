@@ -16,7 +16,8 @@ std::string PageStem(const storage::Table& torneos);
 
 // Writes the index page of the current register record `torneos` to `path`; false (after a
 // stop box naming the file) when it could not be saved. Never opens it.
-bool WriteTournamentIndex(registry::WorkingState& state, const storage::Table& torneos, const std::string& path);
+bool WriteTournamentIndex(registry::WorkingState& state, const storage::Table& torneos,
+                          const std::string& path);
 
 // LISHTMPAG: the lock of the player table (refused: an information box, nothing written),
 // the index, the seeding order, the pairing-and-results and standings pages of rounds 1 ..

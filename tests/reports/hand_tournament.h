@@ -49,7 +49,9 @@ class HandTournament {
     state.CABRIRNAV = "S";
     EXPECT_TRUE(registry::MakeTemplates(registry::TemplatesFolder(folder.path())).ok());
     // The standings column table as a new tournament gets it from the templates.
-    EXPECT_TRUE(storage::CopyFile(registry::TemplatesFolder(folder.path()) + "cclas.dbf", folder.file("cclas.dbf")).ok());
+    EXPECT_TRUE(
+        storage::CopyFile(registry::TemplatesFolder(folder.path()) + "cclas.dbf", folder.file("cclas.dbf"))
+            .ok());
     WriteRegister();
     WritePlayers();
     WriteRounds();
@@ -97,8 +99,12 @@ class HandTournament {
     ASSERT_TRUE(opened.ok());
     storage::Table& t = **opened;
     const Player players[] = {
-        {"Garc\xED" "a, Ana", "Sueca", "A", 2100, 2050, 2000, false},
-        {"Pe\xF1" "a & Hijos", "<Club> Uno", " ", 0, 1800, 1750, true},
+        {"Garc\xED"
+         "a, Ana",
+         "Sueca", "A", 2100, 2050, 2000, false},
+        {"Pe\xF1"
+         "a & Hijos",
+         "<Club> Uno", " ", 0, 1800, 1750, true},
         {"L\xF3pez, Luis", "Sueca", "B", 1900, 0, 0, false},
         {"Mart\xEDn, Eva", "", " ", 1850, 1850, 1850, false},
         {"Ruiz, Pau", "Alzira", "C", 0, 0, 1500, false},

@@ -33,8 +33,8 @@ class ReportMenus : public ::testing::Test {
   std::string folder() const { return root_ + "/torneos"; }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
   int Run(const std::string& command) const {
-    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ + "/windows' HOME='" +
-                                 root_ + "' " + command)
+    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ +
+                                 "/windows' HOME='" + root_ + "' " + command)
                                     .c_str());
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   }
@@ -55,31 +55,42 @@ class ReportMenus : public ::testing::Test {
 };
 
 TEST_F(ReportMenus, FullPagesScoreGroupsPairingsAndTheFolderList) {
-  const std::string transcript = Script(CreateScript() +
-                                        "menu mnuLisHtmPag\n"
-                                        "menu mnuLisHtmGP\nform FrmElegRda\nclick btnOk\n"
-                                        "menu mnuLisHtmP\nform FrmElegRda\nset txtFichero emparej\nclick btnOk\n"
-                                        "menu mnuLisTorns\nfolder " +
-                                        folder() + "\nquit\n");
+  const std::string transcript =
+      Script(CreateScript() +
+             "menu mnuLisHtmPag\n"
+             "menu mnuLisHtmGP\nform FrmElegRda\nclick btnOk\n"
+             "menu mnuLisHtmP\nform FrmElegRda\nset txtFichero emparej\nclick btnOk\n"
+             "menu mnuLisTorns\nfolder " +
+             folder() + "\nquit\n");
   ASSERT_EQ(status_, 0) << transcript;
   const std::string title = "TITLE|Movarel v3.0-beta3 - Open de prueba" + std::string(40 - 14, ' ') + "\n";
   EXPECT_EQ(transcript,
             "TITLE|Movarel v3.0-beta3\n"
-            "FOLDER|Crear torneo nuevo en...|" + folder() + "\nFORM|FrmET|" + folder() + "\nRELEASE|FrmET\n" + title +
-            "INFO||Página principal del torneo creada\n"
-            "INFO||Página con el orden de fuerza del torneo creada\n"
-            "INFO||Páginas de cada ronda creadas\n"
-            "INFO||Página del cuadro del torneo creada\n"
-            "OPEN|" + file("zdab.htm") + "\n"
-            "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
-            "INFO||Fichero Zendral.htm con grupos de puntuación creado\n"
-            "OPEN|" + file("zendral.htm") + "\n"
-            "FORM|FrmElegRda|Elegir ronda\n"
-            "OPEN|" + file("emparej.htm") + "\n"
-            "RELEASE|FrmElegRda\n"
-            "FOLDER|Crear torneo nuevo en...|" + folder() + "\n"
-            "TITLE|Movarel v3.0-beta3\n"
-            "OPEN|" + file("ListaTorneos.htm") + "\n");
+            "FOLDER|Crear torneo nuevo en...|" +
+                folder() + "\nFORM|FrmET|" + folder() + "\nRELEASE|FrmET\n" + title +
+                "INFO||Página principal del torneo creada\n"
+                "INFO||Página con el orden de fuerza del torneo creada\n"
+                "INFO||Páginas de cada ronda creadas\n"
+                "INFO||Página del cuadro del torneo creada\n"
+                "OPEN|" +
+                file("zdab.htm") +
+                "\n"
+                "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
+                "INFO||Fichero Zendral.htm con grupos de puntuación creado\n"
+                "OPEN|" +
+                file("zendral.htm") +
+                "\n"
+                "FORM|FrmElegRda|Elegir ronda\n"
+                "OPEN|" +
+                file("emparej.htm") +
+                "\n"
+                "RELEASE|FrmElegRda\n"
+                "FOLDER|Crear torneo nuevo en...|" +
+                folder() +
+                "\n"
+                "TITLE|Movarel v3.0-beta3\n"
+                "OPEN|" +
+                file("ListaTorneos.htm") + "\n");
   for (const char* page : {"zdab.htm", "zdabof.htm", "zdabr1.htm", "zdabc1.htm", "zdabr2.htm", "zdabc2.htm",
                            "zdabcu.htm", "zendral.htm", "emparej.htm", "ListaTorneos.htm"}) {
     EXPECT_TRUE(std::filesystem::exists(file(page))) << page;

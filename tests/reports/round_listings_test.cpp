@@ -26,8 +26,14 @@ using testing::kHandFooter;
 using testing::kHandHead;
 using testing::Padded;
 
-const std::string kGarcia = Padded("Garc\xED" "a, Ana", 30);
-const std::string kPena = "Pe\xF1" "a &amp; Hijos" + Blanks(18);
+const std::string kGarcia = Padded(
+    "Garc\xED"
+    "a, Ana",
+    30);
+const std::string kPena =
+    "Pe\xF1"
+    "a &amp; Hijos" +
+    Blanks(18);
 const std::string kLopez = Padded("L\xF3pez, Luis", 30);
 const std::string kMartin = Padded("Mart\xEDn, Eva", 30);
 const std::string kRuiz = Padded("Ruiz, Pau", 30);
@@ -37,17 +43,14 @@ TEST(SeedingOrder, EveryPlayerWithdrawnOnesIncludedWithBlankRatingsForZero) {
   ASSERT_TRUE(LISHTMOF(t.state, "Zendral", /*open_afterwards=*/true));
   const std::string expected =
       kHandHead + "<p class=\"updated\">Orden de fuerza<BR>\r\n<HR>\r\n<pre>   #  Jugador" + Blanks(24) +
-      "Club/Procedencia  Cat/T\xEDt    FIDE     FEDA      Aut\r\n<HR>\r\n" +
-      "(  1) " + kGarcia + " " + Padded("Sueca", 15) + "   A" + Blanks(10) + "2100" + Blanks(5) + "2050" + Blanks(5) +
-      "2000\r\n" +
-      "(  2) " + kPena + " &lt;Club&gt; Uno" + Blanks(5) + "   " + " " + Blanks(10) + Blanks(4) + Blanks(5) + "1800" +
-      Blanks(5) + "1750\r\n" +
-      "(  3) " + kLopez + " " + Padded("Sueca", 15) + "   B" + Blanks(10) + "1900" + Blanks(5) + Blanks(4) + Blanks(5) +
-      "   0\r\n" +
-      "(  4) " + kMartin + " " + Blanks(15) + "   " + " " + Blanks(10) + "1850" + Blanks(5) + "1850" + Blanks(5) +
-      "1850\r\n" +
-      "(  5) " + kRuiz + " " + Padded("Alzira", 15) + "   C" + Blanks(10) + Blanks(4) + Blanks(5) + Blanks(4) +
-      Blanks(5) + "1500\r\n" +
+      "Club/Procedencia  Cat/T\xEDt    FIDE     FEDA      Aut\r\n<HR>\r\n" + "(  1) " + kGarcia + " " +
+      Padded("Sueca", 15) + "   A" + Blanks(10) + "2100" + Blanks(5) + "2050" + Blanks(5) + "2000\r\n" +
+      "(  2) " + kPena + " &lt;Club&gt; Uno" + Blanks(5) + "   " + " " + Blanks(10) + Blanks(4) + Blanks(5) +
+      "1800" + Blanks(5) + "1750\r\n" + "(  3) " + kLopez + " " + Padded("Sueca", 15) + "   B" + Blanks(10) +
+      "1900" + Blanks(5) + Blanks(4) + Blanks(5) + "   0\r\n" + "(  4) " + kMartin + " " + Blanks(15) +
+      "   " + " " + Blanks(10) + "1850" + Blanks(5) + "1850" + Blanks(5) + "1850\r\n" + "(  5) " + kRuiz +
+      " " + Padded("Alzira", 15) + "   C" + Blanks(10) + Blanks(4) + Blanks(5) + Blanks(4) + Blanks(5) +
+      "1500\r\n" +
       // Five lines: the rule after the fifth is the closing one.
       "<HR>\r\n</pre>" + kHandFooter;
   EXPECT_EQ(t.Page("Zendral.htm"), expected);
@@ -70,8 +73,8 @@ TEST_P(PairingList, BoardsInBoardOrderWithThePointsBeforeTheRound) {
   HandTournament t;
   ASSERT_TRUE(LISHTMPAREO(t.state, c.round, "zendral", c.with_results, /*open_afterwards=*/true));
   const std::string expected = kHandHead + "<p class=\"updated\">" + c.heading + "<BR>\r\n<HR>\r\n<pre>Mesa" +
-                               Blanks(10) + "Blancas" + Blanks(37) + "Negras" + Blanks(35) + "Rdo<HR>\r\n" + c.lines +
-                               "<HR>\r\n</pre>" + kHandFooter;
+                               Blanks(10) + "Blancas" + Blanks(37) + "Negras" + Blanks(35) + "Rdo<HR>\r\n" +
+                               c.lines + "<HR>\r\n</pre>" + kHandFooter;
   EXPECT_EQ(t.Page("zendral.htm"), expected);
   EXPECT_EQ(t.state.NRONDASEL, c.round - 1);
   EXPECT_TRUE(t.dialogs.stops.empty());
@@ -85,9 +88,9 @@ INSTANTIATE_TEST_SUITE_P(
         // code goes out as stored.
         PairingCase{"ByeAndForfeitWithResults", 2, true, "Resultados de la 2\xAA ronda",
                     "  1" + Blanks(5) + "(  2) " + kPena + "(0.5) - (  1) " + kGarcia + "(1.0)" + Blanks(5) +
-                        " 0-1\r\n" + "  2" + Blanks(5) + "(  3) " + kLopez + "(0.0) - (  5) " + kRuiz + "(1.0)" +
-                        Blanks(5) + "i0-1\r\n" + "  3" + Blanks(5) + "(  4) " + kMartin + "(0.5) - BYE " + Blanks(5) +
-                        " 1-0\r\n"},
+                        " 0-1\r\n" + "  2" + Blanks(5) + "(  3) " + kLopez + "(0.0) - (  5) " + kRuiz +
+                        "(1.0)" + Blanks(5) + "i0-1\r\n" + "  3" + Blanks(5) + "(  4) " + kMartin +
+                        "(0.5) - BYE " + Blanks(5) + " 1-0\r\n"},
         // Round 3 without results: board 1 is unused and takes no line; the others keep
         // their own board numbers.
         PairingCase{"UnusedBoardWithoutResults", 3, false, "Emparejamiento de la 3\xAA ronda",
@@ -106,9 +109,9 @@ TEST(PairingList, PlayerTableLockedByAnotherProgramWritesNothing) {
   EXPECT_FALSE(LISHTMPAREO(t.state, 2, "zendral", true, true));
   close(other);
   EXPECT_FALSE(std::filesystem::exists(t.folder.file("zendral.htm")));
-  EXPECT_EQ(t.dialogs.infos, (std::vector<std::string>{
-                                 "El Cuadro de jugadores est\xE1 siendo utiliado por otro programa\r\n"
-                                 "No se puede hacer el listado"}));
+  EXPECT_EQ(t.dialogs.infos,
+            (std::vector<std::string>{"El Cuadro de jugadores est\xE1 siendo utiliado por otro programa\r\n"
+                                      "No se puede hacer el listado"}));
   EXPECT_TRUE(t.dialogs.opened.empty());
 }
 
@@ -125,10 +128,10 @@ TEST(ScoreGroups, RoundOneListsEveryActivePlayerWithoutHistoryOrRules) {
   HandTournament t;
   ASSERT_TRUE(LISHTMGP(t.state, 1));
   const std::string tail = "   0.0" + Blanks(9) + "|\r\n";
-  const std::string expected = kHandHead + "<p class=\"updated\">Gupos de puntuaci\xF3n de la 1\xAA ronda<BR>\r\n" +
-                               "<HR>\r\n<pre>   #  Jugador" + Blanks(24) + "Puntos\r\n" +
-                               "(  1) " + kGarcia + tail + "(  3) " + kLopez + tail + "(  4) " + kMartin + tail +
-                               "(  5) " + kRuiz + tail + "<HR>\r\n</pre>" + kHandFooter;
+  const std::string expected =
+      kHandHead + "<p class=\"updated\">Gupos de puntuaci\xF3n de la 1\xAA ronda<BR>\r\n" +
+      "<HR>\r\n<pre>   #  Jugador" + Blanks(24) + "Puntos\r\n" + "(  1) " + kGarcia + tail + "(  3) " +
+      kLopez + tail + "(  4) " + kMartin + tail + "(  5) " + kRuiz + tail + "<HR>\r\n</pre>" + kHandFooter;
   EXPECT_EQ(t.Page("zendral.htm"), expected);
   EXPECT_EQ(t.state.NRONDASEL, 1);
   ASSERT_EQ(t.dialogs.infos.size(), 1u);
@@ -151,9 +154,8 @@ TEST(ScoreGroups, RoundThreeGroupsByPointsWithHistoryAndColourSummary) {
       // white surplus, star.
       "(  1) " + kGarcia + "  " + " 2.0" + "  " + "  3b+  " + "  2n+ v" + " " + "  " + "  1" + " |\r\n" +
       "(  5) " + kRuiz + "  " + " 2.0" + "  " + "   d+  " + "  3n+iv" + " " + "  " + "   " + " |\r\n" +
-      "<HR>\r\n" +
-      "(  4) " + kMartin + "  " + " 1.5" + "  " + "  2b=  " + "   d+  " + " " + "  " + "   " + " |" + "  4" + "+\r\n" +
-      "<HR>\r\n" +
+      "<HR>\r\n" + "(  4) " + kMartin + "  " + " 1.5" + "  " + "  2b=  " + "   d+  " + " " + "  " + "   " +
+      " |" + "  4" + "+\r\n" + "<HR>\r\n" +
       // The forfeit in round 2 counts for no colour: one black game, one more than white.
       "(  3) " + kLopez + "  " + " 0.0" + "  " + "  1n-  " + "  5b-i^" + " " + " +" + "  3" + " |\r\n" +
       "<HR>\r\n</pre>" + kHandFooter;
@@ -167,7 +169,8 @@ TEST(ScoreGroups, OrderDoesNotStayAttachedToThePlayerTable) {
   storage::Table& cuadro = t.cuadro();
   EXPECT_EQ(cuadro.ControllingIndex(), nullptr);
   std::vector<int> numbers;
-  for (cuadro.GoTop(); !cuadro.Eof(); cuadro.Skip()) numbers.push_back(static_cast<int>(cuadro.GetNumber("NUM")));
+  for (cuadro.GoTop(); !cuadro.Eof(); cuadro.Skip())
+    numbers.push_back(static_cast<int>(cuadro.GetNumber("NUM")));
   EXPECT_EQ(numbers, (std::vector<int>{1, 2, 3, 4, 5}));
 }
 
@@ -194,25 +197,88 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ScoreGroupLine,
     ::testing::Values(
         // Black twice: two more black games, number left of the bar, a star for the run.
-        SummaryCase{"BlackTwice", {{3, 'N', '1', ' ', ' '}, {9, 'n', '\xAB', ' ', '^'}},
-                    "  3n+  " "  9n= ^" "*" "++" "  7" " |" "   " "  " " "},
+        SummaryCase{"BlackTwice",
+                    {{3, 'N', '1', ' ', ' '}, {9, 'n', '\xAB', ' ', '^'}},
+                    "  3n+  "
+                    "  9n= ^"
+                    "*"
+                    "++"
+                    "  7"
+                    " |"
+                    "   "
+                    "  "
+                    " "},
         // White twice: the mirror image.
-        SummaryCase{"WhiteTwice", {{3, 'B', '0', ' ', ' '}, {9, 'B', '1', ' ', 'v'}},
-                    "  3b-  " "  9b+ v" " " "  " "   " " |" "  7" "++" "*"},
+        SummaryCase{"WhiteTwice",
+                    {{3, 'B', '0', ' ', ' '}, {9, 'B', '1', ' ', 'v'}},
+                    "  3b-  "
+                    "  9b+ v"
+                    " "
+                    "  "
+                    "   "
+                    " |"
+                    "  7"
+                    "++"
+                    "*"},
         // Equal games, the last one white: right of the bar, no surplus, no star.
-        SummaryCase{"EqualLastWhite", {{3, 'N', '1', ' ', ' '}, {9, 'B', '0', ' ', ' '}},
-                    "  3n+  " "  9b-  " " " "  " "   " " |" "  7" "  " " "},
+        SummaryCase{"EqualLastWhite",
+                    {{3, 'N', '1', ' ', ' '}, {9, 'B', '0', ' ', ' '}},
+                    "  3n+  "
+                    "  9b-  "
+                    " "
+                    "  "
+                    "   "
+                    " |"
+                    "  7"
+                    "  "
+                    " "},
         // Equal games, the last one black: left of the bar.
-        SummaryCase{"EqualLastBlack", {{3, 'B', '1', ' ', ' '}, {9, 'N', '0', ' ', ' '}},
-                    "  3b+  " "  9n-  " " " "  " "  7" " |" "   " "  " " "},
+        SummaryCase{"EqualLastBlack",
+                    {{3, 'B', '1', ' ', ' '}, {9, 'N', '0', ' ', ' '}},
+                    "  3b+  "
+                    "  9n-  "
+                    " "
+                    "  "
+                    "  7"
+                    " |"
+                    "   "
+                    "  "
+                    " "},
         // A forfeit after a black game: listed, but the player still has one black surplus.
-        SummaryCase{"ForfeitDoesNotCount", {{3, 'N', '1', ' ', ' '}, {9, 'B', '1', 'i', ' '}},
-                    "  3n+  " "  9b+i " " " " +" "  7" " |" "   " "  " " "},
+        SummaryCase{"ForfeitDoesNotCount",
+                    {{3, 'N', '1', ' ', ' '}, {9, 'B', '1', 'i', ' '}},
+                    "  3n+  "
+                    "  9b+i "
+                    " "
+                    " +"
+                    "  7"
+                    " |"
+                    "   "
+                    "  "
+                    " "},
         // A bye is listed with its colour "d" and counts for no colour.
-        SummaryCase{"ByeCountsForNoColour", {{0, 'D', '1', ' ', ' '}, {5, 'N', '0', ' ', ' '}},
-                    "   d+  " "  5n-  " " " " +" "  7" " |" "   " "  " " "},
+        SummaryCase{"ByeCountsForNoColour",
+                    {{0, 'D', '1', ' ', ' '}, {5, 'N', '0', ' ', ' '}},
+                    "   d+  "
+                    "  5n-  "
+                    " "
+                    " +"
+                    "  7"
+                    " |"
+                    "   "
+                    "  "
+                    " "},
         // One round: no star position is ever used.
-        SummaryCase{"OneBlackGame", {{4, 'N', '0', ' ', ' '}}, "  4n-  " " " " +" "  7" " |" "   " "  " " "}),
+        SummaryCase{"OneBlackGame",
+                    {{4, 'N', '0', ' ', ' '}},
+                    "  4n-  "
+                    " "
+                    " +"
+                    "  7"
+                    " |"
+                    "   "
+                    "  "
+                    " "}),
     [](const ::testing::TestParamInfo<SummaryCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -37,8 +37,9 @@ const std::string kIndexEnd =
     "<HR>\r\n" +
     kHandFooter;
 
-const std::vector<std::string> kAllPages = {"zdab.htm",   "zdabc1.htm", "zdabc2.htm", "zdabc3.htm", "zdabcu.htm",
-                                            "zdabof.htm", "zdabr1.htm", "zdabr2.htm", "zdabr3.htm"};
+const std::vector<std::string> kAllPages = {"zdab.htm",   "zdabc1.htm", "zdabc2.htm",
+                                            "zdabc3.htm", "zdabcu.htm", "zdabof.htm",
+                                            "zdabr1.htm", "zdabr2.htm", "zdabr3.htm"};
 
 std::vector<std::string> Pages(const std::string& folder) {
   std::vector<std::string> names;
@@ -65,10 +66,10 @@ TEST(TournamentPages, IndexLinksEveryRoundPlayedAndMarksTheLastOne) {
       kIndexEnd;
   EXPECT_EQ(t.Page("zdab.htm"), expected);
   EXPECT_EQ(Pages(t.folder.path()), kAllPages);
-  EXPECT_EQ(t.dialogs.infos, (std::vector<std::string>{"P\xE1gina principal del torneo creada",
-                                                       "P\xE1gina con el orden de fuerza del torneo creada",
-                                                       "P\xE1ginas de cada ronda creadas",
-                                                       "P\xE1gina del cuadro del torneo creada"}));
+  EXPECT_EQ(t.dialogs.infos,
+            (std::vector<std::string>{
+                "P\xE1gina principal del torneo creada", "P\xE1gina con el orden de fuerza del torneo creada",
+                "P\xE1ginas de cada ronda creadas", "P\xE1gina del cuadro del torneo creada"}));
   EXPECT_TRUE(t.dialogs.stops.empty());
   // Only the index is opened; the pages written in bulk are not.
   EXPECT_EQ(t.dialogs.opened, (std::vector<std::string>{t.folder.file("zdab.htm")}));
@@ -104,9 +105,9 @@ TEST(TournamentPages, PlayerTableLockedByAnotherProgramWritesNothing) {
   EXPECT_FALSE(LISHTMPAG(t.state));
   close(other);
   EXPECT_TRUE(Pages(t.folder.path()).empty());
-  EXPECT_EQ(t.dialogs.infos, (std::vector<std::string>{
-                                 "El Cuadro de jugadores est\xE1 siendo utilizado por otro programa\r\n"
-                                 "No se puede hacer el listado"}));
+  EXPECT_EQ(t.dialogs.infos,
+            (std::vector<std::string>{"El Cuadro de jugadores est\xE1 siendo utilizado por otro programa\r\n"
+                                      "No se puede hacer el listado"}));
   EXPECT_TRUE(t.dialogs.opened.empty());
 }
 
@@ -156,7 +157,8 @@ TEST_F(TournamentList, OneLinePerRegisterRecordInUpperCase) {
   registry::TournamentOutcome outcome = WriteTournamentList(t.state, list_folder);
   EXPECT_EQ(outcome.change, registry::TournamentChange::kClosed);
   const std::string expected =
-      "<HTML><HEAD><TITLE>Lista de torneos</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\">"
+      "<HTML><HEAD><TITLE>Lista de torneos</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
+      "type=\"text/css\">"
       "</HEAD><BODY>\r\n<H1 Align=Center>Lista de torneos</H1><H2 Align=Center>" +
       list_folder +
       "</H2><BR>\r\n"
@@ -181,8 +183,9 @@ TEST_F(TournamentList, EmptyRegisterGivesAnEmptyBlockBetweenTwoRules) {
   ASSERT_TRUE(storage::CreateTable(list_folder + "/torneos.dbf", registry::TorneosFields()).ok());
   WriteTournamentList(t.state, list_folder);
   const std::string page = testing::ReadBytes(list_folder + "/ListaTorneos.htm");
-  EXPECT_NE(page.find("</H2><BR>\r\n<HR>\r\n<font type=\"Courier New\"><pre></pre></font><HR>\r\n</BODY></HTML>"),
-            std::string::npos)
+  EXPECT_NE(
+      page.find("</H2><BR>\r\n<HR>\r\n<font type=\"Courier New\"><pre></pre></font><HR>\r\n</BODY></HTML>"),
+      std::string::npos)
       << page;
 }
 
@@ -190,7 +193,8 @@ TEST_F(TournamentList, FolderWithoutRegisterChangesNothing) {
   std::filesystem::remove(list_folder + "/torneos.dbf");
   registry::TournamentOutcome outcome = WriteTournamentList(t.state, list_folder);
   EXPECT_EQ(outcome.change, registry::TournamentChange::kUnchanged);
-  EXPECT_EQ(t.dialogs.stops, (std::vector<std::string>{"No existe el fichero TORNEOS.dbf en la carpeta elegida"}));
+  EXPECT_EQ(t.dialogs.stops,
+            (std::vector<std::string>{"No existe el fichero TORNEOS.dbf en la carpeta elegida"}));
   EXPECT_NE(t.state.workspace.Find("cuadro"), nullptr);
   EXPECT_FALSE(std::filesystem::exists(list_folder + "/ListaTorneos.htm"));
 }
