@@ -1,8 +1,7 @@
 #pragma once
 // Menu commands of the tournament register: choosing, opening, creating, editing, browsing and
-// importing tournaments. Until their operations are in the program each one shows "Opción no
-// disponible por el momento" (NOHAGASNADA); the body is the only thing that changes when an
-// operation arrives.
+// importing tournaments. Each runs its operation and then brings the main window in line with
+// what became of the open tournament (SITORNEO or NOTORNEO, and the title).
 
 #include <string>
 
