@@ -116,6 +116,24 @@ TEST(ProgramScript, HeadlessDemoRunsToItsEnd) {
   EXPECT_EQ(ReadBytes(folder.settings()), "[Movarel]\r\nAbrirNavegador=N\r\n");
 }
 
+TEST(ProgramScript, DemoTournamentIsLaidOutAndBecomesTheFirstRecentEntry) {
+  TempFolder folder;
+  ASSERT_EQ(RunMovarel(folder, "--make-templates zd").status, 0);
+  const std::string tournament = folder.path() + "/torneo";
+  std::filesystem::create_directories(tournament);
+  std::string script = ReadBytes(std::string(MOVAREL_SOURCE_DIR) + "/demo/setup.script");
+  for (size_t at; (at = script.find("@FOLDER@")) != std::string::npos;) script.replace(at, 8, tournament);
+  RunResult run = RunScript(folder, script);
+  ASSERT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("FORM|FrmER|Resultados de la ronda 1"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("STOP|"), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("EXCLAMATION|"), std::string::npos) << run.out;
+  for (const char* file : {"torneos.dbf", "cuDEMO.dbf", "r1DEMO.dbf", "r5DEMO.dbf", "cclas.dbf"}) {
+    EXPECT_TRUE(std::filesystem::exists(tournament + "/" + file)) << file;
+  }
+  EXPECT_NE(ReadBytes(folder.settings()).find("Fichero1=" + tournament + "/cuDEMO.dbf"), std::string::npos);
+}
+
 TEST(ProgramCommandLine, HelpUnknownArgumentsAndMissingScript) {
   TempFolder folder;
   RunResult help = RunMovarel(folder, "--help");
