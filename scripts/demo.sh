@@ -27,5 +27,5 @@ else
   echo "== no display: the headless demo (demo/demo.script); its transcript follows"
   ../src/shell/movarel --script demo.script
   echo "== settings written to $MOVAREL_WINDOWS_DIR/tq.ini"
-  tr -d '\r' <"$MOVAREL_WINDOWS_DIR/tq.ini"
+  tr -d '\r' <"$MOVAREL_WINDOWS_DIR/tq.ini" | iconv -f WINDOWS-1252 -t UTF-8
 fi
