@@ -11,8 +11,13 @@ jobs=$(nproc)
 echo "== sanitizer build"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOVAREL_SANITIZE=ON -DMOVAREL_BENCH=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 600 | tail -n 5
+if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 600 >build-asan/ctest.log 2>&1; then
+  tail -n 300 build-asan/ctest.log
+  echo "the sanitizer build's tests failed (whole log: build-asan/ctest.log)"
+  exit 1
+fi
+grep -E "tests passed|tests failed" build-asan/ctest.log
 
 echo "== fuzz targets"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

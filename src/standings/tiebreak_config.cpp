@@ -73,7 +73,8 @@ bool DSQUITAR(TieBreakChoice& choice, int selected) {
 }
 
 storage::Status ACTUALIZARDESEMPATES(storage::Table& desemps, const std::vector<std::string>& used) {
-  const std::string_view sistema = storage::RTrim(desemps.GetText("SISTEMA"));
+  const std::string stored = desemps.GetText("SISTEMA");  // the trimmed view below points into it
+  const std::string_view sistema = storage::RTrim(stored);
   const auto found = std::find(used.begin(), used.end(), sistema);
   const std::string orden = found == used.end() ? "  " : TwoDigits(static_cast<size_t>(found - used.begin()) + 1);
   return desemps.Put("ORDEN", orden);
