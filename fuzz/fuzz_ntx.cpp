@@ -67,7 +67,8 @@ void FuzzIndex(const uint8_t* data, size_t size) {
     ntx.LowerBound("G");
     std::string key = ntx.expression().Evaluate(SampleRecord().data());
     ntx.Insert(4000000000u, key);
-    if (ntx.Find(key, 4000000000u) == NtxIndex::npos) __builtin_trap();
+    // A unique index keeps the first record of a key, so a later record may rightly stay out.
+    if (!ntx.unique() && ntx.Find(key, 4000000000u) == NtxIndex::npos) __builtin_trap();
     if (!ntx.Flush().ok()) __builtin_trap();
     if (!NtxIndex::Open(path, "cuadro", Layout()).ok()) __builtin_trap();
   }

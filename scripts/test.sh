@@ -30,7 +30,14 @@ for target in build-fuzz/fuzz/fuzz_*; do
   mkdir -p "$corpus"
   seeds=()
   [ -d "fuzz/corpus/$name" ] && seeds=("fuzz/corpus/$name")
-  "$target" "$corpus" "${seeds[@]}" -max_total_time="${MOVAREL_FUZZ_SECONDS:-60}" -rss_limit_mb=2048 2>&1 | tail -n 2
+  log="build-fuzz/$name.log"
+  if ! "$target" "$corpus" "${seeds[@]}" -max_total_time="${MOVAREL_FUZZ_SECONDS:-60}" -rss_limit_mb=2048 \
+      -artifact_prefix=build-fuzz/ >"$log" 2>&1; then
+    tail -n 80 "$log"
+    echo "$name found a crash; the input is in build-fuzz/"
+    exit 1
+  fi
+  tail -n 1 "$log"
 done
 
 echo "== build and tests"

@@ -158,6 +158,9 @@ class Parser {
     return nullptr;
   }
 
+  static constexpr int kMaxNesting = 64;
+  int depth_ = 0;
+
   void Skip() {
     while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
   }
@@ -228,6 +231,14 @@ class Parser {
   }
 
   NodePtr ParseUnary() {
+    // Every nesting (signs, parentheses, function arguments) passes through here; a bound keeps
+    // a hostile key text in a foreign index from exhausting the stack.
+    struct Depth {
+      int& depth;
+      explicit Depth(int& d) : depth(++d) {}
+      ~Depth() { --depth; }
+    } guard(depth_);
+    if (depth_ > kMaxNesting) return Fail("expresi\xF3n anidada en exceso");
     if (Accept("-")) {
       NodePtr operand = ParseUnary();
       if (!operand) return nullptr;

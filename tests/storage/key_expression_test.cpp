@@ -207,5 +207,17 @@ INSTANTIATE_TEST_SUITE_P(
                               "270"},
                       BadCase{"cuadro->", "campo"}, BadCase{"#", "#"}, BadCase{"strzero(cuadro->elo)", "longitud"}));
 
+// A foreign index may carry any key text: nesting deep enough to exhaust the stack is refused.
+TEST(BadExpression, DeepNestingIsRefusedNotFollowed) {
+  for (const std::string& text : {std::string(100000, '-') + "cuadro->elo",
+                                  std::string(100000, '(') + "cuadro->elo" + std::string(100000, ')'),
+                                  std::string(70, '-') + "cuadro->elo"}) {
+    Result<KeyExpression> e = KeyExpression::Compile(text, "cuadro", Cuadro());
+    ASSERT_FALSE(e.ok());
+    EXPECT_NE(e.status().message().find("anidada"), std::string::npos);
+  }
+  EXPECT_TRUE(KeyExpression::Compile(std::string(20, '-') + "cuadro->elo", "cuadro", Cuadro()).ok());
+}
+
 }  // namespace
 }  // namespace movarel::storage
