@@ -16,6 +16,11 @@ void AddTag(std::string& out, const char* name, const std::string& value) {
 
 }  // namespace
 
+std::string GameTermination(std::string_view result) {
+  if (result == "1-0" || result == "0-1" || result == "1/2-1/2") return std::string(result);
+  return "*";
+}
+
 std::string PgnDate(const storage::Date& date) {
   if (date.empty()) return "????.??.??";
   return storage::Str(date.year, 4) + "." + storage::StrZero(date.month, 2) + "." +
@@ -44,6 +49,8 @@ std::string GameRecordText(const GameRecord& game) {
   if (game.white_elo > 0) AddTag(out, "WhiteElo", storage::Str(game.white_elo, 4));
   if (game.black_elo > 0) AddTag(out, "BlackElo", storage::Str(game.black_elo, 4));
   out += "1.";
+  out += kLineEnd;
+  out += GameTermination(game.result);
   out += kLineEnd;
   return out;
 }

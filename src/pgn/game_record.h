@@ -1,6 +1,8 @@
 #pragma once
-// One game of a PGN file as the export writes it: the tag section and the move text "1."
-// with no moves, so the games can be entered later in a chess database. Every line ends
+// One game of a PGN file as the export writes it: the tag section, the move text "1." with
+// no moves, so the games can be entered later in a chess database, and the game's
+// termination marker on a line of its own. Without the marker a game has no end: chess
+// databases join it to the next one or, at the end of the file, drop it. Every line ends
 // with CR LF and there are no blank lines, neither inside a game nor between games.
 
 #include <string>
@@ -30,6 +32,11 @@ std::string PgnDate(const storage::Date& date);
 // program stay in code page 850). A quote or backslash is escaped with a backslash, as PGN
 // requires, so a name holding one cannot end the tag early.
 std::string TagValue(std::string_view text);
+
+// The termination marker for a Result value: the three decisive or drawn results stand as
+// they are; no result yet, and the double forfeit "0-0" or the "1-1" of a double win the
+// standings allow, are not game results PGN knows, so they end as an unfinished game "*".
+std::string GameTermination(std::string_view result);
 
 // The lines of one game, each ended by CR LF. Text fields are taken as they are given; the
 // caller passes them through TagValue.

@@ -92,7 +92,7 @@ TEST_P(PgnScriptTest, RoundTournamentAndPlayerFilesFromTheMenu) {
       ReadBytes(dos() + "/primera.pgn")
           .starts_with(DosHead("1.1") +
                        Lines({"[White \"MU\xA5OZ,PEDRO\"]", "[Black \"GARCIA,MARIA\"]", "[Result \"1-0\"]",
-                              "[ECO \"\"]", "[WhiteElo \"1883\"]", "[BlackElo \"1537\"]", "1."})));
+                              "[ECO \"\"]", "[WhiteElo \"1883\"]", "[BlackElo \"1537\"]", "1.", "1-0"})));
   EXPECT_TRUE(ReadBytes(dos() + "/ZdOP.pgn").ends_with(kDosRound3));
   EXPECT_EQ(ReadBytes(dos() + "/ZdOP-jug.pgn"), kDosGarciaGames);
 }
