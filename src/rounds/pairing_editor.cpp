@@ -16,7 +16,7 @@
 namespace movarel::rounds {
 
 std::string PlayerButtonName(long number) {
-  char name[16];
+  char name[32];
   std::snprintf(name, sizeof name, "btnJug%03ld", number);
   return name;
 }

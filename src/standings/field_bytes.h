@@ -10,7 +10,9 @@
 namespace movarel::standings {
 
 // Exactly what the table layer writes for `value` into `field` (an N field): STR with the
-// field's width and decimals, asterisks when it does not fit.
+// field's width and decimals, asterisks when it does not fit. `out` receives field.length
+// bytes.
+void NumericFieldBytes(const storage::FieldDef& field, double value, char* out);
 std::string NumericFieldBytes(const storage::FieldDef& field, double value);
 
 }  // namespace movarel::standings

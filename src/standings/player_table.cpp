@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstring>
 #include <variant>
 
 #include "register/file_names.h"
@@ -12,9 +13,8 @@
 namespace movarel::standings {
 namespace {
 
-std::string NumberBytes(const storage::FieldDef& field, double value) {
-  return NumericFieldBytes(field, value);
-}
+// dBase numbers are at most 19 digits wide; anything wider is no field this program made.
+constexpr int kMaxNumberWidth = 32;
 
 // Field values straight from a record's bytes, by the rules of Table::Get: an N field by
 // its number, a C field read as a number by the VAL rule; any other type (or a missing
@@ -66,9 +66,13 @@ PlayerTable ReadPlayerTable(storage::Table& cuadro, int rounds) {
 
   PlayerTable table;
   table.field_index = computed;
+  for (int f = 0; f < kComputedFieldCount; ++f) {
+    table.stored_at[f] = table.stored_stride;
+    if (computed[f] >= 0) table.stored_stride += static_cast<size_t>(layout.fields()[computed[f]].length);
+  }
   const uint32_t count = cuadro.LastRec();
   table.players.resize(count);
-  table.stored.resize(count);
+  table.stored.resize(static_cast<size_t>(count) * table.stored_stride);
   // The raw records, decoded field by field as Table::Get would, without a Value (and its
   // copy of the bytes) per field: the read is most of a recomputation's cost.
   const FieldReader read{layout};
@@ -87,7 +91,8 @@ PlayerTable ReadPlayerTable(storage::Table& cuadro, int rounds) {
     }
     for (int f = 0; f < kComputedFieldCount; ++f) {
       if (computed[f] < 0) continue;
-      table.stored[recno - 1][f] = std::string(read.Bytes(computed[f], record));
+      const std::string_view bytes = read.Bytes(computed[f], record);
+      std::memcpy(table.StoredBytes(recno, f), bytes.data(), bytes.size());
     }
   });
   return table;
@@ -110,7 +115,7 @@ ComputedValues ToComputedValues(const PlayerScores& scores) {
 
 storage::Status WriteComputedFields(storage::Table& cuadro, PlayerTable& table, uint32_t recno,
                                     const ComputedValues& values) {
-  assert(recno >= 1 && recno <= table.stored.size());
+  assert(recno >= 1 && static_cast<size_t>(recno) * table.stored_stride <= table.stored.size());
   const storage::RecordLayout& layout = cuadro.layout();
   bool positioned = false;
   for (int f = 0; f < kComputedFieldCount; ++f) {
@@ -118,25 +123,32 @@ storage::Status WriteComputedFields(storage::Table& cuadro, PlayerTable& table, 
     const int index = table.field_index[static_cast<size_t>(f)];
     if (index < 0) continue;
     const storage::FieldDef& def = layout.fields()[static_cast<size_t>(index)];
-    std::string bytes = NumberBytes(def, values[f]);
-    std::string& stored = table.stored[recno - 1][f];
-    if (bytes == stored) continue;
+    char bytes[kMaxNumberWidth];
+    if (def.length > kMaxNumberWidth) return storage::Status::Corrupt(def.name + ": campo num\xE9rico demasiado ancho");
+    NumericFieldBytes(def, values[f], bytes);
+    char* stored = table.StoredBytes(recno, f);
+    const std::string_view written(bytes, static_cast<size_t>(def.length));
+    if (written == std::string_view(stored, written.size())) continue;
     if (!positioned) {
       cuadro.GoTo(recno);
       positioned = true;
     }
-    storage::Status status = cuadro.Put(def.name, values[f]);
+    storage::Status status = cuadro.PutBytes(index, written);
     if (!status.ok()) return status;
-    stored = std::move(bytes);
+    std::memcpy(stored, bytes, written.size());
   }
   return storage::Status::Ok();
 }
 
 bool HoldsPlace(const storage::Table& cuadro, const PlayerTable& table, uint32_t recno, int place) {
   const int index = table.field_index[kPuesto];
-  if (index < 0 || recno < 1 || recno > table.stored.size()) return false;
+  if (index < 0 || recno < 1 || static_cast<size_t>(recno) * table.stored_stride > table.stored.size()) return false;
   const storage::FieldDef& def = cuadro.layout().fields()[static_cast<size_t>(index)];
-  return table.stored[recno - 1][kPuesto] == NumberBytes(def, place);
+  if (def.length > kMaxNumberWidth) return false;
+  char bytes[kMaxNumberWidth];
+  NumericFieldBytes(def, place, bytes);
+  return std::string_view(bytes, static_cast<size_t>(def.length)) ==
+         std::string_view(table.StoredBytes(recno, kPuesto), static_cast<size_t>(def.length));
 }
 
 }  // namespace movarel::standings

@@ -4,6 +4,7 @@
 // changes nothing leaves the records untouched.
 
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -27,11 +28,22 @@ using ComputedValues = std::array<double, kComputedFieldCount>;
 // The player table read into memory.
 struct PlayerTable {
   PlayerList players;                  // one per record, deleted ones included
-  // The bytes each computed field holds now, per record; empty for a field the table lacks
-  // (an old-format table without ACU_7 ... BUC_B).
-  std::vector<std::array<std::string, kComputedFieldCount>> stored;
-  // Position of each computed field in the record layout; -1 when the table lacks it.
+  // Position of each computed field in the record layout; -1 when the table lacks it (an
+  // old-format table without ACU_7 ... BUC_B).
   std::array<int, kComputedFieldCount> field_index{};
+  // The bytes the computed fields hold now, record after record, each record's fields side
+  // by side at `stored_at` (a field the table lacks takes no room): one block rather than a
+  // string per field, as it is built and thrown away on every computation.
+  std::string stored;
+  std::array<size_t, kComputedFieldCount> stored_at{};
+  size_t stored_stride = 0;
+
+  char* StoredBytes(uint32_t recno, int field) {
+    return stored.data() + (recno - 1) * stored_stride + stored_at[static_cast<size_t>(field)];
+  }
+  const char* StoredBytes(uint32_t recno, int field) const {
+    return stored.data() + (recno - 1) * stored_stride + stored_at[static_cast<size_t>(field)];
+  }
 };
 
 // Reads every record of `cuadro` (physical order, deleted records included) with the rounds

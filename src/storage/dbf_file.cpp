@@ -301,18 +301,23 @@ Status DbfFile::Sync() {
 
 Status DbfFile::Scan(const RecordVisitor& visit) const {
   const uint32_t length = header_.record_length;
-  const uint32_t per_block = std::max<uint32_t>(1, kScanBlock / length);
-  std::vector<char> buffer(static_cast<size_t>(per_block) * length);
+  if (header_.record_count == 0) return Status::Ok();
+  // Sized to the table when it is smaller than a block, and left uninitialised: every byte
+  // visited is read first. A table of a few hundred kilobytes is scanned on every standings
+  // computation, and clearing a whole block for it cost more than reading it.
+  const uint32_t per_block = std::min(std::max<uint32_t>(1, kScanBlock / length), header_.record_count);
+  std::unique_ptr<char[]> block(new char[static_cast<size_t>(per_block) * length]);
+  char* const buffer = block.get();
   uint32_t recno = 1;
   while (recno <= header_.record_count) {
     uint32_t n = std::min(per_block, header_.record_count - recno + 1);
     uint64_t offset = header_.header_length + static_cast<uint64_t>(recno - 1) * length;
-    auto got = ReadAt(fd_, buffer.data(), static_cast<size_t>(n) * length, offset, path_);
+    auto got = ReadAt(fd_, buffer, static_cast<size_t>(n) * length, offset, path_);
     if (!got.ok()) return got.status();
     if (*got < static_cast<size_t>(n) * length) {
       return Status::Corrupt(path_ + ": el archivo se ha acortado mientras se le\xED" "a");
     }
-    for (uint32_t i = 0; i < n; ++i) visit(recno + i, buffer.data() + static_cast<size_t>(i) * length);
+    for (uint32_t i = 0; i < n; ++i) visit(recno + i, buffer + static_cast<size_t>(i) * length);
     recno += n;
   }
   return Status::Ok();

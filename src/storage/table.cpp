@@ -494,26 +494,51 @@ bool Table::GetLogical(std::string_view field) const {
 }
 
 Status Table::Put(std::string_view field, const Value& value) {
-  Impl& impl = *impl_;
   int index = impl_->FieldIndex(field);
   if (index < 0) return Status::InvalidArgument(alias_ + ": no existe el campo " + std::string(field));
-  if (read_only_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
-  if (impl.eof) return Status::InvalidArgument(alias_ + ": no hay registro actual (fin de la tabla)");
-  const FieldDef& def = layout().fields()[index];
+  return Put(index, value);
+}
+
+// Changes field `index` of the current record through `encode`, which writes the field's
+// bytes, and keeps the open indexes in step with the change.
+template <typename Encode>
+static Status WriteField(Table& table, Table::Impl& impl, int index, Encode encode) {
+  const RecordLayout& layout = table.layout();
+  if (index < 0 || static_cast<size_t>(index) >= layout.fields().size()) {
+    return Status::InvalidArgument(table.alias() + ": no existe el campo n\xFAmero " + std::to_string(index + 1));
+  }
+  if (table.read_only()) return Status::IoError(table.path() + ": la tabla est\xE1 abierta solo para lectura");
+  if (impl.eof) return Status::InvalidArgument(table.alias() + ": no hay registro actual (fin de la tabla)");
+  const FieldDef& def = layout.fields()[index];
   char* record = impl.file->MutableRecord(impl.recno);
   if (impl.indexes.empty()) {
-    Status s = EncodeField(def, value, record + layout().offset(index));
-    return s.ok() ? s : s.WithContext(path_);
+    Status s = encode(def, record + layout.offset(index));
+    return s.ok() ? s : s.WithContext(table.path());
   }
   std::vector<std::string> old_keys;
   old_keys.reserve(impl.indexes.size());
   for (auto& ntx : impl.indexes) old_keys.push_back(ntx->expression().Evaluate(record));
-  if (Status s = EncodeField(def, value, record + layout().offset(index)); !s.ok()) return s.WithContext(path_);
+  if (Status s = encode(def, record + layout.offset(index)); !s.ok()) return s.WithContext(table.path());
   for (size_t i = 0; i < impl.indexes.size(); ++i) {
     std::string new_key = impl.indexes[i]->expression().Evaluate(record);
     if (new_key != old_keys[i]) impl.indexes[i]->Update(impl.recno, old_keys[i], new_key);
   }
   return Status::Ok();
+}
+
+Status Table::Put(int index, const Value& value) {
+  return WriteField(*this, *impl_, index,
+                    [&](const FieldDef& def, char* bytes) { return EncodeField(def, value, bytes); });
+}
+
+Status Table::PutBytes(int index, std::string_view bytes) {
+  return WriteField(*this, *impl_, index, [&](const FieldDef& def, char* field) {
+    if (bytes.size() != static_cast<size_t>(def.length)) {
+      return Status::InvalidArgument(def.name + ": se esperaban " + std::to_string(def.length) + " bytes");
+    }
+    std::memcpy(field, bytes.data(), bytes.size());
+    return Status::Ok();
+  });
 }
 
 bool Table::Deleted() const {

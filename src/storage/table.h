@@ -74,6 +74,10 @@ class Table {
   bool GetLogical(std::string_view field) const;
   bool HasField(std::string_view field) const { return layout().Find(field) >= 0; }
   Status Put(std::string_view field, const Value& value);
+  Status Put(int field_index, const Value& value);  // for bulk writers that looked the field up once
+  // The field's bytes exactly as stored (its whole width), for bulk writers that formatted
+  // them already; any other length is an error.
+  Status PutBytes(int field_index, std::string_view bytes);
   bool Deleted() const;  // DELETED
 
   Status Append();   // DBAPPEND: blank record, made current, indexes follow

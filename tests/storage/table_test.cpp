@@ -254,6 +254,25 @@ TEST_F(TableTest, PutRefusesWrongTypesAndUnknownFields) {
   EXPECT_FALSE(table().Put("FECHA", Date{1999, 2, 30}).ok());
 }
 
+TEST_F(TableTest, PutByIndexAndRawBytesKeepIndexesInStepAndRefuseWrongWidths) {
+  ASSERT_TRUE(table().CreateIndex(folder_.file("elo.ntx"), "str(jugs->elo,4)").ok());
+  table().GoTo(2);  // GARCIA 1800 goes to the bottom of the rating order
+  ASSERT_TRUE(table().PutBytes(2, "1400").ok());
+  table().GoTo(3);  // PEREZ 1600 goes to the top
+  ASSERT_TRUE(table().Put(2, 1900.0).ok());
+  EXPECT_EQ(Order(), (Recnos{2, 1, 5, 4, 3}));
+  table().GoTo(1);
+  EXPECT_EQ(table().PutBytes(2, "150").code(), Status::Code::kInvalidArgument);
+  EXPECT_EQ(table().PutBytes(9, "1500").code(), Status::Code::kInvalidArgument);
+  EXPECT_EQ(table().Put(-1, 1.0).code(), Status::Code::kInvalidArgument);
+  EXPECT_EQ(table().GetText("ELO"), "1500");
+  ws_.CloseAll();
+  Table* t = Open(true, /*read_only=*/true);
+  t->GoTo(2);
+  EXPECT_EQ(t->GetNumber("ELO"), 1400);
+  EXPECT_EQ(t->PutBytes(2, "1300").code(), Status::Code::kIoError);
+}
+
 TEST_F(TableTest, PackRemovesDeletedRecordsAndRebuildsIndexes) {
   ASSERT_TRUE(table().CreateIndex(folder_.file("nombre.ntx"), "upper(jugs->jug)").ok());
   DeleteRecord(2);
