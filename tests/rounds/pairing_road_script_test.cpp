@@ -3,18 +3,16 @@
 // mended with the editor's buttons; round 2 paired by hand over boards another program wrote,
 // with a repeated opponent, a second bye, a bye after a forfeit win and a player twice. The
 // results of round 1 and the foreign boards are written with python3-dbf, and every file is
-// read back with it.
+// read back with it. Each road runs headless and through the real windows.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "rounds_test_support.h"
+#include "storage/workspace.h"
+#include "support/program_session.h"
 
 namespace movarel::rounds {
 namespace {
@@ -22,59 +20,36 @@ namespace {
 constexpr char kTitle[] = "TITLE|Movarel v3.0-beta3\n";
 const std::string kOpenTitle = "TITLE|Movarel v3.0-beta3 - Open de prueba" + std::string(40 - 14, ' ') + "\n";
 
-class PairingRoad : public ::testing::Test {
+// Headless (false) or through the real windows on a virtual display (true).
+class PairingRoad : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "movarel-pairing-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-    std::filesystem::create_directories(root_ + "/windows");
-    std::filesystem::create_directories(folder());
-    ASSERT_EQ(Run("'" MOVAREL_BINARY "' --make-templates zd >/dev/null 2>&1"), 0);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
+    if (GetParam() && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
+    ASSERT_TRUE(session_.made_templates());
+    session_.Folder("torneos");
   }
 
-  std::string folder() const { return root_ + "/torneos"; }
+  std::string folder() const { return session_.file("torneos"); }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
-  int Run(const std::string& command) const {
-    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ +
-                                 "/windows' HOME='" + root_ + "' " + command)
-                                    .c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  }
   std::string Script(const std::string& script) {
-    std::ofstream(root_ + "/session.script", std::ios::binary) << script;
-    status_ = Run("'" MOVAREL_BINARY "' --script session.script >transcript.txt 2>/dev/null");
-    return testing::ReadBytes(root_ + "/transcript.txt");
+    const auto run = session_.Script(script, GetParam());
+    status_ = run.status;
+    return run.transcript;
   }
   std::vector<std::string> ReadTable(const std::string& name, const std::string& fields) const {
-    std::vector<std::string> lines;
-    const std::string command =
-        "/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/rounds/read_table.py '" + file(name) + "' " + fields;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) return lines;
-    char buffer[1024];
-    while (fgets(buffer, sizeof buffer, pipe) != nullptr) {
-      std::string line(buffer);
-      while (!line.empty() && line.back() == '\n') line.pop_back();
-      lines.push_back(line);
-    }
-    pclose(pipe);
-    return lines;
+    return movarel::testing::ReadTable(file(name), fields);
   }
   void WriteFields(const std::string& name, int recno, const std::string& assignments) const {
-    const std::string command = "/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/rounds/write_fields.py '" +
-                                file(name) + "' " + std::to_string(recno) + " " + assignments;
-    ASSERT_EQ(std::system(command.c_str()), 0) << command;
+    ASSERT_TRUE(movarel::testing::WriteFields(file(name), recno, assignments)) << name << " " << assignments;
   }
 
-  std::string root_;
+  void UnopenableRound(bool held);
+
+  movarel::testing::ProgramSession session_{"movarel-pairing"};
   int status_ = -1;
 };
 
-TEST_F(PairingRoad, RoundOneAutomaticThenRoundTwoByHandWithEveryKindOfBreach) {
+TEST_P(PairingRoad, RoundOneAutomaticThenRoundTwoByHandWithEveryKindOfBreach) {
   const std::string create = "menu mnuTorNuevo\nfolder " + folder() +
                              "\nform FrmET\nset txtFICHERO AB\nset txtTORNEO Open de prueba\n"
                              "set fecFECHA_INI 10-05-2024\nset fecFECHA_FIN 12-05-2024\nset txtN_JUGS 10\n"
@@ -156,40 +131,50 @@ TEST_F(PairingRoad, RoundOneAutomaticThenRoundTwoByHandWithEveryKindOfBreach) {
   EXPECT_EQ(ReadTable("torneos.dbf", "N_R_ACTUAL"), std::vector<std::string>{"2"});
 }
 
-class UnopenableRound : public PairingRoad, public ::testing::WithParamInterface<bool> {};
+// Round 2's table missing or held for exclusive use by another program: the message names
+// the table and the tournament stays as it was.
+TEST_P(PairingRoad, UnopenableRoundIsNamedAndNothingChanges) {
+  for (const bool held : {false, true}) {
+    SCOPED_TRACE(held ? "held by another program" : "missing");
+    UnopenableRound(held);
+  }
+}
 
-// Round 2's table missing (false) or held for exclusive use by another program (true): the
-// message names the table and the tournament stays as it was.
-TEST_P(UnopenableRound, IsNamedAndNothingChanges) {
-  const bool held = GetParam();
-  const std::string create = "menu mnuTorNuevo\nfolder " + folder() +
-                             "\nform FrmET\nset txtFICHERO AB\nset txtTORNEO Open de prueba\n"
-                             "set fecFECHA_INI 10-05-2024\nset fecFECHA_FIN 12-05-2024\nset txtN_JUGS 4\n"
-                             "set txtN_RONDAS 2\nclick btnOk\nquit\n";
-  Script(create);
-  ASSERT_EQ(status_, 0);
+void PairingRoad::UnopenableRound(bool held) {
+  // Each case in a start folder of its own.
+  movarel::testing::ProgramSession session("movarel-pairing");
+  ASSERT_TRUE(session.made_templates());
+  const std::string folder = session.Folder("torneos");
+  const auto script = [&](const std::string& lines) {
+    const auto run = session.Script(lines, GetParam());
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    return run.transcript;
+  };
+  script("menu mnuTorNuevo\nfolder " + folder +
+         "\nform FrmET\nset txtFICHERO AB\nset txtTORNEO Open de prueba\n"
+         "set fecFECHA_INI 10-05-2024\nset fecFECHA_FIN 12-05-2024\nset txtN_JUGS 4\n"
+         "set txtN_RONDAS 2\nclick btnOk\nquit\n");
   // This test process is the other program, holding the table through the storage layer.
   storage::Workspace other;
   if (held) {
-    ASSERT_TRUE(other.Use(file("r2AB.dbf"), "retenida", /*shared=*/false).ok());
+    ASSERT_TRUE(other.Use(folder + "/r2AB.dbf", "retenida", /*shared=*/false).ok());
   } else {
-    std::filesystem::remove(file("r2AB.dbf"));
+    std::filesystem::remove(folder + "/r2AB.dbf");
   }
-  const std::string players = testing::ReadBytes(file("cuAB.dbf"));
+  const std::string players = movarel::testing::ReadBytes(folder + "/cuAB.dbf");
   const std::string transcript =
-      Script("menu mnuAbrTorn1\nmenu mnuEmparej\nform FrmElegRda\nset cbxRdas 2\nclick btnOk\nquit\n");
-  ASSERT_EQ(status_, 0) << transcript;
+      script("menu mnuAbrTorn1\nmenu mnuEmparej\nform FrmElegRda\nset cbxRdas 2\nclick btnOk\nquit\n");
   EXPECT_EQ(transcript, kTitle + kOpenTitle + "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n" +
                             "STOP|Emparejamiento de la ronda 2|El fichero de la ronda 2 (r2AB.dbf) " +
                             (held ? "está siendo utilizado por otro programa" : "no existe") +
                             "\\nNo se ha cambiado nada\n");
-  EXPECT_EQ(testing::ReadBytes(file("cuAB.dbf")), players);
-  EXPECT_EQ(ReadTable("torneos.dbf", "N_R_ACTUAL"), std::vector<std::string>{"0"});
+  EXPECT_EQ(movarel::testing::ReadBytes(folder + "/cuAB.dbf"), players);
+  EXPECT_EQ(movarel::testing::ReadTable(folder + "/torneos.dbf", "N_R_ACTUAL"), std::vector<std::string>{"0"});
 }
 
-INSTANTIATE_TEST_SUITE_P(PairingRoad, UnopenableRound, ::testing::Values(false, true),
+INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, PairingRoad, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& info) {
-                           return info.param ? "HeldByAnotherProgram" : "Missing";
+                           return info.param ? "Windowed" : "Headless";
                          });
 
 }  // namespace

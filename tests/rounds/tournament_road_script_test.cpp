@@ -4,15 +4,12 @@
 // that the system refuses. Every file is read back with python3-dbf.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "rounds_test_support.h"
+#include "support/program_session.h"
 
 namespace movarel::rounds {
 namespace {
@@ -26,56 +23,24 @@ constexpr char kSeedQuestion[] =
     "pasara a ser erroneo|yes\n";
 constexpr char kBoardAdded[] = "INFO|¡Hecho!|Se ha añadido un registro a cada fichero de ronda\n";
 
-std::vector<std::string> ReadTable(const std::string& path, const std::string& fields) {
-  std::vector<std::string> lines;
-  const std::string command =
-      "/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/rounds/read_table.py '" + path + "' " + fields;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return lines;
-  char buffer[1024];
-  while (fgets(buffer, sizeof buffer, pipe) != nullptr) {
-    std::string line(buffer);
-    while (!line.empty() && line.back() == '\n') line.pop_back();
-    lines.push_back(line);
-  }
-  pclose(pipe);
-  return lines;
-}
+using movarel::testing::ReadTable;
 
 class TournamentRoad : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "movarel-road-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-    std::filesystem::create_directories(root_ + "/windows");
-    std::filesystem::create_directories(folder());
-    ASSERT_EQ(Run("'" MOVAREL_BINARY "' --make-templates zd >/dev/null 2>&1"), 0);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
+    ASSERT_TRUE(session_.made_templates());
+    session_.Folder("torneos");
+    root_ = session_.root();
   }
 
   std::string folder() const { return root_ + "/torneos"; }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
-  int Run(const std::string& command, const std::string& launcher = "") const {
-    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ +
-                                 "/windows' HOME='" + root_ + "' " + launcher + " " + command)
-                                    .c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  }
   // Runs a UTF-8 script; returns the transcript, the exit status in `status_`.
   // With `windowed` the script runs through the real windows on a virtual display.
   std::string Script(const std::string& script, bool windowed = false) {
-    std::ofstream(root_ + "/session.script", std::ios::binary) << script;
-    if (windowed) {
-      status_ = Run("'" MOVAREL_BINARY "' --script session.script --gui >transcript.txt 2>/dev/null",
-                    "LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
-                    "/tests/shell/gtk_lsan.supp:print_suppressions=0 xvfb-run -a");
-    } else {
-      status_ = Run("'" MOVAREL_BINARY "' --script session.script >transcript.txt 2>/dev/null");
-    }
-    return testing::ReadBytes(root_ + "/transcript.txt");
+    const auto run = session_.Script(script, windowed);
+    status_ = run.status;
+    return run.transcript;
   }
   // Creates tournament AB in the folder from the menu; it stays open and becomes recent entry 1.
   std::string CreateScript(int players, int rounds) const {
@@ -96,6 +61,7 @@ class TournamentRoad : public ::testing::Test {
   std::vector<std::string> Names() const { return ReadTable(file("cuAB.dbf"), "NUM JUG"); }
   std::vector<std::string> RegisterCount() const { return ReadTable(file("torneos.dbf"), "N_JUGS"); }
 
+  movarel::testing::ProgramSession session_{"movarel-road"};
   std::string root_;
   int status_ = -1;
 };
@@ -225,7 +191,7 @@ TEST_F(TournamentRoad, SeedingRefusedBySystemLeavesTheOldTableAndSaysSo) {
                                   "menu mnuVerCuadro\nedit brwCuadro 1 JUG C\nedit brwCuadro 2 JUG A\n"
                                   "edit brwCuadro 3 JUG B\nedit brwCuadro 2 ELO 1800\nclick btnHTOk\nquit\n");
   ASSERT_EQ(status_, 0) << transcript;
-  const std::string before = testing::ReadBytes(file("cuAB.dbf"));
+  const std::string before = movarel::testing::ReadBytes(file("cuAB.dbf"));
   // A folder in the way of the sorted copy: the system refuses to write it.
   std::filesystem::create_directories(file("zdof.tmp/ocupado"));
   transcript = Script(SeedScript("elo FVA"));
@@ -235,7 +201,7 @@ TEST_F(TournamentRoad, SeedingRefusedBySystemLeavesTheOldTableAndSaysSo) {
             0u)
       << transcript;
   EXPECT_NE(transcript.find("\\nEl cuadro de jugadores no se ha modificado\n"), std::string::npos);
-  EXPECT_EQ(testing::ReadBytes(file("cuAB.dbf")), before);
+  EXPECT_EQ(movarel::testing::ReadBytes(file("cuAB.dbf")), before);
   EXPECT_FALSE(std::filesystem::exists(file("zdofi.tmp")));
 
   std::filesystem::remove_all(file("zdof.tmp"));
@@ -245,10 +211,7 @@ TEST_F(TournamentRoad, SeedingRefusedBySystemLeavesTheOldTableAndSaysSo) {
 }
 
 TEST_F(TournamentRoad, PlayerTableDialogThroughTheRealWindows) {
-#ifndef MOVAREL_PROGRAM_HAS_WINDOWS
-  GTEST_SKIP() << "movarel built without windows (MOVAREL_GUI=OFF)";
-#else
-  if (std::system("command -v xvfb-run >/dev/null 2>&1") != 0) GTEST_SKIP() << "xvfb-run is not installed";
+  if (!movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
   std::string transcript =
       Script(CreateScript(4, 2) +
                  "menu mnuVerCuadro\nform FrmCuadro\n"
@@ -273,7 +236,6 @@ TEST_F(TournamentRoad, PlayerTableDialogThroughTheRealWindows) {
       (std::vector<std::string>{"1|DÍAZ, RAÚL|2100|", "2|GARCÍA, ANA|2000|", "3|||", "4|ROMERO, LUIS||T"}));
   EXPECT_EQ(RegisterCount(), std::vector<std::string>{"4"});
   EXPECT_EQ(ReadTable(file("r1AB.dbf"), "JUG_B").size(), 3u);
-#endif
 }
 
 }  // namespace

@@ -1,0 +1,161 @@
+#pragma once
+// The real program run as a user runs it, for the end-to-end tests of every subsystem: a
+// scratch start folder holding the templates folder "zd" (written by movarel
+// --make-templates, as an installer does) and a Windows folder for "tq.ini", so a test never
+// touches the user's settings; a script run headless or through the real windows on a
+// virtual display; and the tables it leaves read back with python3-dbf, independently of the
+// program's own table layer.
+
+#include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace movarel::testing {
+
+inline std::string ReadBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+// Output lines of a shell command, line ends removed.
+inline std::vector<std::string> CommandLines(const std::string& command) {
+  std::vector<std::string> lines;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return lines;
+  std::string line;
+  for (int c; (c = fgetc(pipe)) != EOF;) {
+    if (c != '\n') {
+      line += static_cast<char>(c);
+      continue;
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(line);
+    line.clear();
+  }
+  if (!line.empty()) lines.push_back(line);
+  pclose(pipe);
+  return lines;
+}
+
+// Chosen fields of every record of a table, as tests/support/read_table.py prints them:
+// values joined by "|" in UTF-8, text right-trimmed, "|*" after a deleted record.
+inline std::vector<std::string> ReadTable(const std::string& path, const std::string& fields) {
+  return CommandLines("/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/support/read_table.py '" + path + "' " +
+                      fields);
+}
+
+// Writes fields ("R1P=1 R1I=i") of record `recno` with python3-dbf, as another program would.
+inline bool WriteFields(const std::string& path, int recno, const std::string& assignments) {
+  const std::string command = "/usr/bin/python3 " MOVAREL_SOURCE_DIR "/tests/support/write_fields.py '" + path +
+                              "' " + std::to_string(recno) + " " + assignments;
+  return std::system(command.c_str()) == 0;
+}
+
+// Whether scripts can also run through the real windows here: the program has them, and a
+// virtual display can be started.
+inline bool CanRunWindowed() {
+#ifdef MOVAREL_PROGRAM_HAS_WINDOWS
+  return std::system("command -v xvfb-run >/dev/null 2>&1") == 0;
+#else
+  return false;
+#endif
+}
+
+class ScratchFolder {
+ public:
+  explicit ScratchFolder(const std::string& prefix = "movarel-test") {
+    std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
+    path_ = mkdtemp(pattern.data());
+  }
+  ~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  ScratchFolder(const ScratchFolder&) = delete;
+  ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  const std::string& path() const { return path_; }
+  std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+class ProgramSession {
+ public:
+  struct Run {
+    int status = -1;
+    std::string transcript;
+  };
+
+  explicit ProgramSession(const std::string& prefix = "movarel-session") : root_(prefix) {
+    std::filesystem::create_directories(windows());
+    made_templates_ = Shell("'" MOVAREL_BINARY "' --make-templates zd >/dev/null 2>&1") == 0;
+  }
+
+  bool made_templates() const { return made_templates_; }
+  const std::string& root() const { return root_.path(); }
+  std::string file(const std::string& name) const { return root_.file(name); }
+  std::string windows() const { return root_.file("windows"); }
+  std::string settings() const { return windows() + "/tq.ini"; }
+
+  // A folder under the start folder, created when missing.
+  std::string Folder(const std::string& name) const {
+    std::filesystem::create_directories(root_.file(name));
+    return root_.file(name);
+  }
+  // Copies a folder of ../shared/fixtures, writable, into the folder `name`.
+  std::string CopyFixture(const std::string& fixture, const std::string& name) const {
+    const std::string to = Folder(name);
+    for (const auto& entry : std::filesystem::directory_iterator(MOVAREL_FIXTURES_DIR "/" + fixture)) {
+      const std::string target = to + "/" + entry.path().filename().string();
+      std::filesystem::copy_file(entry.path(), target, std::filesystem::copy_options::overwrite_existing);
+      std::filesystem::permissions(target, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+    }
+    return to;
+  }
+
+  // Runs a shell command from the start folder with the session's Windows folder and home,
+  // under `launcher` when given; returns the exit status.
+  int Shell(const std::string& command, const std::string& launcher = "") const {
+    const int raw = std::system(("cd '" + root() + "' && env MOVAREL_WINDOWS_DIR='" + windows() + "' HOME='" +
+                                 root() + "' " + launcher + " " + command)
+                                    .c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  }
+
+  // Runs a UTF-8 script and returns its transcript and exit status. With `windowed` the same
+  // lines drive the real windows on a virtual display of their own.
+  Run Script(const std::string& script, bool windowed = false) const {
+    WriteBytes(file("session.script"), script);
+    // GTK keeps caches for the life of the process; the suppressions name only its libraries.
+    const std::string launcher = windowed ? "LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
+                                            "/tests/shell/gtk_lsan.supp:print_suppressions=0 xvfb-run -a"
+                                          : "";
+    Run run;
+    run.status = Shell("'" MOVAREL_BINARY "' --script session.script" + std::string(windowed ? " --gui" : "") +
+                           " >transcript.txt 2>/dev/null",
+                       launcher);
+    run.transcript = ReadBytes(file("transcript.txt"));
+    return run;
+  }
+
+ private:
+  ScratchFolder root_;
+  bool made_templates_ = false;
+};
+
+}  // namespace movarel::testing
