@@ -1,7 +1,8 @@
 // The tie-break and standings column configuration through the real program, driven by
 // scripts as a user would: a tournament created from the menu, its tie-breaks reordered and
 // saved, the folder's column switches flipped, and a tie-break table held by another
-// program. Every table is read back with python3-dbf.
+// program. Every table is read back with python3-dbf. Each session runs headless and through
+// the real windows.
 
 #include <gtest/gtest.h>
 
@@ -9,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "../register/tournament_session.h"
 #include "storage/workspace.h"
+#include "support/program_session.h"
 
 namespace movarel::standings {
 namespace {
 
-using registry::testing::DumpTables;
-using registry::testing::Session;
+using movarel::testing::ProgramSession;
+using movarel::testing::ReadTable;
 
 constexpr char kTitle[] = "TITLE|Movarel v3.0-beta3\n";
 
@@ -38,25 +39,28 @@ std::string CreatedTranscript(const std::string& folder) {
 // "ORDEN|SISTEMA" of the systems in use, by position.
 std::vector<std::string> InUse(const std::string& path) {
   std::vector<std::string> used;
-  const auto tables = DumpTables({path});
-  for (const auto& [name, table] : tables) {
-    for (const auto& r : table.records) {
-      if (!r.at(0).empty() && r.at(0) != "99") used.push_back(r.at(0) + "|" + r.at(1));
-    }
+  for (const std::string& record : ReadTable(path, "ORDEN SISTEMA")) {
+    if (!record.starts_with("|") && !record.starts_with("99|")) used.push_back(record);
   }
   std::sort(used.begin(), used.end());
   return used;
 }
 
-class StandingsConfigScript : public ::testing::Test {
+// Headless (false) or through the real windows on a virtual display (true).
+class StandingsConfigScript : public ::testing::TestWithParam<bool> {
  protected:
-  void SetUp() override { ASSERT_TRUE(session_.made_templates()); }
-  Session session_;
+  void SetUp() override {
+    if (GetParam() && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
+    ASSERT_TRUE(session_.made_templates());
+  }
+  ProgramSession::Run Script(const std::string& script) { return session_.Script(script, GetParam()); }
+
+  ProgramSession session_{"movarel-standings"};
 };
 
-TEST_F(StandingsConfigScript, TieBreaksReorderedAndColumnsSwitchedFromTheMenu) {
+TEST_P(StandingsConfigScript, TieBreaksReorderedAndColumnsSwitchedFromTheMenu) {
   const std::string t = session_.Folder("t");
-  const Session::Run run = session_.Script(
+  const ProgramSession::Run run = Script(
       CreateLines(t) +
       // Template order BUC_R, BUC_T, SONEN. BUC_R out; N_VIC in (unused item 13: ACUM,
       // ACU_1..ACU_9, BUC_B, ELO_M come first, BUC_R after it); SONEN down below N_VIC.
@@ -72,20 +76,19 @@ TEST_F(StandingsConfigScript, TieBreaksReorderedAndColumnsSwitchedFromTheMenu) {
                                 "FORM|FrmCfgDs|Configuración de desempates\nRELEASE|FrmCfgDs\n"
                                 "FORM|FrmCfgLC|Configuración de la clasificación\nRELEASE|FrmCfgLC\n");
   EXPECT_EQ(InUse(t + "/dsAB.dbf"), (std::vector<std::string>{"01|BUC_T", "02|N_VIC", "03|SONEN"}));
-  const auto tables = DumpTables({t + "/cclas.dbf"});
   std::string sn;
-  for (const auto& r : tables.at("cclas.dbf").records) sn += r.at(0);
+  for (const std::string& record : ReadTable(t + "/cclas.dbf", "SN")) sn += record;
   EXPECT_EQ(sn, "TTFTTTTTFFTTTTFT");
 }
 
-TEST_F(StandingsConfigScript, ATieBreakTableHeldByAnotherProgramIsNamedAndLeftAsItWas) {
+TEST_P(StandingsConfigScript, ATieBreakTableHeldByAnotherProgramIsNamedAndLeftAsItWas) {
   const std::string t = session_.Folder("t");
-  ASSERT_EQ(session_.Script(CreateLines(t) + "menu mnuCfgDs\nform FrmCfgDs\nclick btnDsOk\nquit\n").status, 0);
+  ASSERT_EQ(Script(CreateLines(t) + "menu mnuCfgDs\nform FrmCfgDs\nclick btnDsOk\nquit\n").status, 0);
   ASSERT_EQ(InUse(t + "/dsAB.dbf"), (std::vector<std::string>{"01|BUC_R", "02|BUC_T", "03|SONEN"}));
   // This test process is the other program.
   storage::Workspace other;
   ASSERT_TRUE(other.Use(t + "/dsAB.dbf", "retenido", /*shared=*/false).ok());
-  const Session::Run run = session_.Script("menu mnuAbrTorn1\nmenu mnuCfgDs\nquit\n");
+  const ProgramSession::Run run = Script("menu mnuAbrTorn1\nmenu mnuCfgDs\nquit\n");
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_EQ(run.transcript, kTitle + TitleOf("Open de prueba") +
                                 "STOP||No se pueden configurar los desempates\\nEl fichero dsAB.dbf está siendo "
@@ -93,6 +96,11 @@ TEST_F(StandingsConfigScript, ATieBreakTableHeldByAnotherProgramIsNamedAndLeftAs
   other.CloseAll();
   EXPECT_EQ(InUse(t + "/dsAB.dbf"), (std::vector<std::string>{"01|BUC_R", "02|BUC_T", "03|SONEN"}));
 }
+
+INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, StandingsConfigScript, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return info.param ? "Windowed" : "Headless";
+                         });
 
 }  // namespace
 }  // namespace movarel::standings
