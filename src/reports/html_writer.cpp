@@ -55,7 +55,10 @@ HtmlPage HTML_INI(registry::WorkingState& state, const std::string& path, std::s
   doc += subtitle;
   doc += "</H2><BR>";
   doc += kCrLf;
-  return HtmlPage{path};
+  // "Zendral" and "zendral" are one page to the Windows-era names: the page already on disk
+  // under either spelling is rewritten, and that file, not a missing namesake, is what the
+  // browser is given.
+  return HtmlPage{storage::ResolvePath(path)};
 }
 
 void HTML_LINE(registry::WorkingState& state) {

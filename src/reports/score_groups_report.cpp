@@ -138,8 +138,6 @@ bool LISHTMGP(registry::WorkingState& state, int round) {
     return false;
   }
   state.dialogs->MsgInfo("Fichero Zendral.htm con grupos de puntuaci\xF3n creado");
-  // The page written is the one opened: on a case-sensitive file system "Zendral.htm" would
-  // name another file.
   OpenPageIfWanted(state, page.path, true);
   return true;
 }

@@ -1,47 +1,33 @@
 // The listings of this folder through the real program, driven by a script as a user would:
 // a tournament created from the menu, then the full tournament pages, the score groups
 // through the round chooser, the pairing list from its own chooser variant and the list of
-// the folder's tournaments, which closes the tournament.
+// the folder's tournaments, which closes the tournament. Each session runs headless and
+// through the real windows.
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "report_test_support.h"
+#include "support/program_session.h"
 
 namespace movarel::reports {
 namespace {
 
-class ReportMenus : public ::testing::Test {
+// Headless (false) or through the real windows on a virtual display (true).
+class ReportMenus : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "movarel-report-menus-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-    std::filesystem::create_directories(root_ + "/windows");
-    std::filesystem::create_directories(folder());
-    ASSERT_EQ(Run("'" MOVAREL_BINARY "' --make-templates zd >/dev/null 2>&1"), 0);
+    if (GetParam() && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
+    ASSERT_TRUE(session_.made_templates());
+    session_.Folder("torneos");
   }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-  }
-  std::string folder() const { return root_ + "/torneos"; }
+  std::string folder() const { return session_.file("torneos"); }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
-  int Run(const std::string& command) const {
-    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ +
-                                 "/windows' HOME='" + root_ + "' " + command)
-                                    .c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  }
   std::string Script(const std::string& script) {
-    std::ofstream(root_ + "/session.script", std::ios::binary) << script;
-    status_ = Run("'" MOVAREL_BINARY "' --script session.script >transcript.txt 2>/dev/null");
-    return testing::ReadBytes(root_ + "/transcript.txt");
+    const auto run = session_.Script(script, GetParam());
+    status_ = run.status;
+    return run.transcript;
   }
   std::string CreateScript() const {
     return "menu mnuTorNuevo\nfolder " + folder() +
@@ -50,11 +36,11 @@ class ReportMenus : public ::testing::Test {
            "click btnOk\n";
   }
 
-  std::string root_;
+  movarel::testing::ProgramSession session_{"movarel-report-menus"};
   int status_ = -1;
 };
 
-TEST_F(ReportMenus, FullPagesScoreGroupsPairingsAndTheFolderList) {
+TEST_P(ReportMenus, FullPagesScoreGroupsPairingsAndTheFolderList) {
   const std::string transcript =
       Script(CreateScript() +
              "menu mnuLisHtmPag\n"
@@ -96,18 +82,76 @@ TEST_F(ReportMenus, FullPagesScoreGroupsPairingsAndTheFolderList) {
     EXPECT_TRUE(std::filesystem::exists(file(page))) << page;
   }
   // No round confirmed yet: the index links the seeding order and the crosstable only.
-  const std::string index = testing::ReadBytes(file("zdab.htm"));
+  const std::string index = movarel::testing::ReadBytes(file("zdab.htm"));
   EXPECT_EQ(index.find("zdabr1.htm"), std::string::npos);
   EXPECT_NE(index.find("<a href=\"zdabof.htm\">Orden de fuerza</a><br><BR>\r\n"
                        "<a href=\"zdabcu.htm\">Cuadro del torneo</a><br><BR>\r\n<HR>\r\n"),
             std::string::npos)
       << index;
-  const std::string list = testing::ReadBytes(file("ListaTorneos.htm"));
+  const std::string list = movarel::testing::ReadBytes(file("ListaTorneos.htm"));
   EXPECT_NE(list.find("<pre>AB       - OPEN DE PRUEBA"), std::string::npos) << list;
   EXPECT_NE(list.find(" - 10-05-2024 - 12-05-2024 - SUECA\r\n</pre></font><HR>\r\n</BODY></HTML>"),
             std::string::npos)
       << list;
 }
+
+// Four players typed in, seeded by FIDE rating, round 1 paired automatically and played
+// (1-0 and a draw); then each listing of the menu after that round, each in a session of its
+// own, as the pages share the name "Zendral".
+TEST_P(ReportMenus, SeedingStandingsCrosstableAndPairingsAfterAPlayedRound) {
+  std::string transcript = Script(
+      CreateScript() +
+      "menu mnuVerCuadro\nform FrmCuadro\n"
+      "edit brwCuadro 1 JUG PÉREZ, ANA\nedit brwCuadro 1 ELOFIDE 2150\n"
+      "edit brwCuadro 2 JUG MUÑOZ, JUAN\nedit brwCuadro 2 ELOFIDE 2210\n"
+      "edit brwCuadro 3 JUG SERRANO, LUCÍA\nedit brwCuadro 3 ELOFIDE 1980\n"
+      "edit brwCuadro 4 JUG NAVARRO, PABLO\nedit brwCuadro 4 ELOFIDE 2045\nclick btnHTOk\n"
+      "menu \"&Torneo\" \"Crear &orden de fuerza de acuerdo a...\" \"elo FIDE+FEDA+FVA\"\nyes\n"
+      "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nyes\nyes\nform FrmEE\nclick btnOk\n"
+      "menu mnuRdos\nform FrmElegRda\nclick btnOk\nform FrmER\nclick btnRdo01\nclick btnRdo02\nclick btnOk\n"
+      "menu mnuLisHtmOF\nquit\n");
+  ASSERT_EQ(status_, 0) << transcript;
+  // The seeding order's "Zendral" is the page the browser gets.
+  EXPECT_TRUE(transcript.ends_with("OPEN|" + file("Zendral.htm") + "\n")) << transcript;
+  std::string page = movarel::testing::ReadBytes(file("Zendral.htm"));
+  EXPECT_NE(page.find("<p class=\"updated\">Orden de fuerza<BR>\r\n"), std::string::npos) << page;
+  EXPECT_NE(page.find("(  1) MU\xD1OZ, JUAN"), std::string::npos) << page;
+  EXPECT_NE(page.find("(  4) SERRANO, LUC\xCD" "A"), std::string::npos) << page;
+
+  const std::string reopened = "TITLE|Movarel v3.0-beta3\nTITLE|Movarel v3.0-beta3 - Open de prueba" +
+                               std::string(40 - 14, ' ') + "\n";
+  const std::string chosen = "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n";
+  // Standings and crosstable are written to "zendral": the existing "Zendral.htm" is
+  // rewritten, not a second page beside it.
+  transcript = Script("menu mnuAbrTorn1\nmenu mnuLisHtmC\nform FrmElegRda\nclick btnOk\nquit\n");
+  EXPECT_EQ(transcript, reopened + chosen + "OPEN|" + file("Zendral.htm") + "\n");
+  EXPECT_FALSE(std::filesystem::exists(file("zendral.htm")));
+  page = movarel::testing::ReadBytes(file("Zendral.htm"));
+  EXPECT_NE(page.find("Clasificaci\xF3n tras la 1\xAA ronda"), std::string::npos) << page;
+  EXPECT_NE(page.find("  1. (  1)MU\xD1OZ, JUAN"), std::string::npos) << page;
+  EXPECT_NE(page.find("  4. (  3)NAVARRO, PABLO"), std::string::npos) << page;
+
+  transcript = Script("menu mnuAbrTorn1\nmenu mnuLisHtmCu\nform FrmElegRda\nclick btnOk\nquit\n");
+  EXPECT_EQ(transcript, reopened + chosen + "OPEN|" + file("Zendral.htm") + "\n");
+  page = movarel::testing::ReadBytes(file("Zendral.htm"));
+  EXPECT_NE(page.find("Cuadro del torneo tras la 1\xAA ronda"), std::string::npos) << page;
+  EXPECT_NE(page.find("  3. (  3)NAVARRO, PABLO"), std::string::npos) << page;
+
+  // The pairing list without results, under a name of the user's.
+  transcript = Script(
+      "menu mnuAbrTorn1\nmenu mnuLisHtmP\nform FrmElegRda\nset txtFichero mesas\nset chkRdos false\nclick btnOk\n"
+      "quit\n");
+  EXPECT_EQ(transcript, reopened + "FORM|FrmElegRda|Elegir ronda\nOPEN|" + file("mesas.htm") +
+                            "\nRELEASE|FrmElegRda\n");
+  page = movarel::testing::ReadBytes(file("mesas.htm"));
+  EXPECT_NE(page.find("(  1) MU\xD1OZ, JUAN"), std::string::npos) << page;
+  EXPECT_EQ(page.find("1-0"), std::string::npos) << page;
+}
+
+INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, ReportMenus, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return info.param ? "Windowed" : "Headless";
+                         });
 
 }  // namespace
 }  // namespace movarel::reports
