@@ -37,7 +37,6 @@
 
 namespace movarel::reports::testing {
 
-inline constexpr char kHalf[] = "\xBD";
 
 class HandTournament {
  public:

@@ -1,5 +1,6 @@
-// The pages as a browser shows them: headless Chromium reads a standings page written by the
-// program and the rendered text must carry the Spanish letters and keep the columns aligned.
+// The pages as a browser shows them: headless Chromium reads the pages written by the program
+// and the rendered text must carry the Spanish letters, show names as text rather than
+// markup, and keep the columns of the fixed-width listings aligned.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,7 +10,13 @@
 #include <string>
 #include <vector>
 
+#include "hand_tournament.h"
+#include "reports/pairing_report.h"
+#include "reports/score_groups_report.h"
+#include "reports/seeding_report.h"
 #include "reports/standings_report.h"
+#include "reports/tournament_list.h"
+#include "reports/tournament_pages.h"
 #include "small_tournament.h"
 
 namespace movarel::reports {
@@ -48,6 +55,34 @@ size_t RenderedWidth(std::string text) {
   return width;
 }
 
+
+// The lines of the first fixed-width block, rules left out.
+std::vector<std::string> PreLines(const std::string& dom) {
+  std::vector<std::string> lines;
+  const size_t pre = dom.find("<pre>");
+  const size_t end = dom.find("</pre>");
+  if (pre == std::string::npos || end == std::string::npos || end < pre) return lines;
+  std::string rest = dom.substr(pre + 5, end - pre - 5);
+  for (size_t hr = rest.find("<hr>"); hr != std::string::npos; hr = rest.find("<hr>")) rest.erase(hr, 4);
+  for (size_t start = 0; start < rest.size();) {
+    size_t eol = rest.find('\n', start);
+    if (eol == std::string::npos) eol = rest.size();
+    if (eol > start) lines.push_back(rest.substr(start, eol - start));
+    start = eol + 1;
+  }
+  return lines;
+}
+
+// The column where `marker` starts on each line that holds it, in characters.
+std::vector<size_t> ColumnsOf(const std::vector<std::string>& lines, const std::string& marker) {
+  std::vector<size_t> columns;
+  for (const std::string& line : lines) {
+    const size_t at = line.find(marker);
+    if (at != std::string::npos) columns.push_back(RenderedWidth(line.substr(0, at)));
+  }
+  return columns;
+}
+
 TEST(RenderedPage, StandingsShowSpanishLettersAndAlignedColumnsInChromium) {
   if (!std::filesystem::exists(kChromium)) GTEST_SKIP() << "chromium is not installed";
   testing::SmallTournament t;
@@ -62,24 +97,102 @@ TEST(RenderedPage, StandingsShowSpanishLettersAndAlignedColumnsInChromium) {
   // The club "Club <A&B>" is text, not markup.
   EXPECT_NE(dom.find("Club &lt;A&amp;B&gt;"), std::string::npos);
 
-  const size_t pre = dom.find("<pre>");
-  const size_t end = dom.find("</pre>");
-  ASSERT_NE(pre, std::string::npos);
-  ASSERT_NE(end, std::string::npos);
-  std::vector<std::string> lines;
-  std::string rest = dom.substr(pre + 5, end - pre - 5);
-  for (size_t hr = rest.find("<hr>"); hr != std::string::npos; hr = rest.find("<hr>")) rest.erase(hr, 4);
-  for (size_t start = 0; start < rest.size();) {
-    size_t eol = rest.find('\n', start);
-    if (eol == std::string::npos) eol = rest.size();
-    if (eol > start) lines.push_back(rest.substr(start, eol - start));
-    start = eol + 1;
-  }
+  const std::vector<std::string> lines = PreLines(dom);
   ASSERT_EQ(lines.size(), 7u);  // the header and six players
   const size_t header_width = RenderedWidth(lines[0]);
   for (size_t i = 1; i < lines.size(); ++i) {
     EXPECT_EQ(RenderedWidth(lines[i]), header_width) << lines[i];
   }
+}
+
+// The other pages of the hand-checked tournament, each rendered the same way.
+class RenderedHandPages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::exists(kChromium)) GTEST_SKIP() << "chromium is not installed";
+    profile_ = t_.folder.file("chromium-profile");
+    std::filesystem::create_directories(profile_);
+  }
+  std::string Render(const std::string& page) {
+    const std::string dom = RenderedDom(t_.folder.file(page), profile_);
+    EXPECT_FALSE(dom.empty()) << "chromium rendered nothing of " << page;
+    return dom;
+  }
+
+  testing::HandTournament t_;
+  std::string profile_;
+};
+
+TEST_F(RenderedHandPages, SeedingOrderAndCrosstable) {
+  ASSERT_TRUE(LISHTMOF(t_.state, "orden", false));
+  std::string dom = Render("orden.htm");
+  std::vector<std::string> lines = PreLines(dom);
+  ASSERT_EQ(lines.size(), 6u);  // the header and five players
+  EXPECT_NE(dom.find("Garc\xC3\xAD" "a, Ana"), std::string::npos) << dom;
+  EXPECT_NE(dom.find("&lt;Club&gt; Uno"), std::string::npos) << dom;
+  // The ratings stand in one column, whatever letters the names before them hold.
+  EXPECT_EQ(ColumnsOf(lines, "2100"), std::vector<size_t>(1, ColumnsOf(lines, "1900")[0]));
+  for (size_t i = 2; i < lines.size(); ++i) EXPECT_EQ(RenderedWidth(lines[i]), RenderedWidth(lines[1])) << lines[i];
+
+  ASSERT_TRUE(LISHTMCU(t_.state, 3, "cuadro", false));
+  dom = Render("cuadro.htm");
+  EXPECT_NE(dom.find("Cuadro del torneo"), std::string::npos) << dom;
+  lines = PreLines(dom);
+  ASSERT_EQ(lines.size(), 6u);
+  for (size_t i = 1; i < lines.size(); ++i) EXPECT_EQ(RenderedWidth(lines[i]), RenderedWidth(lines[0])) << lines[i];
+}
+
+TEST_F(RenderedHandPages, PairingListWithResultsAndScoreGroups) {
+  ASSERT_TRUE(LISHTMPAREO(t_.state, 1, "mesas", true, false));
+  std::string dom = Render("mesas.htm");
+  EXPECT_NE(dom.find("L\xC3\xB3pez, Luis"), std::string::npos) << dom;
+  EXPECT_NE(dom.find("Pe\xC3\xB1" "a &amp; Hijos"), std::string::npos) << dom;
+  std::vector<std::string> lines = PreLines(dom);
+  ASSERT_GE(lines.size(), 3u);
+  // The draw's half sign is one character wide, so every played board's result ends where
+  // the others end (the bye's line is shorter).
+  EXPECT_NE(dom.find("\xC2\xBD-\xC2\xBD"), std::string::npos) << dom;
+  std::vector<size_t> widths;
+  for (const std::string& line : lines) {
+    if (line.find(") - (") != std::string::npos) widths.push_back(RenderedWidth(line));
+  }
+  ASSERT_EQ(widths.size(), 2u);
+  EXPECT_EQ(widths[0], widths[1]);
+
+  ASSERT_TRUE(LISHTMGP(t_.state, 3));
+  dom = Render("zendral.htm");
+  EXPECT_NE(dom.find("Gupos de puntuaci\xC3\xB3n de la 3"), std::string::npos) << dom;
+  lines = PreLines(dom);
+  ASSERT_GE(lines.size(), 2u);
+  // Each player's points stand under the header's "Puntos".
+  const std::vector<size_t> points = ColumnsOf(lines, "Puntos");
+  ASSERT_EQ(points.size(), 1u);
+  for (const std::string& line : lines) {
+    if (line.find("Mart\xC3\xADn") != std::string::npos || line.find("L\xC3\xB3pez") != std::string::npos) {
+      EXPECT_GT(RenderedWidth(line), points[0]) << line;
+    }
+  }
+}
+
+TEST_F(RenderedHandPages, FullTournamentPagesIndexLinksEveryPage) {
+  ASSERT_TRUE(LISHTMPAG(t_.state));
+  const std::string dom = Render("zdab.htm");
+  for (const char* link : {"zdabof.htm", "zdabr1.htm", "zdabc1.htm", "zdabcu.htm"}) {
+    EXPECT_NE(dom.find(std::string("href=\"") + link + "\""), std::string::npos) << link << "\n" << dom;
+  }
+  // Every page it links renders too, with the tournament's Spanish heading.
+  for (const char* page : {"zdabof.htm", "zdabr1.htm", "zdabc1.htm", "zdabcu.htm"}) {
+    EXPECT_FALSE(PreLines(Render(page)).empty()) << page;
+  }
+}
+
+TEST_F(RenderedHandPages, TournamentListOfTheFolder) {
+  WriteTournamentList(t_.state, t_.folder.path());
+  const std::string dom = Render("ListaTorneos.htm");
+  EXPECT_NE(dom.find("Lista de torneos"), std::string::npos) << dom;
+  const std::vector<std::string> lines = PreLines(dom);
+  ASSERT_EQ(lines.size(), 1u) << dom;
+  EXPECT_EQ(lines[0].rfind("AB       - ", 0), 0u) << lines[0];
 }
 
 }  // namespace

@@ -16,6 +16,9 @@
 
 namespace movarel::reports::testing {
 
+inline constexpr char kHalf[] = "\xBD";     // the draw as this program writes it
+inline constexpr char kDosHalf[] = "\xAB";  // the draw as the DOS program writes it
+
 class CurrentScratchFolder {
  public:
   CurrentScratchFolder() {

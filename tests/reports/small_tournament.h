@@ -38,8 +38,6 @@
 
 namespace movarel::reports::testing {
 
-inline constexpr char kHalf[] = "\xBD";
-inline constexpr char kDosHalf[] = "\xAB";
 
 class SmallTournament {
  public:
