@@ -4,71 +4,46 @@
 // same road runs through the real windows under Xvfb when the program has them.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
-#include "../rounds/rounds_test_support.h"
 #include "dos_folder_games.h"
+#include "support/program_session.h"
 
 namespace movarel::pgn {
 namespace {
 
-using rounds::testing::ReadBytes;
+using movarel::testing::ReadBytes;
 using testing::DosHead;
 using testing::kDosGarciaGames;
 using testing::kDosRound3;
 using testing::Lines;
 
+// Headless (false) or through the real windows on a virtual display (true).
 class PgnScriptTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
-    std::string pattern = (std::filesystem::temp_directory_path() / "movarel-pgn-road-XXXXXX").string();
-    root_ = mkdtemp(pattern.data());
-    std::filesystem::create_directories(root_ + "/windows");
-    std::filesystem::create_directories(dos());
-    for (const auto& entry : std::filesystem::directory_iterator(MOVAREL_FIXTURES_DIR "/dos-old-format")) {
-      const std::string target = dos() + "/" + entry.path().filename().string();
-      std::filesystem::copy_file(entry.path(), target);
-      std::filesystem::permissions(target, std::filesystem::perms::owner_write,
-                                   std::filesystem::perm_options::add);
-    }
-    ASSERT_EQ(Run("'" MOVAREL_BINARY "' --make-templates zd >/dev/null 2>&1"), 0);
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
+    if (GetParam() && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
+    ASSERT_TRUE(session_.made_templates());
+    session_.CopyFixture("dos-old-format", "dos");
   }
 
-  std::string dos() const { return root_ + "/dos"; }
-  int Run(const std::string& command, const std::string& launcher = "") const {
-    const int raw = std::system(("cd '" + root_ + "' && env MOVAREL_WINDOWS_DIR='" + root_ +
-                                 "/windows' HOME='" + root_ + "' " + launcher + " " + command)
-                                    .c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  }
+  std::string dos() const { return session_.file("dos"); }
   // Opens the DOS tournament (accepting the format upgrade), runs `lines`, and returns the
   // transcript from the first line after the opening.
   std::string Session(const std::string& lines) {
-    std::ofstream(root_ + "/session.script", std::ios::binary)
-        << "menu \"&Torneo\" \"&Elegir torneo\"\nfile " + dos() + "/CUOP.DBF\nyes\n" + lines + "quit\n";
-    const std::string launcher = GetParam() ? "LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
-                                              "/tests/shell/gtk_lsan.supp:print_suppressions=0 xvfb-run -a"
-                                            : "";
-    status_ = Run("'" MOVAREL_BINARY "' --script session.script" + std::string(GetParam() ? " --gui" : "") +
-                      " >transcript.txt 2>/dev/null",
-                  launcher);
-    const std::string transcript = ReadBytes(root_ + "/transcript.txt");
+    const auto run = session_.Script(
+        "menu \"&Torneo\" \"&Elegir torneo\"\nfile " + dos() + "/CUOP.DBF\nyes\n" + lines + "quit\n", GetParam());
+    status_ = run.status;
+    const std::string& transcript = run.transcript;
     const std::string opened = "TITLE|Movarel v3.0-beta3 - OPEN DE PRUEBA OP";
     const size_t at = transcript.find(opened);
     if (at == std::string::npos) return transcript;
     return transcript.substr(transcript.find('\n', at) + 1);
   }
 
-  std::string root_;
+  movarel::testing::ProgramSession session_{"movarel-pgn-road"};
   int status_ = -1;
 };
 

@@ -5,35 +5,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <map>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/program_session.h"
 #include "ui/dialogs.h"
 
 namespace movarel::registry::testing {
 
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::random_device random;
-    path_ = std::filesystem::temp_directory_path() / ("movarel_register_" + std::to_string(random()));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::string path() const { return path_.string(); }
-  std::string file(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
+using movarel::testing::ScratchFolder;
 
 // Runs a shell command; returns its exit status and standard output.
 struct CommandResult {

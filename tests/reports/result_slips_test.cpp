@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -24,6 +23,7 @@
 #include "report_test_support.h"
 #include "storage/table.h"
 #include "storage/workspace.h"
+#include "support/program_session.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/pdf/pdf_page.h"
@@ -356,23 +356,15 @@ class SlipsThroughTheProgram : public SlipTournament, public ::testing::WithPara
  protected:
   std::string RunProgram(const std::string& script, bool gui) {
     state.workspace.CloseAll();
-    std::filesystem::create_directories(folder.file("windows"));
-    std::ofstream(folder.file("session.script"), std::ios::binary) << script;
-    const std::string command =
-        "cd '" + folder.path() +
-        "' && env LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
-        "/tests/shell/gtk_lsan.supp:print_suppressions=0 MOVAREL_WINDOWS_DIR='" +
-        folder.path() + "/windows' HOME='" + folder.path() + "' " + (gui ? "xvfb-run -a " : "") + "'" +
-        MOVAREL_BINARY + "' --script session.script " + (gui ? "--gui " : "") + ">transcript.txt 2>/dev/null";
-    const int raw = std::system(command.c_str());
-    EXPECT_TRUE(WIFEXITED(raw) && WEXITSTATUS(raw) == 0) << command;
-    return testing::ReadBytes(folder.file("transcript.txt"));
+    const auto run = movarel::testing::RunScriptIn(folder.path(), folder.file("windows"), script, gui);
+    EXPECT_EQ(run.status, 0) << run.transcript;
+    return run.transcript;
   }
 };
 
 TEST_P(SlipsThroughTheProgram, MenuChooserAndPrintDialogGiveTheSlipsPdf) {
   const bool gui = GetParam();
-  if (gui && std::system("command -v xvfb-run >/dev/null 2>&1") != 0) GTEST_SKIP() << "no xvfb-run";
+  if (gui && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
   const std::string pdf = folder.file("ronda1.pdf");
   const std::string transcript = RunProgram(
       "menu \"&Torneo\" \"&Elegir torneo\"\nfile cuAB.dbf\n"

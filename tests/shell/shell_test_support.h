@@ -4,44 +4,29 @@
 // settings.
 
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+
+#include "support/program_session.h"
 
 namespace movarel::shell::testing {
 
+// A scratch folder with its Windows folder.
 class TempFolder {
  public:
-  TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "movarel-shell-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-    std::filesystem::create_directories(windows());
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  const std::string& path() const { return path_; }
-  std::string windows() const { return path_ + "/windows"; }
+  TempFolder() { std::filesystem::create_directories(windows()); }
+  const std::string& path() const { return scratch_.path(); }
+  std::string windows() const { return path() + "/windows"; }
   std::string settings() const { return windows() + "/tq.ini"; }
 
  private:
-  std::string path_;
+  movarel::testing::ScratchFolder scratch_{"movarel-shell"};
 };
 
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
+using movarel::testing::ReadBytes;
+using movarel::testing::WriteBytes;
 
 struct RunResult {
   int status = -1;

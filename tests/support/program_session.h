@@ -94,12 +94,43 @@ class ScratchFolder {
   std::string path_;
 };
 
+struct ScriptRun {
+  int status = -1;
+  std::string transcript;
+};
+
+// Runs a shell command from `start` with `windows` as the Windows folder and `start` as the
+// home, under `launcher` when given; returns the exit status.
+inline int ShellIn(const std::string& start, const std::string& windows, const std::string& command,
+                   const std::string& launcher = "") {
+  const int raw = std::system(("cd '" + start + "' && env MOVAREL_WINDOWS_DIR='" + windows + "' HOME='" + start +
+                               "' " + launcher + " " + command)
+                                  .c_str());
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+// Runs a UTF-8 script from `start` and returns its transcript and exit status. With
+// `windowed` the same lines drive the real windows on a virtual display of their own.
+inline ScriptRun RunScriptIn(const std::string& start, const std::string& windows, const std::string& script,
+                             bool windowed = false) {
+  std::filesystem::create_directories(windows);
+  WriteBytes(start + "/session.script", script);
+  // GTK keeps caches for the life of the process; the suppressions name only its libraries.
+  const std::string launcher = windowed ? "LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
+                                          "/tests/shell/gtk_lsan.supp:print_suppressions=0 xvfb-run -a"
+                                        : "";
+  ScriptRun run;
+  run.status = ShellIn(start, windows,
+                       "'" MOVAREL_BINARY "' --script session.script" + std::string(windowed ? " --gui" : "") +
+                           " >transcript.txt 2>/dev/null",
+                       launcher);
+  run.transcript = ReadBytes(start + "/transcript.txt");
+  return run;
+}
+
 class ProgramSession {
  public:
-  struct Run {
-    int status = -1;
-    std::string transcript;
-  };
+  using Run = ScriptRun;
 
   explicit ProgramSession(const std::string& prefix = "movarel-session") : root_(prefix) {
     std::filesystem::create_directories(windows());
@@ -128,29 +159,11 @@ class ProgramSession {
     return to;
   }
 
-  // Runs a shell command from the start folder with the session's Windows folder and home,
-  // under `launcher` when given; returns the exit status.
   int Shell(const std::string& command, const std::string& launcher = "") const {
-    const int raw = std::system(("cd '" + root() + "' && env MOVAREL_WINDOWS_DIR='" + windows() + "' HOME='" +
-                                 root() + "' " + launcher + " " + command)
-                                    .c_str());
-    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return ShellIn(root(), windows(), command, launcher);
   }
-
-  // Runs a UTF-8 script and returns its transcript and exit status. With `windowed` the same
-  // lines drive the real windows on a virtual display of their own.
   Run Script(const std::string& script, bool windowed = false) const {
-    WriteBytes(file("session.script"), script);
-    // GTK keeps caches for the life of the process; the suppressions name only its libraries.
-    const std::string launcher = windowed ? "LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
-                                            "/tests/shell/gtk_lsan.supp:print_suppressions=0 xvfb-run -a"
-                                          : "";
-    Run run;
-    run.status = Shell("'" MOVAREL_BINARY "' --script session.script" + std::string(windowed ? " --gui" : "") +
-                           " >transcript.txt 2>/dev/null",
-                       launcher);
-    run.transcript = ReadBytes(file("transcript.txt"));
-    return run;
+    return RunScriptIn(root(), windows(), script, windowed);
   }
 
  private:
