@@ -29,6 +29,7 @@
 #include "ui/print_page.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
+#include "support/one_item_menu.h"
 
 // cairo finds its faces through fontconfig, which keeps its configuration and caches for the
 // life of the process; the leak checker of the sanitizer build is told so. Only that system
@@ -291,21 +292,9 @@ int PdfPages(const std::string& path) {
 
 // The program's menu entry over the script backend, as the shell wires it.
 std::string RunSlips(registry::WorkingState& state, const std::string& script) {
-  std::ostringstream transcript;
-  ui::RunScriptText(
-      script, state.workspace,
-      [&](ui::Ui& ui) {
-        state.dialogs = &ui.dialogs();
-        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-        frm.Caption("Movarel").Size(640, 480);
-        frm.AddPopup("&Listados").AddItem("Papeletas de recogida de &resultados", "mnuPapeletas", [&] {
-          LISPAPRDOS(state, ui);
-        });
-        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-        frm.Activate();
-      },
-      transcript);
-  return transcript.str();
+  return movarel::testing::RunOverOneItemMenu(state, {"&Listados", "Papeletas de recogida de &resultados", "mnuPapeletas"},
+                                              [&](ui::Ui& ui) { LISPAPRDOS(state, ui); }, script)
+      .transcript;
 }
 
 TEST_F(SlipTournament, FiveBoardsPrintIntoATwoPagePdf) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -12,35 +11,18 @@
 #include "ui/menu.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
+#include "support/one_item_menu.h"
 
 namespace movarel::rounds {
 namespace {
 
 using testing::OpenTournament;
 
-struct Session {
-  int status = -1;
-  std::string transcript;  // UTF-8
-};
+using Session = movarel::testing::ScriptRun;
 
 Session RunPairingScript(OpenTournament& t, const std::string& script) {
-  std::ostringstream out;
-  Session session;
-  session.status = ui::RunScriptText(
-      script, t.state.workspace,
-      [&](ui::Ui& ui) {
-        t.state.dialogs = &ui.dialogs();
-        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-        frm.Caption("Movarel v3.0-beta3");
-        frm.AddPopup("&Torneo").AddItem("&Emparejamientos de una ronda", "mnuEmparej",
-                                        [&] { VEREMPAREJ(t.state, ui); });
-        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-        frm.Activate();
-      },
-      out);
-  session.transcript = out.str();
-  t.state.dialogs = &t.dialogs;
-  return session;
+  return movarel::testing::RunOverOneItemMenu(t.state, {"&Torneo", "&Emparejamientos de una ronda", "mnuEmparej"},
+                                              [&](ui::Ui& ui) { VEREMPAREJ(t.state, ui); }, script, &t.dialogs);
 }
 
 std::vector<std::string> Boards(OpenTournament& t, int round) {

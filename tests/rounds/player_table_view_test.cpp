@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "register/cp1252.h"
 #include "rounds_test_support.h"
@@ -10,6 +9,7 @@
 #include "ui/menu.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
+#include "support/one_item_menu.h"
 
 namespace movarel::rounds {
 namespace {
@@ -41,30 +41,12 @@ TEST(PlayerTableColumns, HundredElevenColumnsWithOnlyTheIdentityFieldsEditable) 
   }
 }
 
-struct Session {
-  int status = -1;
-  std::string transcript;  // UTF-8
-};
+using Session = movarel::testing::ScriptRun;
 
 // The player table dialog driven by a script inside this process, from a one-item menu.
 Session RunViewScript(OpenTournament& t, const std::string& script) {
-  std::ostringstream out;
-  Session session;
-  session.status = ui::RunScriptText(
-      script, t.state.workspace,
-      [&](ui::Ui& ui) {
-        t.state.dialogs = &ui.dialogs();
-        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-        frm.Caption("Movarel v3.0-beta3");
-        frm.AddPopup("&Torneo").AddItem("C&uadro del torneo", "mnuVerCuadro",
-                                        [&] { VERCUADRO(t.state, ui); });
-        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-        frm.Activate();
-      },
-      out);
-  session.transcript = out.str();
-  t.state.dialogs = &t.dialogs;
-  return session;
+  return movarel::testing::RunOverOneItemMenu(t.state, {"&Torneo", "C&uadro del torneo", "mnuVerCuadro"},
+                                              [&](ui::Ui& ui) { VERCUADRO(t.state, ui); }, script, &t.dialogs);
 }
 
 TEST(PlayerTableView, CellsTypedInTheGridReachTheTableAndTheNewPlayerGetsABoard) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
 
 #include "round_results_test_support.h"
 #include "rounds/round_table_access.h"
@@ -10,6 +9,7 @@
 #include "ui/form.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
+#include "support/one_item_menu.h"
 
 namespace movarel::rounds {
 namespace {
@@ -173,28 +173,11 @@ TEST(RoundTableAccess, RoundsOutsideTheTournamentAreRefusedByName) {
 }
 
 // The result editor driven by a script inside this process, from a one-item menu.
-struct Session {
-  int status = -1;
-  std::string transcript;  // UTF-8
-};
+using Session = movarel::testing::ScriptRun;
 
 Session RunResultsScript(OpenTournament& t, const std::string& script) {
-  std::ostringstream out;
-  Session session;
-  session.status = ui::RunScriptText(
-      script, t.state.workspace,
-      [&](ui::Ui& ui) {
-        t.state.dialogs = &ui.dialogs();
-        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-        frm.Caption("Movarel");
-        frm.AddPopup("&Torneo").AddItem("&Resultados de una ronda", "mnuRdos", [&] { VERRDOS(t.state, ui); });
-        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-        frm.Activate();
-      },
-      out);
-  session.transcript = out.str();
-  t.state.dialogs = &t.dialogs;
-  return session;
+  return movarel::testing::RunOverOneItemMenu(t.state, {"&Torneo", "&Resultados de una ronda", "mnuRdos"},
+                                              [&](ui::Ui& ui) { VERRDOS(t.state, ui); }, script, &t.dialogs);
 }
 
 TEST(ResultEditor, OneClickPerBoardWalksTheBoardsAndStaysOnTheLast) {

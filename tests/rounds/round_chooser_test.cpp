@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <sstream>
 
 #include "rounds_test_support.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
+#include "support/one_item_menu.h"
 
 namespace movarel::rounds {
 namespace {
@@ -36,29 +36,21 @@ void SetRegister(OpenTournament& t, int rounds, int current) {
 // The chooser from a one-item menu, driven by a script inside this process.
 ChooserRun RunChooser(OpenTournament& t, RoundChooserVariant variant, const std::string& form_lines) {
   ChooserRun run;
-  std::ostringstream out;
-  run.status = ui::RunScriptText(
-      "menu mnuElegir\n" + form_lines + "quit\n", t.state.workspace,
+  const auto script = movarel::testing::RunOverOneItemMenu(
+      t.state, {"&Torneo", "&Elegir", "mnuElegir"},
       [&](ui::Ui& ui) {
-        t.state.dialogs = &ui.dialogs();
-        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-        frm.Caption("Movarel v3.0-beta3");
-        frm.AddPopup("&Torneo").AddItem("&Elegir", "mnuElegir", [&] {
-          run.choice = ChooseRound(t.state, ui, variant, [&](const RoundChoice&) {
-            ui::Form* shown = ui.FindForm("FrmElegRda");
-            run.form_seen_by_ok = shown != nullptr;
-            if (shown == nullptr) return;
-            run.file_box_visible = shown->Find("txtFichero")->visible();
-            run.combo_row = shown->Find("cbxRdas")->row();
-            run.items = shown->Find("cbxRdas")->items();
-          });
+        run.choice = ChooseRound(t.state, ui, variant, [&](const RoundChoice&) {
+          ui::Form* shown = ui.FindForm("FrmElegRda");
+          run.form_seen_by_ok = shown != nullptr;
+          if (shown == nullptr) return;
+          run.file_box_visible = shown->Find("txtFichero")->visible();
+          run.combo_row = shown->Find("cbxRdas")->row();
+          run.items = shown->Find("cbxRdas")->items();
         });
-        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-        frm.Activate();
       },
-      out);
-  run.transcript = out.str();
-  t.state.dialogs = &t.dialogs;
+      "menu mnuElegir\n" + form_lines + "quit\n", &t.dialogs);
+  run.status = script.status;
+  run.transcript = script.transcript;
   return run;
 }
 

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
 #include "../register/test_support.h"
 #include "storage/files.h"
@@ -16,6 +15,7 @@
 #include "ui/menu.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
+#include "support/one_item_menu.h"
 
 namespace movarel::standings {
 namespace {
@@ -36,21 +36,11 @@ class ColumnConfig : public ::testing::Test {
     ASSERT_TRUE(storage::CopyFile(registry::TemplatesFolder(t_.state.CCARPINI) + "cclas.dbf", t_.Path("cclas.dbf")).ok());
   }
   std::string Run(const std::string& script, int* status) {
-    std::ostringstream out;
-    *status = ui::RunScriptText(
-        script, t_.state.workspace,
-        [&](ui::Ui& ui) {
-          t_.state.dialogs = &ui.dialogs();
-          ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-          frm.Caption("Movarel");
-          frm.AddPopup("&Configurar").AddItem("&Listados de la clasificaci\xF3n y del cuadro", "mnuCfgLisClas",
-                                              [&] { CFGLISCLAS(t_.state, ui); });
-          frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-          frm.Activate();
-        },
-        out);
-    t_.state.dialogs = nullptr;
-    return out.str();
+    const auto run = movarel::testing::RunOverOneItemMenu(
+        t_.state, {"&Configurar", "&Listados de la clasificaci\xF3n y del cuadro", "mnuCfgLisClas"},
+        [&](ui::Ui& ui) { CFGLISCLAS(t_.state, ui); }, script);
+    *status = run.status;
+    return run.transcript;
   }
   // SN of the 16 records, "T"/"F", as python3-dbf reads them.
   std::string Switches() {
@@ -67,7 +57,7 @@ class ColumnConfig : public ::testing::Test {
 
 // The template's switches: records 9, 10, 14 and 15 off.
 constexpr char kTemplateSwitches[] = "TTTTTTTTFFTTTFFT";
-constexpr char kShown[] = "TITLE|Movarel\nFORM|FrmCfgLC|Configuración de la clasificación\nRELEASE|FrmCfgLC\n";
+constexpr char kShown[] = "TITLE|Movarel v3.0-beta3\nFORM|FrmCfgLC|Configuración de la clasificación\nRELEASE|FrmCfgLC\n";
 
 TEST_F(ColumnConfig, DoubleClickSwitchesARowAndASecondOneSwitchesItBack) {
   CopyColumnTable();
@@ -111,7 +101,7 @@ TEST_F(ColumnConfig, AFolderWithoutTheTableGetsAStopBoxAndNoDialog) {
   const std::string transcript = Run("menu mnuCfgLisClas\nquit\n", &status);
   ASSERT_EQ(status, 0) << transcript;
   EXPECT_EQ(transcript,
-            "TITLE|Movarel\nSTOP||No se puede configurar la clasificación\\nNo existe el fichero cclas.dbf\n");
+            "TITLE|Movarel v3.0-beta3\nSTOP||No se puede configurar la clasificación\\nNo existe el fichero cclas.dbf\n");
 }
 
 }  // namespace

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 
 #include "../register/test_support.h"
 #include "standings/tie_break_list.h"
@@ -19,6 +18,7 @@
 #include "ui/menu.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
+#include "support/one_item_menu.h"
 
 namespace movarel::standings {
 namespace {
@@ -129,30 +129,12 @@ TEST(TieBreakTable, SavingAnEmptyListLeavesTheStandingsToPointsAndNumbers) {
   EXPECT_EQ(t.ByPlace(), (std::vector<int>{3, 1, 2}));
 }
 
-struct Session {
-  int status = -1;
-  std::string transcript;
-};
+using Session = movarel::testing::ScriptRun;
 
 // The dialog from a one-item menu, driven by a script inside this process.
 Session RunConfigScript(TournamentFolder& t, const std::string& script) {
-  std::ostringstream out;
-  Session session;
-  session.status = ui::RunScriptText(
-      script, t.state.workspace,
-      [&](ui::Ui& ui) {
-        t.state.dialogs = &ui.dialogs();
-        ui::Form frm(ui, "Frm", ui::FormKind::kMain);
-        frm.Caption("Movarel");
-        frm.AddPopup("&Configurar").AddItem("&Desempates de este torneo", "mnuCfgDs",
-                                            [&] { CFGDESEMPATES(t.state, ui); });
-        frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
-        frm.Activate();
-      },
-      out);
-  session.transcript = out.str();
-  t.state.dialogs = nullptr;
-  return session;
+  return movarel::testing::RunOverOneItemMenu(t.state, {"&Configurar", "&Desempates de este torneo", "mnuCfgDs"},
+                                              [&](ui::Ui& ui) { CFGDESEMPATES(t.state, ui); }, script);
 }
 
 std::vector<std::string> Orden(TournamentFolder& t) {
@@ -166,7 +148,7 @@ std::vector<std::string> Orden(TournamentFolder& t) {
   return values;
 }
 
-constexpr char kFormShown[] = "TITLE|Movarel\nFORM|FrmCfgDs|Configuración de desempates\nRELEASE|FrmCfgDs\n";
+constexpr char kFormShown[] = "TITLE|Movarel v3.0-beta3\nFORM|FrmCfgDs|Configuración de desempates\nRELEASE|FrmCfgDs\n";
 
 TEST(TieBreakDialog, FirstOpeningCopiesTheTemplateAndSaveWritesTheMovesMade) {
   TournamentFolder t({});
@@ -237,7 +219,7 @@ TEST(TieBreakDialog, ATableHeldByAnotherProgramIsNamedAndNoDialogIsShown) {
   const Session s = RunConfigScript(t, "menu mnuCfgDs\nquit\n");
   ASSERT_EQ(s.status, 0) << s.transcript;
   EXPECT_EQ(s.transcript,
-            "TITLE|Movarel\nSTOP||No se pueden configurar los desempates\\nEl fichero dsAB.dbf está siendo "
+            "TITLE|Movarel v3.0-beta3\nSTOP||No se pueden configurar los desempates\\nEl fichero dsAB.dbf está siendo "
             "utilizado por otro programa\n");
 }
 
