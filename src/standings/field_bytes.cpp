@@ -6,19 +6,6 @@
 #include "storage/value.h"
 
 namespace movarel::standings {
-namespace {
-
-// Right-aligns the `n` characters of `text`, stored last character first, in `width` bytes.
-void RightAligned(const char* text, int n, int width, char* out) {
-  if (n > width) {
-    std::memset(out, '*', static_cast<size_t>(width));
-    return;
-  }
-  std::memset(out, ' ', static_cast<size_t>(width - n));
-  for (int i = 0; i < n; ++i) out[width - 1 - i] = text[i];
-}
-
-}  // namespace
 
 void NumericFieldBytes(const storage::FieldDef& field, double value, char* out) {
   const int width = field.length;
@@ -30,17 +17,8 @@ void NumericFieldBytes(const storage::FieldDef& field, double value, char* out) 
     const double scale = decimals == 0 ? 1 : decimals == 1 ? 10 : 100;
     const double scaled = value * scale;
     if (scaled * 4 == std::floor(scaled * 4)) {
-      long long units = static_cast<long long>(std::floor(std::fabs(scaled) + 0.5));
-      const bool negative = value < 0 && units != 0;
-      char text[24];
-      int n = 0;
-      do {
-        if (decimals > 0 && n == decimals) text[n++] = '.';
-        text[n++] = static_cast<char>('0' + units % 10);
-        units /= 10;
-      } while (units > 0 || n <= decimals);
-      if (negative) text[n++] = '-';
-      RightAligned(text, n, width, out);
+      const auto units = static_cast<uint64_t>(std::floor(std::fabs(scaled) + 0.5));
+      storage::WriteUnits(units, value < 0 && units != 0, width, decimals, out);
       return;
     }
   }

@@ -72,25 +72,28 @@ bool WritePlainNumber(double value, int width, int decimals, char* bytes) {
   if (!(std::fabs(scaled) < 1e15)) return false;
   double units = std::nearbyint(scaled);
   if (std::fabs(scaled - units) > 1e-6) return false;
-  uint64_t magnitude = static_cast<uint64_t>(std::fabs(units));
-  char text[24];
-  int n = 0;
-  do {
-    if (decimals > 0 && n == decimals) text[n++] = '.';
-    text[n++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude > 0 || n <= decimals);
-  if (units < 0) text[n++] = '-';
-  if (n > width) {
-    std::memset(bytes, '*', width);
-    return true;
-  }
-  std::memset(bytes, ' ', width - n);
-  for (int i = 0; i < n; ++i) bytes[width - 1 - i] = text[i];
+  WriteUnits(static_cast<uint64_t>(std::fabs(units)), units < 0, width, decimals, bytes);
   return true;
 }
 
 }  // namespace
+
+void WriteUnits(uint64_t units, bool negative, int width, int decimals, char* bytes) {
+  char text[24];  // last character first
+  int n = 0;
+  do {
+    if (decimals > 0 && n == decimals) text[n++] = '.';
+    text[n++] = static_cast<char>('0' + units % 10);
+    units /= 10;
+  } while (units > 0 || n <= decimals);
+  if (negative) text[n++] = '-';
+  if (n > width) {
+    std::memset(bytes, '*', static_cast<size_t>(width));
+    return;
+  }
+  std::memset(bytes, ' ', static_cast<size_t>(width - n));
+  for (int i = 0; i < n; ++i) bytes[width - 1 - i] = text[i];
+}
 
 RecordLayout::RecordLayout(std::vector<FieldDef> fields) : fields_(std::move(fields)) {
   offsets_.reserve(fields_.size());

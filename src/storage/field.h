@@ -56,6 +56,11 @@ double DecodeNumber(const FieldDef& field, const char* bytes);
 // Writes a value into a field's bytes. Text is cut or blank padded; numbers use Str with the
 // field's width and decimals (asterisks on overflow); a value of the wrong type is an error.
 Status EncodeField(const FieldDef& field, const Value& value, char* bytes);
+
+// The `width` bytes of a number field holding `units` at `decimals` (1234 at one decimal is
+// "123.4"), right-aligned, "-" before a negative value, asterisks when it does not fit.
+// `decimals` is at most 15.
+void WriteUnits(uint64_t units, bool negative, int width, int decimals, char* bytes);
 // Checks a descriptor list the way a reader must: known types, sane lengths, unique names.
 Status ValidateFields(const std::vector<FieldDef>& fields);
 
