@@ -5,6 +5,7 @@
 #include "register/file_names.h"
 #include "register/format_upgrade.h"
 #include "register/recent_tournaments.h"
+#include "register/table_refusal.h"
 #include "register/text_utilities.h"
 #include "register/working_state.h"
 #include "storage/files.h"
@@ -60,19 +61,7 @@ bool SameKey(std::string_view stored, std::string_view key) {
 }  // namespace
 
 std::string OpenRefusalText(const std::string& file, const storage::Status& status) {
-  std::string cause;
-  switch (status.code()) {
-    case storage::Status::Code::kLocked:
-      cause = "El fichero " + file + " est\xE1 siendo utilizado por otro programa";
-      break;
-    case storage::Status::Code::kNotFound:
-      cause = "No existe el fichero " + file;
-      break;
-    default:
-      cause = "No se ha podido abrir el fichero " + file + "\r\n" + status.message();
-      break;
-  }
-  return "No se puede abrir el torneo\r\n" + cause;
+  return TableRefusalText("No se puede abrir el torneo", file, status);
 }
 
 TournamentOutcome ELEGIRTORNEO(WorkingState& state) {

@@ -1,6 +1,6 @@
 #include "standings/column_config.h"
 
-#include "standings/table_refusal.h"
+#include "register/table_refusal.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/run_time_error.h"
@@ -29,7 +29,7 @@ void CFGLISCLAS(registry::WorkingState& state, ui::Ui& ui) {
   auto opened = state.workspace.Use(kTable, kAlias, /*shared=*/false);
   if (!opened.ok()) {
     // A missing or held table would leave the grid without rows and the switches nowhere to go.
-    state.dialogs->MsgStop(TableRefusalText("No se puede configurar la clasificaci\xF3n", kTable, opened.status()));
+    state.dialogs->MsgStop(registry::TableRefusalText("No se puede configurar la clasificaci\xF3n", kTable, opened.status()));
     state.workspace.Select("cuadro");
     return;
   }

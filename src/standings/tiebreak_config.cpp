@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "register/file_names.h"
-#include "standings/table_refusal.h"
+#include "register/table_refusal.h"
 #include "standings/tie_break_list.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
@@ -107,7 +107,7 @@ void CFGDESEMPATES(registry::WorkingState& state, ui::Ui& ui) {
   auto opened = OpenTieBreakTable(state, folder, registry::TemplatesFolder(state.CCARPINI), /*shared=*/false);
   if (!opened.ok()) {
     // Without its table the dialog could show nothing and save nowhere.
-    state.dialogs->MsgStop(TableRefusalText("No se pueden configurar los desempates",
+    state.dialogs->MsgStop(registry::TableRefusalText("No se pueden configurar los desempates",
                                             registry::TieBreakTableName(state.CCLAVE) + ".dbf", opened.status()));
     state.workspace.Select("cuadro");
     return;

@@ -1,6 +1,6 @@
-#include "standings/table_refusal.h"
+#include "register/table_refusal.h"
 
-namespace movarel::standings {
+namespace movarel::registry {
 
 std::string TableRefusalText(const std::string& what_cannot_be_done, const std::string& file,
                              const storage::Status& status) {
@@ -19,4 +19,4 @@ std::string TableRefusalText(const std::string& what_cannot_be_done, const std::
   return what_cannot_be_done + "\r\n" + cause;
 }
 
-}  // namespace movarel::standings
+}  // namespace movarel::registry
