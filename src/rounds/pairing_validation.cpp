@@ -3,6 +3,7 @@
 #include <string>
 
 #include "register/file_names.h"
+#include "rounds/round_table_access.h"
 #include "standings/zdclas.h"
 #include "storage/table.h"
 #include "storage/value.h"
@@ -159,19 +160,6 @@ class Validation {
   std::string errors_;
   storage::Status status_;
 };
-
-storage::Status SetCurrentRound(registry::WorkingState& state, int round) {
-  storage::Table* torneos = state.workspace.Find("torneos");
-  if (torneos == nullptr || torneos->Eof()) return storage::Status::Ok();
-  const bool shared = torneos->mode() != storage::OpenMode::kExclusive;
-  if (shared && !torneos->RLock()) {
-    return storage::Status::Locked(torneos->path() + ": el registro del torneo est\xE1 bloqueado");
-  }
-  storage::Status status = torneos->Put("N_R_ACTUAL", static_cast<double>(round));
-  if (status.ok()) status = torneos->Commit();
-  if (shared) torneos->Unlock();
-  return status;
-}
 
 }  // namespace
 

@@ -44,19 +44,6 @@ storage::Status PutRoundField(storage::Table& cuadro, int round, char letter, ch
   return cuadro.Put(registry::RoundFieldName(round, letter), std::string(1, value));
 }
 
-storage::Status SetCurrentRound(registry::WorkingState& state, int round) {
-  storage::Table* torneos = state.workspace.Find("torneos");
-  if (torneos == nullptr || torneos->Eof()) return storage::Status::Ok();
-  const bool shared = torneos->mode() != storage::OpenMode::kExclusive;
-  if (shared && !torneos->RLock()) {
-    return storage::Status::Locked(torneos->path() + ": el registro del torneo est\xE1 bloqueado");
-  }
-  storage::Status status = torneos->Put("N_R_ACTUAL", static_cast<double>(round));
-  if (status.ok()) status = torneos->Commit();
-  if (shared) torneos->Unlock();
-  return status;
-}
-
 }  // namespace
 
 std::string UnknownPlayersMessage(const std::vector<UnknownPlayer>& unknown) {

@@ -22,4 +22,8 @@ storage::Table* OpenRoundTable(registry::WorkingState& state, int round, const s
 // Closes `ronda` and selects `cuadro` again, as every round operation leaves things.
 void CloseRoundTable(registry::WorkingState& state);
 
+// Makes `round` the register's current round N_R_ACTUAL (lower than before too), under a
+// record lock when the register is shared. No register open: nothing to do.
+storage::Status SetCurrentRound(registry::WorkingState& state, int round);
+
 }  // namespace movarel::rounds
