@@ -30,17 +30,6 @@ storage::Table* Browsed(WorkingState& state, ui::Form& frm) {
 
 void Refresh(ui::Form& frm) { frm.Find("brwTorneos")->Call(ui::Method::kRefresh); }
 
-std::vector<std::string> OtherKeys(storage::Table& torneos, const std::string& key) {
-  std::vector<std::string> keys;
-  const uint32_t at = torneos.RecNo();
-  for (torneos.GoTop(); !torneos.Eof(); torneos.Skip()) {
-    const std::string other(storage::AllTrim(torneos.GetText("FICHERO")));
-    if (storage::Upper(other) != storage::Upper(key)) keys.push_back(other);
-  }
-  torneos.GoTo(at);
-  return keys;
-}
-
 }  // namespace
 
 TournamentOutcome HOJEARTORNEOS(WorkingState& state, ui::Ui& ui) {

@@ -7,6 +7,7 @@
 
 #include "storage/file_lock.h"
 #include "storage/files.h"
+#include "storage/table.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
 
@@ -91,6 +92,17 @@ bool BORRAFICHTORN(const std::string& path, ui::Dialogs& dialogs) {
 
 storage::Status COPIAFICHTORN(const std::string& from, const std::string& to) {
   return storage::CopyFile(from, storage::ResolvePath(to));
+}
+
+std::vector<std::string> OtherKeys(storage::Table& torneos, const std::string& key) {
+  std::vector<std::string> keys;
+  const uint32_t at = torneos.RecNo();
+  for (torneos.GoTop(); !torneos.Eof(); torneos.Skip()) {
+    const std::string other(storage::AllTrim(torneos.GetText("FICHERO")));
+    if (storage::Upper(other) != storage::Upper(key)) keys.push_back(other);
+  }
+  torneos.GoTo(at);
+  return keys;
 }
 
 }  // namespace movarel::registry

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "storage/status.h"
+#include "storage/table.h"
 
 namespace movarel::ui {
 class Dialogs;
@@ -28,6 +29,10 @@ namespace movarel::registry {
 // folder's other tournaments.
 bool IsTournamentFile(std::string_view name, std::string_view key, int rounds,
                       const std::vector<std::string>& other_keys);
+
+// The keys (FICHERO, trimmed) of the register's tournaments other than `key`, compared without
+// regard to case; the register is left on the record it was on.
+std::vector<std::string> OtherKeys(storage::Table& torneos, const std::string& key);
 
 // The names of the files of the tournament in `folder`, sorted.
 std::vector<std::string> TournamentFiles(const std::string& folder, std::string_view key, int rounds,

@@ -25,17 +25,6 @@ bool SameFolder(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, ec);
 }
 
-std::vector<std::string> OtherKeys(storage::Table& torneos, const std::string& key) {
-  std::vector<std::string> keys;
-  const uint32_t at = torneos.RecNo();
-  for (torneos.GoTop(); !torneos.Eof(); torneos.Skip()) {
-    const std::string other(storage::AllTrim(torneos.GetText("FICHERO")));
-    if (storage::Upper(other) != storage::Upper(key)) keys.push_back(other);
-  }
-  torneos.GoTo(at);
-  return keys;
-}
-
 // Copies the files; false (after the message) at the first one that cannot be replaced.
 bool CopyFiles(ui::Dialogs& dialogs, const std::string& source, const std::vector<std::string>& names) {
   const std::string here = ui::GetCurrentFolder();
