@@ -49,16 +49,7 @@ void CloseRoundTable(registry::WorkingState& state) {
 }
 
 storage::Status SetCurrentRound(registry::WorkingState& state, int round) {
-  storage::Table* torneos = state.workspace.Find("torneos");
-  if (torneos == nullptr || torneos->Eof()) return storage::Status::Ok();
-  const bool shared = torneos->mode() != storage::OpenMode::kExclusive;
-  if (shared && !torneos->RLock()) {
-    return storage::Status::Locked(torneos->path() + ": el registro del torneo est\xE1 bloqueado");
-  }
-  storage::Status status = torneos->Put("N_R_ACTUAL", static_cast<double>(round));
-  if (status.ok()) status = torneos->Commit();
-  if (shared) torneos->Unlock();
-  return status;
+  return PutRegisterNumber(state, "N_R_ACTUAL", [round](double) { return round; });
 }
 
 }  // namespace movarel::rounds

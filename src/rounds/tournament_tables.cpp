@@ -10,17 +10,22 @@ std::string TournamentFolderPrefix(const storage::Table& cuadro) {
   return folder;
 }
 
-storage::Status AddToPlayerCount(registry::WorkingState& state, int delta) {
+storage::Status PutRegisterNumber(registry::WorkingState& state, std::string_view field,
+                                  const std::function<double(double)>& change) {
   storage::Table* torneos = state.workspace.Find("torneos");
   if (torneos == nullptr || torneos->Eof()) return storage::Status::Ok();
   const bool shared = torneos->mode() != storage::OpenMode::kExclusive;
   if (shared && !torneos->RLock()) {
     return storage::Status::Locked(torneos->path() + ": el registro del torneo est\xE1 bloqueado");
   }
-  storage::Status status = torneos->Put("N_JUGS", torneos->GetNumber("N_JUGS") + delta);
+  storage::Status status = torneos->Put(field, change(torneos->GetNumber(field)));
   if (status.ok()) status = torneos->Commit();
   if (shared) torneos->Unlock();
   return status;
+}
+
+storage::Status AddToPlayerCount(registry::WorkingState& state, int delta) {
+  return PutRegisterNumber(state, "N_JUGS", [delta](double count) { return count + delta; });
 }
 
 int RegisterPlayerCount(registry::WorkingState& state) {

@@ -2,7 +2,9 @@
 // The tables of the open tournament as the operations of this folder find them: the player
 // table under `cuadro`, the register under `torneos` positioned on the tournament's record.
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "register/working_state.h"
 #include "storage/status.h"
@@ -15,6 +17,12 @@ namespace movarel::rounds {
 // which is the current folder once a tournament is open; building names from the table's own
 // path keeps them right even when it is not.
 std::string TournamentFolderPrefix(const storage::Table& cuadro);
+
+// Changes the number `field` of the register's current record to `change` of its value,
+// under a record lock when the register is shared. Without an open register nothing is
+// changed (there is no tournament to count for).
+storage::Status PutRegisterNumber(registry::WorkingState& state, std::string_view field,
+                                  const std::function<double(double)>& change);
 
 // Adds `delta` to N_JUGS of the register's current record. Without an open register nothing
 // is changed (there is no tournament to count for).
