@@ -115,10 +115,11 @@ inline ScriptRun RunScriptIn(const std::string& start, const std::string& window
                              bool windowed = false) {
   std::filesystem::create_directories(windows);
   WriteBytes(start + "/session.script", script);
-  // GTK keeps caches for the life of the process; the suppressions name only its libraries.
-  const std::string launcher = windowed ? "LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
-                                          "/tests/shell/gtk_lsan.supp:print_suppressions=0 xvfb-run -a"
-                                        : "";
+  // GTK, and the font libraries the PDF printer uses headless too, keep caches for the life
+  // of the process; the suppressions name only those system libraries.
+  const std::string launcher = std::string("LSAN_OPTIONS=suppressions=" MOVAREL_SOURCE_DIR
+                                           "/tests/shell/gtk_lsan.supp:print_suppressions=0") +
+                               (windowed ? " xvfb-run -a" : "");
   ScriptRun run;
   run.status = ShellIn(start, windows,
                        "'" MOVAREL_BINARY "' --script session.script" + std::string(windowed ? " --gui" : "") +
