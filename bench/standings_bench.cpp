@@ -6,16 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <numeric>
-#include <random>
-#include <string>
-
-#include "register/file_names.h"
-#include "register/table_layouts.h"
-#include "register/templates.h"
-#include "register/working_state.h"
+#include "generated_tournament.h"
+#include "standings/expected_score_table.h"
 #include "standings/player_scores.h"
 #include "standings/player_table.h"
 #include "standings/zdclas.h"
@@ -23,75 +15,9 @@
 namespace {
 
 using namespace movarel;
-
-constexpr int kPlayers = 999;
-constexpr int kRounds = 15;
-
-struct GeneratedTournament {
-  std::filesystem::path dir;
-  registry::WorkingState state;
-  storage::Table* cuadro = nullptr;
-};
-
-void PutRound(storage::Table& t, int player, int round, int opponent, const char* colour,
-              const char* points, bool forfeit) {
-  t.GoTo(static_cast<uint32_t>(player));
-  (void)t.Put(registry::RoundFieldName(round, 'J'), static_cast<double>(opponent));
-  (void)t.Put(registry::RoundFieldName(round, 'C'), std::string(colour));
-  (void)t.Put(registry::RoundFieldName(round, 'P'), std::string(points));
-  (void)t.Put(registry::RoundFieldName(round, 'I'), std::string(forfeit ? "i" : " "));
-}
-
-GeneratedTournament& Tournament() {
-  static GeneratedTournament* made = [] {
-    auto* g = new GeneratedTournament;
-    g->dir = std::filesystem::temp_directory_path() / "movarel_standings_bench";
-    std::filesystem::remove_all(g->dir);
-    std::filesystem::create_directories(g->dir);
-    g->state.CCARPINI = g->dir.string();
-    g->state.CCLAVE = "BE";
-    if (!registry::MakeTemplates(registry::TemplatesFolder(g->state.CCARPINI)).ok()) std::abort();
-    const std::string path = (g->dir / "cuBE.dbf").string();
-    if (!storage::CreateTable(path, registry::CuadroFields()).ok()) std::abort();
-    auto opened = g->state.workspace.Use(path, "cuadro", /*shared=*/false);
-    if (!opened.ok()) std::abort();
-    g->cuadro = *opened;
-    storage::Table& t = *g->cuadro;
-    std::mt19937 random(20240915);
-    for (int p = 1; p <= kPlayers; ++p) {
-      (void)t.Append();
-      (void)t.Put("NUM", static_cast<double>(p));
-      (void)t.Put("JUG", "JUGADOR " + std::to_string(p));
-      (void)t.Put("ELO", random() % 5 == 0 ? 0.0 : 1200.0 + random() % 1300);
-      (void)t.Put("K", static_cast<double>((random() % 4) * 10));
-    }
-    struct Result {
-      const char* white;
-      const char* black;
-      bool forfeit;
-    };
-    const Result results[] = {{"1", "0", false},       {"0", "1", false},      {"\xBD", "\xBD", false},
-                              {"\xAB", "\xAB", false}, {"1", "0", true},       {"0", "1", true},
-                              {"0", "0", true},        {"1", "0", false},      {"0", "1", false}};
-    std::vector<int> order(kPlayers);
-    std::iota(order.begin(), order.end(), 1);
-    for (int round = 1; round <= kRounds; ++round) {
-      std::shuffle(order.begin(), order.end(), random);
-      // Three players sit the round out (absent or withdrawn): colour, opponent, points blank.
-      for (int i = 0; i < 3; ++i) PutRound(t, order[static_cast<size_t>(i)], round, 0, " ", " ", false);
-      // One bye, worth a point or a half.
-      PutRound(t, order[3], round, 0, "D", round % 2 ? "1" : "\xBD", false);
-      for (size_t i = 4; i + 1 < order.size(); i += 2) {
-        const Result& r = results[random() % std::size(results)];
-        PutRound(t, order[i], round, order[i + 1], "B", r.white, r.forfeit);
-        PutRound(t, order[i + 1], round, order[i], "N", r.black, r.forfeit);
-      }
-    }
-    (void)t.Commit();
-    return g;
-  }();
-  return *made;
-}
+using bench::GeneratedTournament;
+using bench::kRounds;
+using bench::Tournament;
 
 void BM_ComputeScores(benchmark::State& bench) {
   GeneratedTournament& g = Tournament();
