@@ -18,6 +18,7 @@
 #include "reports/tournament_list.h"
 #include "reports/tournament_pages.h"
 #include "small_tournament.h"
+#include "support/program_session.h"
 
 namespace movarel::reports {
 namespace {
@@ -30,14 +31,7 @@ std::string RenderedDom(const std::string& page, const std::string& profile) {
                               " --disable-background-networking --disable-component-update --disable-sync"
                               " --user-data-dir='" +
                               profile + "' --dump-dom 'file://" + page + "' 2>/dev/null";
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  pclose(pipe);
-  return out;
+  return movarel::testing::CommandOutput(command);
 }
 
 // Characters, not bytes, of UTF-8 text with the serialiser's entities read back.

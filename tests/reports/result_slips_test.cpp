@@ -270,19 +270,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, SlipPages,
                          ::testing::Values(PageCase{0, {0}}, PageCase{1, {1}}, PageCase{4, {4}},
                                            PageCase{5, {4, 1}}, PageCase{8, {4, 4}}, PageCase{9, {4, 4, 1}}));
 
-std::string RunCommand(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  pclose(pipe);
-  return out;
-}
-
 int PdfPages(const std::string& path) {
-  std::istringstream lines(RunCommand("pdfinfo '" + path + "' 2>/dev/null"));
+  std::istringstream lines(movarel::testing::CommandOutput("pdfinfo '" + path + "' 2>/dev/null"));
   std::string line;
   while (std::getline(lines, line)) {
     if (line.rfind("Pages:", 0) == 0) return std::stoi(line.substr(6));
@@ -307,7 +296,7 @@ TEST_F(SlipTournament, FiveBoardsPrintIntoATwoPagePdf) {
   EXPECT_EQ(state.NRONDASEL, 1);
   EXPECT_EQ(state.workspace.Find("ronda"), nullptr);
   // The second page holds one slip: board 5, player 9 with the bye.
-  const std::string second = RunCommand("pdftotext -f 2 -l 2 -layout '" + pdf + "' -");
+  const std::string second = movarel::testing::CommandOutput("pdftotext -f 2 -l 2 -layout '" + pdf + "' -");
   EXPECT_NE(second.find("Open de Sueca"), std::string::npos) << second;
   // (pdftotext shows runs of blanks as one.)
   EXPECT_NE(second.find("9) Pe\xC3\xB1"
@@ -315,7 +304,7 @@ TEST_F(SlipTournament, FiveBoardsPrintIntoATwoPagePdf) {
             std::string::npos)
       << second;
   EXPECT_EQ(second.find("Garc"), std::string::npos) << second;
-  const std::string first = RunCommand("pdftotext -f 1 -l 1 -layout '" + pdf + "' -");
+  const std::string first = movarel::testing::CommandOutput("pdftotext -f 1 -l 1 -layout '" + pdf + "' -");
   EXPECT_NE(first.find("8) Vila, Pere"), std::string::npos) << first;
   EXPECT_EQ(first.find("Toni"), std::string::npos) << first;
   EXPECT_NE(first.find("Sueca, del 01-07-2024 al 03-07-2024"), std::string::npos) << first;

@@ -30,23 +30,30 @@ inline void WriteBytes(const std::string& path, const std::string& bytes) {
   out << bytes;
 }
 
-// Output lines of a shell command, line ends removed.
+// Standard output of a shell command.
+inline std::string CommandOutput(const std::string& command) {
+  std::string out;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return out;
+  char buffer[4096];
+  size_t n;
+  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+  pclose(pipe);
+  return out;
+}
+
+// Output lines of a shell command, line ends (LF or CR LF) removed.
 inline std::vector<std::string> CommandLines(const std::string& command) {
   std::vector<std::string> lines;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return lines;
-  std::string line;
-  for (int c; (c = fgetc(pipe)) != EOF;) {
-    if (c != '\n') {
-      line += static_cast<char>(c);
-      continue;
-    }
+  const std::string out = CommandOutput(command);
+  for (size_t start = 0; start < out.size();) {
+    size_t end = out.find('\n', start);
+    if (end == std::string::npos) end = out.size();
+    std::string line = out.substr(start, end - start);
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(line);
-    line.clear();
+    start = end + 1;
   }
-  if (!line.empty()) lines.push_back(line);
-  pclose(pipe);
   return lines;
 }
 

@@ -14,6 +14,7 @@
 #include "ui/pdf/pdf_page.h"
 #include "ui/pdf/print_target.h"
 #include "ui/print_page.h"
+#include "support/program_session.h"
 
 // cairo finds its faces through fontconfig, which keeps its configuration and caches for the
 // life of the process; the leak checker of the sanitizer build is told so. Only that system
@@ -24,17 +25,6 @@ namespace movarel::ui {
 namespace {
 
 using testing::TempFolder;
-
-std::string Run(const std::string& command) {
-  std::string out;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr) return out;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  pclose(pipe);
-  return out;
-}
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -66,7 +56,7 @@ struct PdfInfo {
 
 PdfInfo ReadPdfInfo(const std::string& path) {
   PdfInfo info;
-  std::istringstream lines(Run("pdfinfo '" + path + "'"));
+  std::istringstream lines(movarel::testing::CommandOutput("pdfinfo '" + path + "'"));
   std::string line;
   while (std::getline(lines, line)) {
     if (line.rfind("Pages:", 0) == 0) info.pages = std::stoi(line.substr(6));
@@ -104,7 +94,7 @@ struct WordBox {
 
 std::vector<WordBox> WordBoxes(const std::string& path, int page) {
   const std::string html =
-      Run("pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + path + "' -");
+      movarel::testing::CommandOutput("pdftotext -bbox -f " + std::to_string(page) + " -l " + std::to_string(page) + " '" + path + "' -");
   std::vector<WordBox> words;
   size_t at = 0;
   while ((at = html.find("<word ", at)) != std::string::npos) {
