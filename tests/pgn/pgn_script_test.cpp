@@ -9,7 +9,7 @@
 #include <string>
 
 #include "dos_folder_games.h"
-#include "support/program_session.h"
+#include "support/headless_and_windowed.h"
 
 namespace movarel::pgn {
 namespace {
@@ -20,31 +20,25 @@ using testing::kDosGarciaGames;
 using testing::kDosRound3;
 using testing::Lines;
 
-// Headless (false) or through the real windows on a virtual display (true).
-class PgnScriptTest : public ::testing::TestWithParam<bool> {
+class PgnScriptTest : public movarel::testing::HeadlessAndWindowed {
  protected:
+  PgnScriptTest() : HeadlessAndWindowed("movarel-pgn-road") {}
   void SetUp() override {
-    if (GetParam() && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
-    ASSERT_TRUE(session_.made_templates());
-    session_.CopyFixture("dos-old-format", "dos");
+    HeadlessAndWindowed::SetUp();
+    if (Ready()) session_.CopyFixture("dos-old-format", "dos");
   }
 
   std::string dos() const { return session_.file("dos"); }
   // Opens the DOS tournament (accepting the format upgrade), runs `lines`, and returns the
   // transcript from the first line after the opening.
   std::string Session(const std::string& lines) {
-    const auto run = session_.Script(
-        "menu \"&Torneo\" \"&Elegir torneo\"\nfile " + dos() + "/CUOP.DBF\nyes\n" + lines + "quit\n", GetParam());
-    status_ = run.status;
-    const std::string& transcript = run.transcript;
+    const std::string transcript =
+        Script("menu \"&Torneo\" \"&Elegir torneo\"\nfile " + dos() + "/CUOP.DBF\nyes\n" + lines + "quit\n");
     const std::string opened = "TITLE|Movarel v3.0-beta3 - OPEN DE PRUEBA OP";
     const size_t at = transcript.find(opened);
     if (at == std::string::npos) return transcript;
     return transcript.substr(transcript.find('\n', at) + 1);
   }
-
-  movarel::testing::ProgramSession session_{"movarel-pgn-road"};
-  int status_ = -1;
 };
 
 TEST_P(PgnScriptTest, RoundTournamentAndPlayerFilesFromTheMenu) {
@@ -91,14 +85,8 @@ TEST_P(PgnScriptTest, FileThatCannotBeCreatedGetsAStopBoxAndNoSuccess) {
   EXPECT_TRUE(std::filesystem::is_directory(dos() + "/ZdOP.pgn"));
 }
 
-#ifdef MOVAREL_PROGRAM_HAS_WINDOWS
-INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, PgnScriptTest, ::testing::Values(false, true),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                           return info.param ? "Windowed" : "Headless";
-                         });
-#else
-INSTANTIATE_TEST_SUITE_P(Headless, PgnScriptTest, ::testing::Values(false));
-#endif
+INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, PgnScriptTest, ::testing::Bool(),
+                         movarel::testing::HeadlessOrWindowedName);
 
 }  // namespace
 }  // namespace movarel::pgn

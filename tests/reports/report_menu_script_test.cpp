@@ -9,35 +9,26 @@
 #include <filesystem>
 #include <string>
 
-#include "support/program_session.h"
+#include "support/headless_and_windowed.h"
 
 namespace movarel::reports {
 namespace {
 
-// Headless (false) or through the real windows on a virtual display (true).
-class ReportMenus : public ::testing::TestWithParam<bool> {
+class ReportMenus : public movarel::testing::HeadlessAndWindowed {
  protected:
+  ReportMenus() : HeadlessAndWindowed("movarel-report-menus") {}
   void SetUp() override {
-    if (GetParam() && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
-    ASSERT_TRUE(session_.made_templates());
-    session_.Folder("torneos");
+    HeadlessAndWindowed::SetUp();
+    if (Ready()) session_.Folder("torneos");
   }
   std::string folder() const { return session_.file("torneos"); }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
-  std::string Script(const std::string& script) {
-    const auto run = session_.Script(script, GetParam());
-    status_ = run.status;
-    return run.transcript;
-  }
   std::string CreateScript() const {
     return "menu mnuTorNuevo\nfolder " + folder() +
            "\nform FrmET\nset txtFICHERO AB\nset txtTORNEO Open de prueba\nset txtLOCALIDAD Sueca\n"
            "set fecFECHA_INI 10-05-2024\nset fecFECHA_FIN 12-05-2024\nset txtN_JUGS 4\nset txtN_RONDAS 2\n"
            "click btnOk\n";
   }
-
-  movarel::testing::ProgramSession session_{"movarel-report-menus"};
-  int status_ = -1;
 };
 
 TEST_P(ReportMenus, FullPagesScoreGroupsPairingsAndTheFolderList) {
@@ -149,9 +140,7 @@ TEST_P(ReportMenus, SeedingStandingsCrosstableAndPairingsAfterAPlayedRound) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, ReportMenus, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                           return info.param ? "Windowed" : "Headless";
-                         });
+                         movarel::testing::HeadlessOrWindowedName);
 
 }  // namespace
 }  // namespace movarel::reports

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "storage/workspace.h"
-#include "support/program_session.h"
+#include "support/headless_and_windowed.h"
 
 namespace movarel::rounds {
 namespace {
@@ -20,22 +20,16 @@ namespace {
 constexpr char kTitle[] = "TITLE|Movarel v3.0-beta3\n";
 const std::string kOpenTitle = "TITLE|Movarel v3.0-beta3 - Open de prueba" + std::string(40 - 14, ' ') + "\n";
 
-// Headless (false) or through the real windows on a virtual display (true).
-class PairingRoad : public ::testing::TestWithParam<bool> {
+class PairingRoad : public movarel::testing::HeadlessAndWindowed {
  protected:
+  PairingRoad() : HeadlessAndWindowed("movarel-pairing") {}
   void SetUp() override {
-    if (GetParam() && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
-    ASSERT_TRUE(session_.made_templates());
-    session_.Folder("torneos");
+    HeadlessAndWindowed::SetUp();
+    if (Ready()) session_.Folder("torneos");
   }
 
   std::string folder() const { return session_.file("torneos"); }
   std::string file(const std::string& name) const { return folder() + "/" + name; }
-  std::string Script(const std::string& script) {
-    const auto run = session_.Script(script, GetParam());
-    status_ = run.status;
-    return run.transcript;
-  }
   std::vector<std::string> ReadTable(const std::string& name, const std::string& fields) const {
     return movarel::testing::ReadTable(file(name), fields);
   }
@@ -44,9 +38,6 @@ class PairingRoad : public ::testing::TestWithParam<bool> {
   }
 
   void UnopenableRound(bool held);
-
-  movarel::testing::ProgramSession session_{"movarel-pairing"};
-  int status_ = -1;
 };
 
 TEST_P(PairingRoad, RoundOneAutomaticThenRoundTwoByHandWithEveryKindOfBreach) {
@@ -146,7 +137,7 @@ void PairingRoad::UnopenableRound(bool held) {
   ASSERT_TRUE(session.made_templates());
   const std::string folder = session.Folder("torneos");
   const auto script = [&](const std::string& lines) {
-    const auto run = session.Script(lines, GetParam());
+    const auto run = session.Script(lines, windowed());
     EXPECT_EQ(run.status, 0) << run.transcript;
     return run.transcript;
   };
@@ -173,9 +164,7 @@ void PairingRoad::UnopenableRound(bool held) {
 }
 
 INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, PairingRoad, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                           return info.param ? "Windowed" : "Headless";
-                         });
+                         movarel::testing::HeadlessOrWindowedName);
 
 }  // namespace
 }  // namespace movarel::rounds

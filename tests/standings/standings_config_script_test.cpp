@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "storage/workspace.h"
-#include "support/program_session.h"
+#include "support/headless_and_windowed.h"
 
 namespace movarel::standings {
 namespace {
@@ -46,21 +46,15 @@ std::vector<std::string> InUse(const std::string& path) {
   return used;
 }
 
-// Headless (false) or through the real windows on a virtual display (true).
-class StandingsConfigScript : public ::testing::TestWithParam<bool> {
+class StandingsConfigScript : public movarel::testing::HeadlessAndWindowed {
  protected:
-  void SetUp() override {
-    if (GetParam() && !movarel::testing::CanRunWindowed()) GTEST_SKIP() << "no windows or no virtual display";
-    ASSERT_TRUE(session_.made_templates());
-  }
-  ProgramSession::Run Script(const std::string& script) { return session_.Script(script, GetParam()); }
-
-  ProgramSession session_{"movarel-standings"};
+  StandingsConfigScript() : HeadlessAndWindowed("movarel-standings") {}
+  ProgramSession::Run Run(const std::string& script) { return session_.Script(script, windowed()); }
 };
 
 TEST_P(StandingsConfigScript, TieBreaksReorderedAndColumnsSwitchedFromTheMenu) {
   const std::string t = session_.Folder("t");
-  const ProgramSession::Run run = Script(
+  const ProgramSession::Run run = Run(
       CreateLines(t) +
       // Template order BUC_R, BUC_T, SONEN. BUC_R out; N_VIC in (unused item 13: ACUM,
       // ACU_1..ACU_9, BUC_B, ELO_M come first, BUC_R after it); SONEN down below N_VIC.
@@ -83,12 +77,12 @@ TEST_P(StandingsConfigScript, TieBreaksReorderedAndColumnsSwitchedFromTheMenu) {
 
 TEST_P(StandingsConfigScript, ATieBreakTableHeldByAnotherProgramIsNamedAndLeftAsItWas) {
   const std::string t = session_.Folder("t");
-  ASSERT_EQ(Script(CreateLines(t) + "menu mnuCfgDs\nform FrmCfgDs\nclick btnDsOk\nquit\n").status, 0);
+  ASSERT_EQ(Run(CreateLines(t) + "menu mnuCfgDs\nform FrmCfgDs\nclick btnDsOk\nquit\n").status, 0);
   ASSERT_EQ(InUse(t + "/dsAB.dbf"), (std::vector<std::string>{"01|BUC_R", "02|BUC_T", "03|SONEN"}));
   // This test process is the other program.
   storage::Workspace other;
   ASSERT_TRUE(other.Use(t + "/dsAB.dbf", "retenido", /*shared=*/false).ok());
-  const ProgramSession::Run run = Script("menu mnuAbrTorn1\nmenu mnuCfgDs\nquit\n");
+  const ProgramSession::Run run = Run("menu mnuAbrTorn1\nmenu mnuCfgDs\nquit\n");
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_EQ(run.transcript, kTitle + TitleOf("Open de prueba") +
                                 "STOP||No se pueden configurar los desempates\\nEl fichero dsAB.dbf está siendo "
@@ -98,9 +92,7 @@ TEST_P(StandingsConfigScript, ATieBreakTableHeldByAnotherProgramIsNamedAndLeftAs
 }
 
 INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, StandingsConfigScript, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                           return info.param ? "Windowed" : "Headless";
-                         });
+                         movarel::testing::HeadlessOrWindowedName);
 
 }  // namespace
 }  // namespace movarel::standings
