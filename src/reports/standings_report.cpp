@@ -5,6 +5,7 @@
 #include "register/file_names.h"
 #include "register/text_utilities.h"
 #include "reports/html_writer.h"
+#include "reports/report_fields.h"
 #include "standings/zdclas.h"
 #include "storage/value.h"
 #include "storage/workspace.h"
@@ -46,8 +47,6 @@ double Number(const storage::Table& table, std::string_view field) {
 // Table text on its way into a page.
 std::string PageText(std::string_view text) { return HtmlEscape(registry::NOHB_OEMTOANSI(text)); }
 
-std::string RoundText(int round) { return std::to_string(round); }
-
 // The value of a one-character per-round field (colour, forfeit or float mark) in lower case;
 // a field of another type prints as the table layer formats it, a missing one as a blank.
 std::string LowerFieldText(const storage::Table& cuadro, const std::string& field) {
@@ -69,22 +68,6 @@ std::string LowerFieldText(const storage::Table& cuadro, const std::string& fiel
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return text;
-}
-
-// "+" a win, "-" a loss, "=" a half point in either code page, a blank for anything else.
-char ResultSymbol(std::string_view points) {
-  if (points.empty()) return ' ';
-  switch (points[0]) {
-    case '1':
-      return '+';
-    case '0':
-      return '-';
-    case '\xAB':
-    case '\xBD':
-      return '=';
-    default:
-      return ' ';
-  }
 }
 
 // The system of tie-break slot `slot` (1-based), or nothing when no system is in use there.
