@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace movarel::ui {
@@ -60,6 +61,16 @@ struct FatalErrorSetup {
   std::function<void(int status)> end;       // default std::exit after flushing stdout
 };
 void InstallFatalErrorHandler(FatalErrorSetup setup);
+
+// Installs `setup` for the life of the object and removes it again, so that the handler
+// never outlives the backend it shows its box through.
+class ScopedFatalErrorHandler {
+ public:
+  explicit ScopedFatalErrorHandler(FatalErrorSetup setup) { InstallFatalErrorHandler(std::move(setup)); }
+  ~ScopedFatalErrorHandler() { InstallFatalErrorHandler({}); }
+  ScopedFatalErrorHandler(const ScopedFatalErrorHandler&) = delete;
+  ScopedFatalErrorHandler& operator=(const ScopedFatalErrorHandler&) = delete;
+};
 
 // Writes the log, closes the tables, shows the stop box and ends the process.
 [[noreturn]] void FatalError(const RunTimeError& error, int line = __builtin_LINE(),

@@ -22,11 +22,7 @@ int Run(storage::Result<ScriptReader> reader, storage::Workspace& workspace, con
   ScriptDriver driver(std::move(reader.value()), transcript);
   ScriptBackend backend(driver);
   Ui ui(backend, workspace);
-  InstallFatalErrorHandler({&backend, [&workspace] { workspace.CloseAll(); }, nullptr});
-  // The handler must not outlive the backend it shows its box through.
-  struct Uninstall {
-    ~Uninstall() { InstallFatalErrorHandler({}); }
-  } uninstall;
+  ScopedFatalErrorHandler fatal({&backend, [&workspace] { workspace.CloseAll(); }, nullptr});
   try {
     program(ui);
   } catch (const ScriptStop& stop) {

@@ -65,13 +65,9 @@ class Toolkit {
 }
 
 // Installs the fatal-error handler for one run, and removes it afterwards.
-class FatalErrorHandler {
- public:
-  FatalErrorHandler(Dialogs& dialogs, storage::Workspace& workspace) {
-    InstallFatalErrorHandler({&dialogs, [&workspace] { workspace.CloseAll(); }, EndAtOnce});
-  }
-  ~FatalErrorHandler() { InstallFatalErrorHandler({}); }
-};
+FatalErrorSetup FatalErrorsThrough(Dialogs& dialogs, storage::Workspace& workspace) {
+  return {&dialogs, [&workspace] { workspace.CloseAll(); }, EndAtOnce};
+}
 
 int RunScripted(storage::Result<ScriptReader> reader, storage::Workspace& workspace, const Program& program,
                 std::ostream& out) {
@@ -92,7 +88,7 @@ int RunScripted(storage::Result<ScriptReader> reader, storage::Workspace& worksp
   }
   Ui ui(backend, workspace);
   backend.SetUi(ui);
-  FatalErrorHandler fatal(backend, workspace);
+  ScopedFatalErrorHandler fatal(FatalErrorsThrough(backend, workspace));
   try {
     program(ui);
   } catch (const ScriptStop& stop) {
@@ -112,7 +108,7 @@ int RunGui(storage::Workspace& workspace, const Program& program) {
   WxBackend backend(nullptr);
   Ui ui(backend, workspace);
   backend.SetUi(ui);
-  FatalErrorHandler fatal(backend, workspace);
+  ScopedFatalErrorHandler fatal(FatalErrorsThrough(backend, workspace));
   program(ui);
   return 0;
 }
