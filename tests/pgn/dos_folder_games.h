@@ -1,5 +1,5 @@
 #pragma once
-// The PGN text expected from the DOS program's folder (fixtures/dos-old-format), worked out
+// The PGN text expected from the DOS program's folder (tests/data/dos-old-format), worked out
 // by hand from its tables as python3-dbf shows them: key OP, ten players, rounds 1 to 3
 // played. Names keep their code page 850 bytes (0xD6 Í, 0xE0 Ó, 0xB5 Á, 0xA5 Ñ).
 

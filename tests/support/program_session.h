@@ -156,7 +156,7 @@ class ProgramSession {
     std::filesystem::create_directories(root_.file(name));
     return root_.file(name);
   }
-  // Copies a folder of ../shared/fixtures, writable, into the folder `name`.
+  // Copies a folder of tests/data, writable, into the folder `name`.
   std::string CopyFixture(const std::string& fixture, const std::string& name) const {
     const std::string to = Folder(name);
     for (const auto& entry : std::filesystem::directory_iterator(MOVAREL_FIXTURES_DIR "/" + fixture)) {
