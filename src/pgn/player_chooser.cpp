@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "register/program_identity.h"
 #include "storage/value.h"
 #include "ui/form.h"
 #include "ui/ui.h"
@@ -34,7 +35,7 @@ bool ChoosePlayer(registry::WorkingState& state, ui::Ui& ui) {
   }
 
   ui::Form frm(ui, "FrmElegJug", ui::FormKind::kModal);
-  frm.Caption("Movarel v3.0-beta3").Size(250, 200).Icon("tq");
+  frm.Caption(kProgramTitle).Size(250, 200).Icon("tq");
   frm.AddLabel("lblJug").At(10, 10).Size(60, 20).Caption("&Jugador");
   ui::Control& cbx = frm.AddComboBox("cbxJugs").At(10, 60).Size(150, 20).Items(names).Value(1.0);
   frm.AddLabel("lblFichero").At(50, 10).Size(50, 20).Caption("&Fichero");

@@ -4,6 +4,7 @@
 
 #include "register/file_names.h"
 #include "register/format_upgrade.h"
+#include "register/program_identity.h"
 #include "register/recent_tournaments.h"
 #include "register/table_refusal.h"
 #include "register/text_utilities.h"
@@ -19,11 +20,12 @@ namespace {
 
 constexpr char kNotFound[] = "No se ha encontrado el torneo";
 
-constexpr char kUpgradeQuestion[] =
-    "Este fichero fue creado con Zendral para DOS\r\n"
-    "Para utilizarlo con Movarel v3.0-beta3 debe actualizar su formato\r\n"
-    "Tras ello, algunas funciones de Zendral para DOS ya no funcionar\xE1n en este torneo\r\n"
-    "\xBF" "Desea actualizar el formato?";
+std::string UpgradeQuestion() {
+  return std::string("Este fichero fue creado con Zendral para DOS\r\nPara utilizarlo con ") + kProgramTitle +
+         " debe actualizar su formato\r\n"
+         "Tras ello, algunas funciones de Zendral para DOS ya no funcionar\xE1n en este torneo\r\n"
+         "\xBF" "Desea actualizar el formato?";
+}
 
 constexpr char kUpgradeDone[] =
     "Movarel ha a\xF1" "adido al torneo campos necesarios en esta versi\xF3n\r\n"
@@ -100,7 +102,7 @@ TournamentOutcome ABRIRTORNEO(WorkingState& state, const std::string& path_given
   state.NDIGRONDAS = reg.GetNumber("N_RONDAS") > 9 ? 2 : 1;
 
   if (!FIELDINFILE("SEXO", "cuadro", state)) {
-    if (!state.dialogs->MsgYesNo(kUpgradeQuestion, "\xA1" "Atenci\xF3n!")) return NotFound(state);
+    if (!state.dialogs->MsgYesNo(UpgradeQuestion(), "\xA1" "Atenci\xF3n!")) return NotFound(state);
     workspace.Close("cuadro");
     const std::string backup = folder + ui::kPathSeparator + PlayerTableName(key) + ".bak";
     storage::Status upgraded =

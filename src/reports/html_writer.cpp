@@ -1,5 +1,6 @@
 #include "reports/html_writer.h"
 
+#include "register/program_identity.h"
 #include "storage/files.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
@@ -10,9 +11,6 @@ namespace movarel::reports {
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-constexpr std::string_view kProgramName = "Movarel v3.0-beta3";
-constexpr std::string_view kWebAddress = "https://www.movarel.example";
-constexpr std::string_view kWebName = "www.movarel.example";
 
 std::string Text(const storage::Table& table, std::string_view field) {
   return table.HasField(field) ? table.GetText(field) : std::string();
@@ -103,11 +101,11 @@ void PIEHTML(registry::WorkingState& state) {
   doc += arbiter;
   doc += "</div></td></tr></table>";
   doc += "<center>";
-  doc += kProgramName;
+  doc += kProgramTitle;
   doc += " - <a href=";
-  doc += kWebAddress;
+  doc += kProgramWebAddress;
   doc += ">";
-  doc += kWebName;
+  doc += kProgramWebHost;
   doc += "</a></center>";
 }
 
