@@ -149,7 +149,7 @@ void DefineMainMenu(ui::Form& frm, registry::WorkingState& state, ui::Ui& ui, co
   DefineBaseDeJugadores(frm, state, ui);
   DefineConfigurar(frm, state, ui);
   DefineAyuda(frm, state, ui, versions);
-  frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
+  frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); }).MarkEndsProgram();
 }
 
 }  // namespace movarel::shell

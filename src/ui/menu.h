@@ -37,6 +37,13 @@ class MenuItem {
   const std::vector<std::unique_ptr<MenuItem>>& children() const { return children_; }
   Form& form() const { return *form_; }
 
+  // The item that ends the program, which a script's end or `quit` chooses as the user would.
+  MenuItem& MarkEndsProgram() {
+    ends_program_ = true;
+    return *this;
+  }
+  bool ends_program() const { return ends_program_; }
+
   void SetEnabled(bool on);               // tells the backend once the form is shown
   void SetCaption(std::string caption);
 
@@ -52,6 +59,7 @@ class MenuItem {
   std::string name_;
   Action action_;
   bool enabled_ = true;
+  bool ends_program_ = false;
   std::vector<std::unique_ptr<MenuItem>> children_;
 };
 

@@ -13,8 +13,6 @@ namespace movarel::ui {
 
 namespace {
 
-constexpr char kQuitCaption[] = "&Salir del programa";
-
 bool IsAnswer(ScriptVerb verb) {
   switch (verb) {
     case ScriptVerb::kYes:
@@ -38,10 +36,10 @@ bool Answers(AnswerKind kind, ScriptVerb verb) {
   return false;
 }
 
-MenuItem* FindByCaption(const std::vector<std::unique_ptr<MenuItem>>& items, const std::string& caption) {
+MenuItem* FindProgramEnd(const std::vector<std::unique_ptr<MenuItem>>& items) {
   for (const auto& item : items) {
-    if (item->kind() == MenuKind::kItem && item->caption() == caption) return item.get();
-    if (MenuItem* found = FindByCaption(item->children(), caption)) return found;
+    if (item->kind() == MenuKind::kItem && item->ends_program()) return item.get();
+    if (MenuItem* found = FindProgramEnd(item->children())) return found;
   }
   return nullptr;
 }
@@ -84,7 +82,7 @@ std::string ScriptDriver::TakeAnswer(AnswerKind kind, const std::vector<std::str
 }
 
 void ScriptDriver::Quit(Form& main_form) {
-  MenuItem* item = FindByCaption(main_form.menu(), kQuitCaption);
+  MenuItem* item = FindProgramEnd(main_form.menu());
   if (item != nullptr) item->UserChoose();
   if (!main_form.released()) main_form.Release();
 }

@@ -48,8 +48,8 @@ class ScriptDriver {
   // "yes" or "no" for a question).
   std::string TakeAnswer(AnswerKind kind, const std::vector<std::string>& dialog);
 
-  // The end of the script, or `quit`: chooses "&Salir del programa" wherever it is in the
-  // menu, and releases the main form when that did not.
+  // The end of the script, or `quit`: chooses the menu item marked as ending the program
+  // wherever it is in the menu, and releases the main form when that did not.
   void Quit(Form& main_form);
 
   // Ends the run with status 2 after "ERROR|line N: SOURCE|message".

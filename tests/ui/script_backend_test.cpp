@@ -286,7 +286,7 @@ TEST(ScriptBackend, EndOfScriptAndQuitChooseTheExitItem) {
     int status = RunScriptText(script, workspace, [&](Ui& ui) {
       Form frm(ui, "Frm", FormKind::kMain);
       frm.Caption("Movarel v3.0-beta3").OnRelease([&] { finprog = true; });
-      frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&] { frm.Release(); });
+      frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&] { frm.Release(); }).MarkEndsProgram();
       frm.Activate();
     }, out);
     EXPECT_EQ(status, 0);

@@ -30,7 +30,7 @@ inline ScriptResult RunOverMainForm(const std::string& script,
     frm.Caption("Movarel v3.0-beta3").Size(640, 480);
     MenuItem& torneo = frm.AddPopup("&Torneo");
     build_menu(ui, frm, torneo);
-    frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); });
+    frm.AddPopup("&Salir").AddItem("&Salir del programa", "", [&frm] { frm.Release(); }).MarkEndsProgram();
     frm.Activate();
   }, out);
   result.transcript = out.str();
