@@ -26,6 +26,6 @@ if [ -n "${DISPLAY:-}" ]; then
 else
   echo "== no display: the headless demo (demo/demo.script); its transcript follows"
   ../src/shell/movarel --script demo.script
-  echo "== settings written to $MOVAREL_WINDOWS_DIR/tq.ini"
-  tr -d '\r' <"$MOVAREL_WINDOWS_DIR/tq.ini" | iconv -f WINDOWS-1252 -t UTF-8
+  echo "== the pages it wrote, as text"
+  python3 ../../scripts/page_text.py torneo/*.htm
 fi

@@ -106,17 +106,9 @@ TEST(ProgramScript, QuestionLeftUnansweredEndsWithStatusThree) {
                          "line 2: quit\n");
 }
 
-TEST(ProgramScript, HeadlessDemoRunsToItsEnd) {
-  TempFolder folder;
-  std::filesystem::copy_file(std::string(MOVAREL_SOURCE_DIR) + "/demo/demo.script",
-                             folder.path() + "/demo.script");
-  RunResult run = RunMovarel(folder, "--script demo.script");
-  EXPECT_EQ(run.status, 0) << run.out << run.err;
-  EXPECT_NE(run.out.find("INFO|Acerca de...|Movarel v3.0-beta3"), std::string::npos) << run.out;
-  EXPECT_EQ(ReadBytes(folder.settings()), "[Movarel]\r\nAbrirNavegador=N\r\n");
-}
-
-TEST(ProgramScript, DemoTournamentIsLaidOutAndBecomesTheFirstRecentEntry) {
+// The demo as scripts/demo.sh runs it without a display: the tournament laid out by
+// setup.script, then demo.script opens it from the recent list and writes its pages.
+TEST(ProgramScript, DemoTournamentIsLaidOutAndTheHeadlessDemoWritesItsPages) {
   TempFolder folder;
   ASSERT_EQ(RunMovarel(folder, "--make-templates zd").status, 0);
   const std::string tournament = folder.path() + "/torneo";
@@ -132,6 +124,15 @@ TEST(ProgramScript, DemoTournamentIsLaidOutAndBecomesTheFirstRecentEntry) {
     EXPECT_TRUE(std::filesystem::exists(tournament + "/" + file)) << file;
   }
   EXPECT_NE(ReadBytes(folder.settings()).find("Fichero1=" + tournament + "/cuDEMO.dbf"), std::string::npos);
+
+  std::filesystem::copy_file(std::string(MOVAREL_SOURCE_DIR) + "/demo/demo.script", folder.path() + "/demo.script");
+  RunResult demo = RunMovarel(folder, "--script demo.script");
+  EXPECT_EQ(demo.status, 0) << demo.out << demo.err;
+  EXPECT_NE(demo.out.find("INFO|Acerca de...|Movarel v3.0-beta3"), std::string::npos) << demo.out;
+  EXPECT_EQ(demo.out.find("STOP|"), std::string::npos) << demo.out;
+  EXPECT_NE(ReadBytes(folder.settings()).find("AbrirNavegador=N\r\n"), std::string::npos);
+  EXPECT_NE(ReadBytes(tournament + "/zendral.htm").find("CASTRO VIDAL, DIEGO"), std::string::npos);
+  EXPECT_NE(ReadBytes(tournament + "/emparejamientos.htm").find("MU\xD1OZ L\xD3PEZ, JUAN"), std::string::npos);
 }
 
 TEST(ProgramCommandLine, HelpUnknownArgumentsAndMissingScript) {
