@@ -123,7 +123,7 @@ void LISPAPRDOS(registry::WorkingState& state, ui::Ui& ui) {
     return;
   }
   const storage::Status printed = ui::PrintToTarget(
-      target, "Papeletas de la ronda " + std::to_string(round),
+      ui.backend(), target, "Papeletas de la ronda " + std::to_string(round),
       [&slips, &state](ui::PrintPage& page) { DrawResultSlips(page, slips, &state.NCONTLIN); });
   if (!printed.ok()) {
     state.dialogs->MsgStop("No se han podido imprimir las papeletas: " + printed.message(), "");

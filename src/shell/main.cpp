@@ -10,7 +10,6 @@
 #include "register/working_state.h"
 #include "shell/about_box.h"
 #include "shell/main_window.h"
-#include "ui/run_time_error.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
 #ifdef MOVAREL_HAVE_GUI
@@ -38,16 +37,11 @@ std::vector<std::string> LibraryVersions() {
   return versions;
 }
 
-// MAIN with the fatal-error handler of the backend in use: a run-time error no operation
-// handles is logged, the tables are closed and the stop box shown through that backend.
+// MAIN on the backend in use. Each runner installs the fatal-error handler for its run over
+// the same workspace: a run-time error no operation handles is logged, the tables are closed
+// and the stop box shown through that backend.
 ui::Program MainProgram(WorkingState& state) {
-  return [&state](ui::Ui& ui) {
-    ui::InstallFatalErrorHandler({&ui.dialogs(), [&state] { state.workspace.CloseAll(); }, nullptr});
-    struct Uninstall {
-      ~Uninstall() { ui::InstallFatalErrorHandler({}); }
-    } uninstall;
-    movarel::shell::MAIN(state, ui, LibraryVersions());
-  };
+  return [&state](ui::Ui& ui) { movarel::shell::MAIN(state, ui, LibraryVersions()); };
 }
 
 bool HasDisplay() {

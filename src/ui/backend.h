@@ -12,6 +12,7 @@
 #include <string>
 
 #include "ui/dialogs.h"
+#include "ui/print_page.h"
 #include "ui/property.h"
 
 namespace movarel::ui {
@@ -51,6 +52,14 @@ class Backend : public Dialogs {
   // The print dialog of the result slips: the path of a PDF file to print into, or ""
   // when cancelled. A GUI may print to a real printer instead and return its own token.
   virtual std::string ChoosePrintTarget(const std::string& title) = 0;
+  // Prints `document` on the system printer the print dialog chose (kSystemPrinterTarget),
+  // through the GUI's preview. False when there is none (a headless run never offers one)
+  // or it cannot be shown.
+  virtual bool PrintOnSystemPrinter(const std::string& title, const PrintRecording& document) {
+    (void)title;
+    (void)document;
+    return false;
+  }
 };
 
 }  // namespace movarel::ui

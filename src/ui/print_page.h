@@ -130,15 +130,4 @@ class PrintRecording : public PrintPage {
 // are not allowed in Windows file names.
 inline constexpr std::string_view kSystemPrinterTarget = "<impresora>";
 
-// The system printer a GUI installs when its print dialog returns kSystemPrinterTarget:
-// it shows the recorded document in a preview from which the user prints it. Returns
-// false when it cannot show it.
-using SystemPrinter = std::function<bool(const std::string& title, const PrintRecording& document)>;
-
-// The one installed system printer (empty in headless runs).
-inline SystemPrinter& InstalledSystemPrinter() {
-  static SystemPrinter printer;
-  return printer;
-}
-
 }  // namespace movarel::ui

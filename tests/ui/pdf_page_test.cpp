@@ -14,6 +14,9 @@
 #include "ui/pdf/pdf_page.h"
 #include "ui/pdf/print_target.h"
 #include "ui/print_page.h"
+#include "ui/script/script_backend.h"
+#include "ui/script_driver.h"
+#include "ui/transcript.h"
 #include "support/program_session.h"
 
 // cairo finds its faces through fontconfig, which keeps its configuration and caches for the
@@ -160,27 +163,43 @@ TEST(PrintRecording, KeepsPagesInOrderAndReplaysOnePageElsewhere) {
   EXPECT_EQ(copy.pages()[0][3].text, "P\xE1gina2");
 }
 
-TEST(PrintToTarget, SystemPrinterTokenGoesToTheInstalledPrinterOrFails) {
-  InstalledSystemPrinter() = nullptr;
-  EXPECT_FALSE(PrintToTarget(std::string(kSystemPrinterTarget), "t", NumberedPages(1)).ok());
-
+// A headless backend whose system printer, when it has one, records what it was given.
+class PreviewBackend : public ScriptBackend {
+ public:
+  explicit PreviewBackend(ScriptDriver& driver, bool has_printer) : ScriptBackend(driver), has_printer_(has_printer) {}
+  bool PrintOnSystemPrinter(const std::string& title, const PrintRecording& document) override {
+    seen_title = title;
+    seen_pages = document.pages().size();
+    return has_printer_;
+  }
   std::string seen_title;
   size_t seen_pages = 0;
-  InstalledSystemPrinter() = [&](const std::string& title, const PrintRecording& doc) {
-    seen_title = title;
-    seen_pages = doc.pages().size();
-    return true;
-  };
-  EXPECT_TRUE(PrintToTarget(std::string(kSystemPrinterTarget), "Papeletas", NumberedPages(3)).ok());
-  EXPECT_EQ(seen_title, "Papeletas");
-  EXPECT_EQ(seen_pages, 3u);
-  InstalledSystemPrinter() = nullptr;
+
+ private:
+  bool has_printer_;
+};
+
+TEST(PrintToTarget, SystemPrinterTokenGoesToTheBackendsPrinterOrFails) {
+  std::ostringstream out;
+  Transcript transcript(out);
+  ScriptDriver driver(std::move(ScriptReader::FromText("").value()), transcript);
+  PreviewBackend none(driver, false);
+  EXPECT_FALSE(PrintToTarget(none, std::string(kSystemPrinterTarget), "t", NumberedPages(1)).ok());
+
+  PreviewBackend printer(driver, true);
+  EXPECT_TRUE(PrintToTarget(printer, std::string(kSystemPrinterTarget), "Papeletas", NumberedPages(3)).ok());
+  EXPECT_EQ(printer.seen_title, "Papeletas");
+  EXPECT_EQ(printer.seen_pages, 3u);
 }
 
 TEST(PrintToTarget, AnyOtherTargetIsAPdfPath) {
   TempFolder folder;
   const std::string path = folder / "slips.pdf";
-  ASSERT_TRUE(PrintToTarget(path, "t", NumberedPages(2)).ok());
+  std::ostringstream out;
+  Transcript transcript(out);
+  ScriptDriver driver(std::move(ScriptReader::FromText("").value()), transcript);
+  ScriptBackend backend(driver);
+  ASSERT_TRUE(PrintToTarget(backend, path, "t", NumberedPages(2)).ok());
   EXPECT_EQ(ReadPdfInfo(path).pages, 2);
 }
 

@@ -9,11 +9,13 @@
 
 namespace movarel::ui {
 
-// `target` is what Backend::ChoosePrintTarget returned and is not empty. A PDF path is
+class Backend;
+
+// `target` is what `backend`.ChoosePrintTarget returned and is not empty. A PDF path is
 // written with WritePdf. The system-printer token hands the recorded document to the
-// installed system printer; without one (a headless run never returns the token) the
+// backend's system printer; without one (a headless run never returns the token) the
 // result is an error.
-storage::Status PrintToTarget(const std::string& target, const std::string& title,
+storage::Status PrintToTarget(Backend& backend, const std::string& target, const std::string& title,
                               const PrintDocument& document);
 
 }  // namespace movarel::ui

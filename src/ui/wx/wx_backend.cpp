@@ -102,6 +102,10 @@ std::string WxBackend::ChoosePrintTarget(const std::string& title) {
   return ChoosePrinterOrPdf(ActiveWindow(), title);
 }
 
+bool WxBackend::PrintOnSystemPrinter(const std::string& title, const PrintRecording& document) {
+  return ShowPrintPreview(title, document);
+}
+
 // --- Loops ---
 
 WxBackend::Shown& WxBackend::Open(Form& form, wxWindow* parent) {

@@ -55,6 +55,7 @@ class WxBackend : public Backend {
   void FormReleased(Form& form) override;
   void Reflect(Form& form, const Change& change) override;
   std::string ChoosePrintTarget(const std::string& title) override;
+  bool PrintOnSystemPrinter(const std::string& title, const PrintRecording& document) override;
 
  private:
   struct Shown {

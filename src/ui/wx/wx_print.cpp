@@ -158,7 +158,6 @@ std::string ChoosePrinterOrPdf(wxWindow* parent, const std::string& title) {
   wxPrintDialog dialog(parent, &data);
   if (dialog.ShowModal() != wxID_OK) return std::string();
   ChosenPrintData() = dialog.GetPrintDialogData().GetPrintData();
-  InstalledSystemPrinter() = ShowPrintPreview;
   return std::string(kSystemPrinterTarget);
 }
 

@@ -13,8 +13,8 @@ namespace movarel::ui {
 
 // The print dialog of a person at the windows: first the choice between printing and
 // saving a PDF file, then the system's print dialog or a file chooser. Returns
-// kSystemPrinterTarget (and installs the preview as the system printer, see
-// InstalledSystemPrinter), the chosen PDF path, or "" when cancelled at any step.
+// kSystemPrinterTarget (the backend then prints through ShowPrintPreview), the chosen PDF
+// path, or "" when cancelled at any step.
 std::string ChoosePrinterOrPdf(wxWindow* parent, const std::string& title);
 
 // Shows `document` in the toolkit's print preview, printing on the printer last chosen in
