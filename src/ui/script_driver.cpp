@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "storage/value.h"
+#include "ui/backend.h"
 #include "ui/control.h"
 #include "ui/cp1252.h"
 #include "ui/form.h"
@@ -79,6 +80,19 @@ std::string ScriptDriver::TakeAnswer(AnswerKind kind, const std::vector<std::str
   if (line.verb == ScriptVerb::kYes) return "yes";
   if (line.verb == ScriptVerb::kNo) return "no";
   return line.args.empty() ? std::string() : line.args.front();
+}
+
+void ScriptDriver::MainFormShown(const Form& main_form) {
+  last_title_ = main_form.caption();
+  title_written_ = true;
+  transcript_->Write({"TITLE", last_title_});
+}
+
+void ScriptDriver::MainFormTitleChanged(const Form& main_form, const Change& change) {
+  if (main_form.kind() != FormKind::kMain || change.kind != Change::Kind::kFormProperty) return;
+  if (change.property != Property::kCaption && change.property != Property::kTitle) return;
+  if (title_written_ && main_form.caption() == last_title_) return;
+  MainFormShown(main_form);
 }
 
 void ScriptDriver::Quit(Form& main_form) {

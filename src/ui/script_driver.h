@@ -18,6 +18,7 @@
 namespace movarel::ui {
 
 class Form;
+struct Change;
 
 inline constexpr int kScriptMismatchExitStatus = 3;
 inline constexpr int kScriptErrorExitStatus = 2;
@@ -33,6 +34,12 @@ class ScriptDriver {
   ScriptDriver(ScriptReader reader, Transcript& transcript);
 
   Transcript& transcript() { return *transcript_; }
+
+  // The transcript's TITLE lines of the main form: `MainFormShown` writes one when the main
+  // form is shown; `MainFormTitleChanged` another only when the caption differs from the last
+  // written. Both backends call these, so headless and windowed transcripts agree.
+  void MainFormShown(const Form& main_form);
+  void MainFormTitleChanged(const Form& main_form, const Change& change);
 
   // Runs the next command against the main form (menu, quit). Returns false at the end of
   // the script. A command meant for a modal form or a dialog answer here is a mismatch.
@@ -63,6 +70,8 @@ class ScriptDriver {
 
   ScriptReader reader_;
   Transcript* transcript_;
+  std::string last_title_;
+  bool title_written_ = false;
 };
 
 }  // namespace movarel::ui

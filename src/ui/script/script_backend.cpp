@@ -68,9 +68,7 @@ std::string ScriptBackend::ChoosePrintTarget(const std::string& title) {
 }
 
 void ScriptBackend::RunMain(Form& form) {
-  last_title_ = form.caption();
-  title_written_ = true;
-  driver_->transcript().Write({"TITLE", last_title_});
+  driver_->MainFormShown(form);
   form.RunInit();
   while (!form.released()) {
     if (!driver_->StepMain(form)) driver_->Quit(form);
@@ -87,13 +85,6 @@ void ScriptBackend::FormReleased(Form& form) {
   if (form.kind() == FormKind::kModal) driver_->transcript().Write({"RELEASE", form.name()});
 }
 
-void ScriptBackend::Reflect(Form& form, const Change& change) {
-  if (form.kind() != FormKind::kMain || change.kind != Change::Kind::kFormProperty) return;
-  if (change.property != Property::kCaption && change.property != Property::kTitle) return;
-  if (title_written_ && form.caption() == last_title_) return;
-  last_title_ = form.caption();
-  title_written_ = true;
-  driver_->transcript().Write({"TITLE", last_title_});
-}
+void ScriptBackend::Reflect(Form& form, const Change& change) { driver_->MainFormTitleChanged(form, change); }
 
 }  // namespace movarel::ui

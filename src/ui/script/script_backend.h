@@ -33,8 +33,6 @@ class ScriptBackend : public Backend {
 
  private:
   ScriptDriver* driver_;
-  std::string last_title_;
-  bool title_written_ = false;
 };
 
 }  // namespace movarel::ui

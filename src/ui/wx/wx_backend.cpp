@@ -117,11 +117,7 @@ WxBackend::Shown& WxBackend::Open(Form& form, wxWindow* parent) {
 }
 
 void WxBackend::RunMain(Form& form) {
-  if (driver_ != nullptr) {
-    last_title_ = form.caption();
-    title_written_ = true;
-    driver_->transcript().Write({"TITLE", last_title_});
-  }
+  if (driver_ != nullptr) driver_->MainFormShown(form);
   Shown& shown = Open(form, nullptr);
   wxTheApp->SetTopWindow(shown.window->window());
   if (!form.released()) wxTheApp->MainLoop();
@@ -175,14 +171,7 @@ void WxBackend::RethrowPendingStop() {
 
 void WxBackend::Reflect(Form& form, const Change& change) {
   if (FormWindow* window = WindowOf(form)) window->Reflect(change);
-  if (driver_ == nullptr) return;
-  // The transcript's TITLE lines, as the headless run writes them.
-  if (form.kind() != FormKind::kMain || change.kind != Change::Kind::kFormProperty) return;
-  if (change.property != Property::kCaption && change.property != Property::kTitle) return;
-  if (title_written_ && form.caption() == last_title_) return;
-  last_title_ = form.caption();
-  title_written_ = true;
-  driver_->transcript().Write({"TITLE", last_title_});
+  if (driver_ != nullptr) driver_->MainFormTitleChanged(form, change);
 }
 
 // --- The timer of each form ---

@@ -79,8 +79,6 @@ class WxBackend : public Backend {
   Ui* ui_ = nullptr;
   std::map<const Form*, Shown> shown_;
   std::optional<ScriptStop> pending_stop_;
-  std::string last_title_;
-  bool title_written_ = false;
   std::string screenshot_folder_;
   int screenshot_count_ = 0;
   long long closed_at_ = 0;  // when a modal form last closed, milliseconds
