@@ -106,16 +106,23 @@ TEST(ProgramScript, QuestionLeftUnansweredEndsWithStatusThree) {
                          "line 2: quit\n");
 }
 
-// The demo as scripts/demo.sh runs it without a display: the tournament laid out by
-// setup.script, then demo.script opens it from the recent list and writes its pages.
-TEST(ProgramScript, DemoTournamentIsLaidOutAndTheHeadlessDemoWritesItsPages) {
-  TempFolder folder;
-  ASSERT_EQ(RunMovarel(folder, "--make-templates zd").status, 0);
+// The demo tournament as scripts/demo.sh lays it out with setup.script, in "torneo" under
+// `folder`; returns the session's run.
+RunResult LayOutDemo(TempFolder& folder) {
+  EXPECT_EQ(RunMovarel(folder, "--make-templates zd").status, 0);
   const std::string tournament = folder.path() + "/torneo";
   std::filesystem::create_directories(tournament);
   std::string script = ReadBytes(std::string(MOVAREL_SOURCE_DIR) + "/demo/setup.script");
   for (size_t at; (at = script.find("@FOLDER@")) != std::string::npos;) script.replace(at, 8, tournament);
-  RunResult run = RunScript(folder, script);
+  return RunScript(folder, script);
+}
+
+// The demo as scripts/demo.sh runs it without a display: the tournament laid out by
+// setup.script, then demo.script opens it from the recent list and writes its pages.
+TEST(ProgramScript, DemoTournamentIsLaidOutAndTheHeadlessDemoWritesItsPages) {
+  TempFolder folder;
+  const std::string tournament = folder.path() + "/torneo";
+  RunResult run = LayOutDemo(folder);
   ASSERT_EQ(run.status, 0) << run.out << run.err;
   EXPECT_NE(run.out.find("FORM|FrmER|Resultados de la ronda 1"), std::string::npos) << run.out;
   EXPECT_EQ(run.out.find("STOP|"), std::string::npos) << run.out;
@@ -133,6 +140,22 @@ TEST(ProgramScript, DemoTournamentIsLaidOutAndTheHeadlessDemoWritesItsPages) {
   EXPECT_NE(ReadBytes(folder.settings()).find("AbrirNavegador=N\r\n"), std::string::npos);
   EXPECT_NE(ReadBytes(tournament + "/zendral.htm").find("CASTRO VIDAL, DIEGO"), std::string::npos);
   EXPECT_NE(ReadBytes(tournament + "/emparejamientos.htm").find("MU\xD1OZ L\xD3PEZ, JUAN"), std::string::npos);
+}
+
+// The federation menu on the demo tournament: FIDE ratings without FIDE codes are refused
+// player by player and leave no file; every player without an FVA licence is a new player.
+TEST(ProgramScript, FederationFilesOfTheDemoTournament) {
+  TempFolder folder;
+  ASSERT_EQ(LayOutDemo(folder).status, 0);
+  RunResult run = RunScript(folder, "menu mnuAbrTorn1\nmenu mnuFFIDE\nmenu mnuFNueFVA\nquit\n");
+  EXPECT_EQ(run.status, 0) << run.out << run.err;
+  EXPECT_NE(run.out.find("INFO||Error. El jugador P\xC3\x89REZ GARC\xC3\x8D" "A, ANA no tiene bien el C\xC3\xB3" "digo FIDE\n"),
+            std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("INFO||Errores en datos FIDE. Corrijalos y ejecute de nuevo\n"
+                         "INFO||Fichero ZdFVANuevos.dbf con jugadores nuevos para la FVA creado\n"),
+            std::string::npos) << run.out;
+  EXPECT_FALSE(std::filesystem::exists(folder.path() + "/torneo/ZdFIDE.dbf"));
+  EXPECT_EQ(ReadTable(folder.path() + "/torneo/ZdFVANuevos.dbf", "JUG PARTIDAS").size(), 8u);
 }
 
 TEST(ProgramCommandLine, HelpUnknownArgumentsAndMissingScript) {

@@ -26,6 +26,7 @@ class TempFolder {
 };
 
 using movarel::testing::ReadBytes;
+using movarel::testing::ReadTable;
 using movarel::testing::WriteBytes;
 
 struct RunResult {
