@@ -52,6 +52,7 @@ wxArtID ArtFor(const std::string& picture) {
       {"grabar", wxART_FILE_SAVE},   {"guardar", wxART_FILE_SAVE}, {"nuevo", wxART_NEW},
       {"borrar", wxART_DELETE},      {"arriba", wxART_GO_UP},      {"abajo", wxART_GO_DOWN},
       {"izquierda", wxART_GO_BACK},  {"derecha", wxART_GO_FORWARD}, {"cancelar", wxART_CROSS_MARK},
+      {"izda", wxART_GO_BACK},       {"dcha", wxART_GO_FORWARD},
       {"imprimir", wxART_PRINT},     {"buscar", wxART_FIND},       {"abrir", wxART_FILE_OPEN},
       {"ayuda", wxART_HELP},         {"editar", wxART_EDIT},       {"tq", wxART_INFORMATION},
   };
