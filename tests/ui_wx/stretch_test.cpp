@@ -39,13 +39,5 @@ TEST(Stretch, ClosingButtonsStayInTheCorner) {
   EXPECT_EQ(across.Anchored(340, 30, 30, 400), 340);
 }
 
-TEST(Stretch, FormWhoseContentFitsKeepsItsLayout) {
-  Stretch down;
-  down.Need(10, 25, 20);
-  down.Need(40, 25, 25);
-  down.Settle();
-  for (int row : {0, 10, 35, 40, 65, 400}) EXPECT_EQ(down.Map(row), row);
-}
-
 }  // namespace
 }  // namespace movarel::ui
