@@ -38,6 +38,8 @@ namespace {
 
 // Room for one option of a radio group, as the dialogs' layouts assume.
 constexpr int kRadioSpacing = 25;
+// Room a grid's column header leaves around its text.
+constexpr int kHeaderMargin = 10;
 
 // The pictures of the picture buttons are resources the program does not ship; the
 // toolkit's stock images stand in for the ones with an obvious equivalent.
@@ -50,6 +52,7 @@ wxArtID ArtFor(const std::string& picture) {
       {"grabar", wxART_FILE_SAVE},   {"guardar", wxART_FILE_SAVE}, {"nuevo", wxART_NEW},
       {"borrar", wxART_DELETE},      {"arriba", wxART_GO_UP},      {"abajo", wxART_GO_DOWN},
       {"izquierda", wxART_GO_BACK},  {"derecha", wxART_GO_FORWARD}, {"cancelar", wxART_CROSS_MARK},
+      {"izda", wxART_GO_BACK},       {"dcha", wxART_GO_FORWARD},
       {"imprimir", wxART_PRINT},     {"buscar", wxART_FIND},       {"abrir", wxART_FILE_OPEN},
       {"ayuda", wxART_HELP},         {"editar", wxART_EDIT},       {"tq", wxART_INFORMATION},
   };
@@ -67,10 +70,6 @@ wxBitmap PictureBitmap(const std::string& picture) {
 
 wxSize SizeOf(const Control& control) {
   return wxSize(control.width() > 0 ? control.width() : -1, control.height() > 0 ? control.height() : -1);
-}
-
-bool IsRule(const Control& control) {
-  return control.width() <= 3 || control.height() <= 3;
 }
 
 // Only all-digit masks ("99") restrict typing; the dialogs use no other kind.
@@ -171,7 +170,11 @@ void FormWindow::CreateWidget(Control& control) {
       widget.window = grid;
       break;
     }
-    case ControlKind::kButton: widget.window = new wxButton(parent, wxID_ANY, wxString(), pos, size); break;
+    case ControlKind::kButton:
+      // Exact fit: the toolkit's standard button width would be the least room of a one-digit
+      // button; the form's own width is the least instead.
+      widget.window = new wxButton(parent, wxID_ANY, wxString(), pos, size, wxBU_EXACTFIT);
+      break;
     case ControlKind::kPictureButton: {
       wxBitmap bitmap = PictureBitmap(control.picture());
       if (bitmap.IsOk()) {
@@ -211,7 +214,10 @@ void FormWindow::ApplyGridColumns(Control& control, wxGrid& grid) {
   const auto& columns = control.columns();
   for (size_t i = 0; i < columns.size(); ++i) {
     const int col = static_cast<int>(i);
-    grid.SetColSize(col, columns[i].width);
+    int header_width = 0;
+    const wxFont font = grid.GetLabelFont();
+    grid.GetTextExtent(ToWx(columns[i].header), &header_width, nullptr, nullptr, nullptr, &font);
+    grid.SetColSize(col, std::max(columns[i].width, header_width + kHeaderMargin));
     auto* attr = new wxGridCellAttr();
     attr->SetAlignment(WxAlignment(columns[i].alignment), wxALIGN_CENTRE);
     attr->SetReadOnly(!columns[i].editable);
@@ -336,11 +342,17 @@ void FormWindow::ApplyAll(Control& control) {
 void FormWindow::Apply(Control& control, Property property, int) {
   Widget& widget = widgets_[&control];
   switch (property) {
-    case Property::kValue: ApplyValue(control); break;
+    case Property::kValue:
+      ApplyValue(control);
+      if (control.kind() == ControlKind::kLabel) FitToContent();
+      break;
     case Property::kEnabled: ApplyEnabled(control); break;
     case Property::kVisible: widget.window->Show(control.visible()); break;
     case Property::kCaption:
-    case Property::kTitle: ApplyCaption(control); break;
+    case Property::kTitle:
+      ApplyCaption(control);
+      FitToContent();
+      break;
     case Property::kRow:
     case Property::kCol:
     case Property::kHeight:
@@ -349,6 +361,7 @@ void FormWindow::Apply(Control& control, Property property, int) {
     case Property::kItems:
       ApplyItems(control);
       ApplyValue(control);
+      if (control.kind() != ControlKind::kGrid) FitToContent();
       break;
     case Property::kTooltip: widget.window->SetToolTip(ToWx(control.tooltip())); break;
     case Property::kPicture:
@@ -364,11 +377,8 @@ void FormWindow::Apply(Control& control, Property property, int) {
 }
 
 void FormWindow::ApplyGeometry(Control& control) {
-  Widget& widget = widgets_[&control];
   if (control.kind() == ControlKind::kStatusBar) return;
-  const wxSize size = SizeOf(control);
-  widget.window->SetSize(control.col(), control.row(), size.x, size.y);
-  if (control.kind() == ControlKind::kRadioGroup) ApplyItems(control);
+  FitToContent();
 }
 
 void FormWindow::ApplyItems(Control& control) {
@@ -398,12 +408,10 @@ void FormWindow::ApplyItems(Control& control) {
           widget.radios.push_back(radio);
         }
       }
-      for (size_t i = 0; i < items.size(); ++i) {
-        widget.radios[i]->SetLabel(ToWx(items[i]));
-        widget.radios[i]->SetSize(0, static_cast<int>(i) * kRadioSpacing, width, kRadioSpacing - 2);
-      }
+      for (size_t i = 0; i < items.size(); ++i) widget.radios[i]->SetLabel(ToWx(items[i]));
       const int height = std::max(control.height(), static_cast<int>(items.size()) * kRadioSpacing);
       widget.window->SetSize(width, height);
+      LayOutRadios(control, widget);
       break;
     }
     case ControlKind::kTab: {
@@ -425,6 +433,14 @@ void FormWindow::ApplyItems(Control& control) {
     }
     case ControlKind::kGrid: widget.table->Reload(); break;
     default: break;
+  }
+}
+
+void FormWindow::LayOutRadios(const Control& control, Widget& widget) {
+  const int width = widget.window->GetClientSize().x;
+  const int spacing = std::max(kRadioSpacing, NeededSize(control).y / std::max<int>(1, widget.radios.size()));
+  for (size_t i = 0; i < widget.radios.size(); ++i) {
+    widget.radios[i]->SetSize(0, static_cast<int>(i) * spacing, width, spacing - 2);
   }
 }
 

@@ -29,8 +29,10 @@ FormWindow::FormWindow(Form& form, wxWindow* parent) : form_(&form) {
     if (control->kind() != ControlKind::kFrame && control->kind() != ControlKind::kTab) CreateWidget(*control);
   }
   // The sizes the forms are defined with are the room their controls need, so they are
-  // taken as the client area; the menu bar and status bar come on top.
-  top_->SetClientSize(form.width(), form.height());
+  // taken as the client area (the menu bar and status bar come on top), grown where the
+  // toolkit needs more.
+  built_ = true;
+  FitToContent();
   if (form.centered()) top_->Centre();
   top_->Bind(wxEVT_CLOSE_WINDOW, &FormWindow::OnClose, this);
 }
@@ -138,7 +140,10 @@ void FormWindow::Reflect(const Change& change) {
       if (change.menu_item != nullptr) ReflectMenuItem(*change.menu_item, change.property);
       break;
     case Change::Kind::kControlAdded:
-      if (change.control != nullptr) CreateWidget(*change.control);
+      if (change.control != nullptr) {
+        CreateWidget(*change.control);
+        FitToContent();
+      }
       break;
     case Change::Kind::kGridRefresh:
       if (change.control != nullptr) Apply(*change.control, Property::kItems, 0);
@@ -160,7 +165,7 @@ void FormWindow::ReflectForm(Property property) {
     case Property::kRow:
     case Property::kCol: top_->Move(form_->col(), form_->row()); break;
     case Property::kWidth:
-    case Property::kHeight: top_->SetClientSize(form_->width(), form_->height()); break;
+    case Property::kHeight: FitToContent(); break;
     case Property::kVisible: top_->Show(form_->visible()); break;
     default: break;
   }

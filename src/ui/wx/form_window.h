@@ -16,6 +16,8 @@
 #include <vector>
 
 #include "ui/backend.h"
+#include "ui/control.h"
+#include "ui/wx/stretch.h"
 
 class wxRadioButton;
 class wxMenu;
@@ -35,7 +37,11 @@ struct Widget {
   std::vector<wxRadioButton*> radios;  // radio group options, in order
   GridTable* table = nullptr;          // grids: the rows (owned by the wxGrid)
   wxStatusBar* status_bar = nullptr;
+  wxSize needs;                        // the room its content needs, as last laid out
 };
+
+// A titled box a few pixels thick is drawn as a rule (the dialogs' separator lines).
+inline bool IsRule(const Control& control) { return control.width() <= 3 || control.height() <= 3; }
 
 class FormWindow {
  public:
@@ -60,6 +66,9 @@ class FormWindow {
   const Widget* WidgetOf(const Control& control) const;
   wxMenuItem* MenuItemOf(const MenuItem& item) const;
   int MenuIdOf(const MenuItem& item) const;  // wxID_NONE for popups and unknown items
+  // The room a control's content needs on the running toolkit (its caption, items, date
+  // or headers), 0 along an axis where the content has no say.
+  wxSize NeededSize(const Control& control) const;
 
  private:
   class Timer : public wxTimer {
@@ -90,6 +99,12 @@ class FormWindow {
   void ApplyEnabled(Control& control);
   void ApplyCaption(Control& control);
   void ApplyGridColumns(Control& control, wxGrid& grid);
+  void LayOutRadios(const Control& control, Widget& widget);
+
+  // fitted_layout.cpp: the form's defined positions are the least each control gets;
+  // where its content needs more the form stretches (stretch.h).
+  void FitToContent();
+  void Place(const Control& control, Widget& widget);
   // Runs a user action on the model unless the window itself is being updated.
   void User(Control& control, const std::function<void()>& action);
 
@@ -100,6 +115,11 @@ class FormWindow {
   wxPanel* panel_ = nullptr;
   Timer timer_;
   std::map<const Control*, Widget> widgets_;
+  struct Axes {
+    Stretch across, down;
+  };
+  std::map<const wxWindow*, Axes> stretches_;  // by the window the controls are placed on
+  bool built_ = false;                         // every control has its widget
   std::map<int, MenuItem*> menu_by_id_;
   std::map<const MenuItem*, wxMenuItem*> menu_items_;
   int quiet_ = 0;                     // > 0 while the window follows the model

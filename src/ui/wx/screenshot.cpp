@@ -1,5 +1,6 @@
 #include "ui/wx/screenshot.h"
 
+#include <wx/display.h>
 #include <wx/image.h>
 #include <wx/window.h>
 
@@ -62,7 +63,8 @@ bool ReadScreen(const wxRect& rect, wxImage& image) {
 
 bool SaveWindowImage(wxWindow& window, const std::string& png_path) {
   window.Update();
-  const wxRect rect = window.GetScreenRect();
+  // The part on the screen: X refuses to read beyond it.
+  const wxRect rect = window.GetScreenRect().Intersect(wxDisplay(static_cast<unsigned>(0)).GetGeometry());
   if (rect.width <= 0 || rect.height <= 0) return false;
   wxImage image;
   if (!ReadScreen(rect, image)) return false;

@@ -9,6 +9,7 @@
 #include "ui/form.h"
 #include "ui/ui.h"
 #include "ui/wx/form_window.h"
+#include "ui/wx/layout_listing.h"
 #include "ui/wx/screenshot.h"
 #include "ui/wx/standard_dialogs.h"
 #include "ui/wx/wx_print.h"
@@ -220,8 +221,9 @@ void WxBackend::Picture(Form& form, const std::string& suffix) {
   if (window == nullptr) return;
   char number[16];
   std::snprintf(number, sizeof number, "%02d-", ++screenshot_count_);
-  const std::string path = screenshot_folder_ + "/" + number + form.name() + suffix + ".png";
-  if (!SaveWindowImage(*window->window(), path)) std::fprintf(stderr, "movarel: no picture of %s\n", path.c_str());
+  const std::string path = screenshot_folder_ + "/" + number + form.name() + suffix;
+  if (!SaveWindowImage(*window->window(), path + ".png")) std::fprintf(stderr, "movarel: no picture of %s.png\n", path.c_str());
+  if (!SaveLayoutListing(*window, path + ".layout")) std::fprintf(stderr, "movarel: no layout of %s\n", path.c_str());
 }
 
 }  // namespace movarel::ui

@@ -1,5 +1,6 @@
 #include "ui/wx/wx_probe.h"
 
+#include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
 #include <wx/datectrl.h>
@@ -7,6 +8,7 @@
 #include <wx/grid.h>
 #include <wx/listbox.h>
 #include <wx/menu.h>
+#include <wx/notebook.h>
 #include <wx/radiobut.h>
 #include <wx/stattext.h>
 #include <wx/statusbr.h>
@@ -155,8 +157,46 @@ void TypeInto(Control& control, const std::string& text) {
       if (row >= 0) static_cast<wxGrid*>(window)->SetGridCursor(row, 0);
       break;
     }
+    case ControlKind::kTab: static_cast<wxNotebook*>(window)->SetSelection(index - 1); break;
     default: break;
   }
+}
+
+void DoubleClickOn(Control& control) {
+  const Widget* widget = WidgetOf(control);
+  if (widget == nullptr) return;
+  wxWindow* window = widget->window;
+  if (control.kind() == ControlKind::kListBox) {
+    Send(window, wxEVT_LISTBOX_DCLICK, static_cast<wxListBox*>(window)->GetSelection());
+  } else if (control.kind() == ControlKind::kGrid) {
+    auto* grid = static_cast<wxGrid*>(window);
+    wxGridEvent event(grid->GetId(), wxEVT_GRID_CELL_LEFT_DCLICK, grid, grid->GetGridCursorRow(), 0);
+    grid->ProcessWindowEvent(event);
+  }
+}
+
+void ClickHeader(Control& grid, int column) {
+  const Widget* widget = WidgetOf(grid);
+  if (widget == nullptr || grid.kind() != ControlKind::kGrid) return;
+  wxGridEvent event(widget->window->GetId(), wxEVT_GRID_LABEL_LEFT_CLICK, widget->window, -1, column - 1);
+  widget->window->ProcessWindowEvent(event);
+}
+
+void EditCell(Control& grid, uint32_t recno, int column, const std::string& text) {
+  const Widget* widget = WidgetOf(grid);
+  if (widget == nullptr || grid.kind() != ControlKind::kGrid) return;
+  auto* wx_grid = static_cast<wxGrid*>(widget->window);
+  const int row = widget->table->RowOfRecno(recno);
+  if (row < 0) return;
+  wx_grid->SetGridCursor(row, column - 1);
+  wx_grid->EnableCellEditControl();
+  wxGridCellEditor* editor = wx_grid->GetCellEditor(row, column - 1);
+  if (auto* box = dynamic_cast<wxTextCtrl*>(editor->GetControl())) box->SetValue(ToWx(text));
+  editor->DecRef();
+  wx_grid->SaveEditControlValue();
+  wx_grid->DisableCellEditControl();
+  // The model takes the edit once the grid's own handling is over (control_widgets.cpp).
+  wxTheApp->ProcessPendingEvents();
 }
 
 void ClickOn(Control& control) {

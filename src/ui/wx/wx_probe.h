@@ -4,6 +4,7 @@
 // reach it. Wx-free, like wx_app.h. Every call is meant for the duration of a RunGui or
 // RunScriptGui, from inside the program's actions; outside one they do nothing.
 
+#include <cstdint>
 #include <string>
 
 namespace movarel::ui {
@@ -27,9 +28,17 @@ std::string ShownTitle(const Form& form);
 bool ShownModal(const Form& form);
 
 // Input through the widget, as the toolkit delivers a person's: the text is typed into a
-// text box, the 1-based item picked in a combo or list, "true"/"false" ticks a check box,
-// a record number moves a grid's cursor; the widget's own event then reaches the model.
+// text box, the 1-based item picked in a combo, list, radio group or tab control,
+// "true"/"false" ticks a check box, "dd-mm-yyyy" is a date picker's date, a record number
+// moves a grid's cursor; the widget's own event then reaches the model.
 void TypeInto(Control& control, const std::string& text);
+// A double click on a list's chosen item or on the grid's row under its cursor.
+void DoubleClickOn(Control& control);
+// A click on the header of a grid's 1-based column.
+void ClickHeader(Control& grid, int column);
+// The grid's cell editor opened on the record's 1-based column, given the text and closed,
+// as Enter closes it.
+void EditCell(Control& grid, uint32_t recno, int column, const std::string& text);
 // A click on a button or picture button, through its click event.
 void ClickOn(Control& control);
 // The menu command of an item, as the menu bar sends it.
