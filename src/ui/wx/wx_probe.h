@@ -32,7 +32,7 @@ bool ShownModal(const Form& form);
 void TypeInto(Control& control, const std::string& text);
 // A click on a button or picture button, through its click event.
 void ClickOn(Control& control);
-// The menu command of an item, as the menu bar sends it.
+// The menu command of an item, as the menu bar (or a dialog's row of menu buttons) sends it.
 void ChooseFromMenu(MenuItem& item);
 // The close box of the form's window.
 void PressCloseBox(Form& form);
