@@ -130,7 +130,8 @@ void ORDENPREMIOS(registry::WorkingState& state, ui::Ui& ui) {
 
   ui::Form frm(ui, "FrmCfgCatPrs", ui::FormKind::kModal);
   frm.Caption("Ordenaci\xF3n de categor\xED" "as de premios").Size(480, 320);
-  frm.AddLabel("lblDes").At(5, 150).Size(200, 20).Caption("Orden de importancia de los premios");
+  // The small label font of the other ordering dialogs, so the caption fits its width.
+  frm.AddLabel("lblDes").At(5, 150).Size(200, 20).Caption("Orden de importancia de los premios").Font("MS Sans Serif", 6);
   ui::Control& lbx = frm.AddListBox("lbxCatPrs")
                          .At(25, 170)
                          .Size(150, 200)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/workspace.h"
 #include "support/headless_and_windowed.h"
 
 namespace movarel::prizes {
@@ -257,6 +258,30 @@ TEST_P(PrizeRoad, DistributionWithoutPrizesAsksForThemAndHelpOpensThePage) {
   EXPECT_NE(transcript.find("OPEN|" + session_.root() + "/zd/Ayuda_Premios.html\n"), std::string::npos)
       << transcript;
   EXPECT_FALSE(std::filesystem::exists(file("prAB.dbf")));
+}
+
+TEST_P(PrizeRoad, RefusedTablesAreNamedAndLeaveNoWorkFilesBehind) {
+  Run("menu mnuHojPre\nform FrmHPr\n" + NewPrize("Primero", " ", 100, false) + "click btnHPrOk\n");
+  const std::string before = ReadBytes(file("prAB.dbf"));
+  // This test process is the other program holding the prize table.
+  storage::Workspace other;
+  ASSERT_TRUE(other.Use(file("prAB.dbf"), "retenido", /*shared=*/false).ok());
+  std::string transcript = Script("menu mnuAbrTorn1\nmenu mnuCalPre\nquit\n");
+  EXPECT_NE(transcript.find("STOP||No se pueden calcular los premios\\nEl fichero prAB.dbf está siendo utilizado "
+                            "por otro programa\n"),
+            std::string::npos)
+      << transcript;
+  other.CloseAll();
+  EXPECT_EQ(ReadBytes(file("prAB.dbf")), before);
+
+  // The categories cannot be copied when "cats.dbf" cannot be written: the unique index
+  // already built goes too.
+  std::filesystem::create_directory(file("cats.dbf"));
+  transcript = Script("menu mnuAbrTorn1\nmenu mnuOrdenPremios\nquit\n");
+  EXPECT_NE(transcript.find("STOP||No se pueden ordenar las categorías de los premios\\n"), std::string::npos)
+      << transcript;
+  EXPECT_EQ(transcript.find("FORM|FrmCfgCatPrs"), std::string::npos) << transcript;
+  for (const char* work : {"tmp.ntx", "cats.ntx"}) EXPECT_FALSE(std::filesystem::exists(file(work))) << work;
 }
 
 INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, PrizeRoad, ::testing::Bool(), movarel::testing::HeadlessOrWindowedName);
