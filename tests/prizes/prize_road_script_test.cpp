@@ -219,15 +219,19 @@ TEST_P(PrizeRoad, SeriesAreNumberedAndEqualAmountsGoByCategoryOrderThenName) {
 TEST_P(PrizeRoad, BrowserSortsEditsDeletesSwitchesAndUndoes) {
   const std::string transcript = Run(
       "menu mnuHojPre\nform FrmHPr\n" + NewPrize("Primero", " ", 100, false) + NewPrize("Segundo", "j", 50, false) +
-      // Edited from the grid: the amount order puts "Primero" first.
-      "header brwPr CANTIDAD\nset brwPr 1\ndblclick brwPr\nform FrmEdPr\nset txtORDEN 07\nclick btnOk\n"
+      // "salir" saves nothing; "grabar" keeps the order typed.
+      "click btnHPrNuevo\nform FrmEdPrN\nset txtPREMIO Tercero\nclick btnCancel\n"
+      "click btnHPrNuevo\nform FrmEdPrN\nset txtPREMIO Tercero\nset txtORDEN 05\nclick btnOk\n"
+      "set brwPr 3\ndblclick brwPr\nform FrmEdPr\nset txtORDEN 99\nclick btnCancel\n"
+      // Sorting by amount selects the largest prize, which the double click edits.
+      "set brwPr 3\nheader brwPr CANTIDAD\ndblclick brwPr\nform FrmEdPr\nset txtORDEN 07\nclick btnOk\n"
       // Declined, then confirmed.
       "set brwPr 2\nclick btnHPrBorrar\nno\nclick btnHPrBorrar\nyes\n"
       "menu \"&Premios\" \"&Poner todos los premios como acumulables\"\nheader brwPr PREMIO\nclick btnHPrOk\n"
       "menu mnuCalPre\nmenu mnuHojPre\nform FrmHPr\nclick btnHPrQuitaPrs\nclick btnHPrOk\n");
   EXPECT_NE(transcript.find("YESNO||Confirme borrado del premio:\\nSegundo"), std::string::npos) << transcript;
   EXPECT_EQ(Prizes("PREMIO ORDEN ACUMULABLE JUGADOR NUMJUG PUNTOS PUESTO PREMIOS"),
-            (std::vector<std::string>{"Primero|07|T||0|0|0|", "Segundo||F||||||*"}));
+            (std::vector<std::string>{"Primero|07|T||0|0|0|", "Segundo||F||||||*", "Tercero|05|T||0|0|0|"}));
   // A missing order is rebuilt with the other one on the next opening.
   std::filesystem::remove(file("prAB_c.ntx"));
   Run("menu mnuHojPre\nform FrmHPr\nheader brwPr CANTIDAD\nclick btnHPrOk\n");
