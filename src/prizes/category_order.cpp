@@ -16,13 +16,18 @@ namespace movarel::prizes {
 namespace {
 
 constexpr char kCatsAlias[] = "cats";
-constexpr char kCannot[] = "No se pueden ordenar las categor\xED" "as de los premios";
+constexpr char kCannot[] =
+    "No se pueden ordenar las categor\xED"
+    "as de los premios";
 
 // The work files of one opening of the dialog; the destructor removes them whatever happens.
 class WorkFiles {
  public:
   explicit WorkFiles(registry::WorkingState& state, const std::string& folder)
-      : state_(state), unique_index_(folder + "tmp.ntx"), cats_(folder + "cats.dbf"), cats_index_(folder + "cats.ntx") {}
+      : state_(state),
+        unique_index_(folder + "tmp.ntx"),
+        cats_(folder + "cats.dbf"),
+        cats_index_(folder + "cats.ntx") {}
   ~WorkFiles() {
     state_.workspace.Close(kCatsAlias);
     for (const std::string* path : {&unique_index_, &cats_, &cats_index_}) {
@@ -69,7 +74,8 @@ storage::Status CopyCategories(registry::WorkingState& state, const WorkFiles& f
 }
 
 // Step 3: the codes in ORDEN order, as the list shows them.
-storage::Result<std::vector<std::string>> ReadCategories(registry::WorkingState& state, const WorkFiles& files) {
+storage::Result<std::vector<std::string>> ReadCategories(registry::WorkingState& state,
+                                                         const WorkFiles& files) {
   auto cats = state.workspace.Use(files.cats(), kCatsAlias, /*shared=*/false);
   if (!cats.ok()) return cats.status();
   std::vector<std::string> items;
@@ -129,13 +135,22 @@ void ORDENPREMIOS(registry::WorkingState& state, ui::Ui& ui) {
   std::vector<std::string> categories = std::move(*read);
 
   ui::Form frm(ui, "FrmCfgCatPrs", ui::FormKind::kModal);
-  frm.Caption("Ordenaci\xF3n de categor\xED" "as de premios").Size(480, 320);
+  frm.Caption(
+         "Ordenaci\xF3n de categor\xED"
+         "as de premios")
+      .Size(480, 320);
   // The small label font of the other ordering dialogs, so the caption fits its width.
-  frm.AddLabel("lblDes").At(5, 150).Size(200, 20).Caption("Orden de importancia de los premios").Font("MS Sans Serif", 6);
+  frm.AddLabel("lblDes")
+      .At(5, 150)
+      .Size(200, 20)
+      .Caption("Orden de importancia de los premios")
+      .Font("MS Sans Serif", 6);
   ui::Control& lbx = frm.AddListBox("lbxCatPrs")
                          .At(25, 170)
                          .Size(150, 200)
-                         .Tooltip("Ordenar las categor\xED" "as de premios mediante las flechas");
+                         .Tooltip(
+                             "Ordenar las categor\xED"
+                             "as de premios mediante las flechas");
   frm.AddLabel("lbl1").At(25, 150).Size(20, 15).Caption("1\xBA");
   frm.AddLabel("lbl2").At(42, 150).Size(20, 15).Caption("2\xBA");
   frm.AddLabel("lbl3").At(59, 150).Size(20, 15).Caption("...");
@@ -149,19 +164,28 @@ void ORDENPREMIOS(registry::WorkingState& state, ui::Ui& ui) {
     show(CATPRABAJO(categories, lbx.index()));
   });
   frm.AddFrame("Frame1").At(frm.height() - 70, 0).Size(frm.width(), 1);
-  frm.AddPictureButton("btnCatPrsGrabar").At(frm.height() - 65, 5).Size(30, 25).Picture("grabar").OnClick([&] {
-    auto opened = ABRPREMIOS(state);
-    storage::Status saved = opened.ok() ? FCATPRSOK(**opened, categories) : opened.status();
-    state.workspace.Close(kPrizeAlias);
-    if (!saved.ok()) {
-      // A save that fails half-way must not look like one that worked.
-      state.dialogs->MsgStop("No se ha podido grabar el orden de las categor\xED" "as\r\n" + saved.message());
-    }
-    frm.Release();
-  });
-  frm.AddPictureButton("btnCatPrsOk").At(frm.height() - 65, frm.width() - 40).Size(30, 25).Picture("salir").OnClick([&] {
-    frm.Release();
-  });
+  frm.AddPictureButton("btnCatPrsGrabar")
+      .At(frm.height() - 65, 5)
+      .Size(30, 25)
+      .Picture("grabar")
+      .OnClick([&] {
+        auto opened = ABRPREMIOS(state);
+        storage::Status saved = opened.ok() ? FCATPRSOK(**opened, categories) : opened.status();
+        state.workspace.Close(kPrizeAlias);
+        if (!saved.ok()) {
+          // A save that fails half-way must not look like one that worked.
+          state.dialogs->MsgStop(
+              "No se ha podido grabar el orden de las categor\xED"
+              "as\r\n" +
+              saved.message());
+        }
+        frm.Release();
+      });
+  frm.AddPictureButton("btnCatPrsOk")
+      .At(frm.height() - 65, frm.width() - 40)
+      .Size(30, 25)
+      .Picture("salir")
+      .OnClick([&] { frm.Release(); });
   show(1);
   frm.Center();
   frm.Activate();

@@ -18,7 +18,9 @@ namespace movarel::prizes {
 namespace {
 
 constexpr char kNotSaved[] = "No se ha podido grabar el premio";
-constexpr char kOrderTip[] = "Usado para ordenar los premios de igual cuant\xED" "a";
+constexpr char kOrderTip[] =
+    "Usado para ordenar los premios de igual cuant\xED"
+    "a";
 
 ui::Control& Grid(ui::Form& frm) { return *frm.Find("brwPr"); }
 
@@ -92,12 +94,17 @@ void ShowPrizeDialog(ui::Ui& ui, const char* name, const char* caption, const Pr
   label("lblID_CATEGOR", 40, "ID_CATEGOR");
   ui::Control& categor = frm.AddTextBox("txtID_CATEGOR").At(40, 150).Size(40, 24).Value(start.id_categor);
   label("lblCANTIDAD", 70, "CANTIDAD");
-  ui::Control& cantidad =
-      frm.AddTextBox("txtCANTIDAD").At(70, 150).Size(100, 24).Text(ui::TextKind::kNumber).Value(start.cantidad);
+  ui::Control& cantidad = frm.AddTextBox("txtCANTIDAD")
+                              .At(70, 150)
+                              .Size(100, 24)
+                              .Text(ui::TextKind::kNumber)
+                              .Value(start.cantidad);
   label("lblORDEN", 100, "ORDEN").Tooltip(kOrderTip);
-  ui::Control& orden = frm.AddTextBox("txtORDEN").At(100, 150).Size(40, 24).Value(start.orden).Tooltip(kOrderTip);
+  ui::Control& orden =
+      frm.AddTextBox("txtORDEN").At(100, 150).Size(40, 24).Value(start.orden).Tooltip(kOrderTip);
   label("lblACUMULABLE", 130, "ACUMULABLE");
-  ui::Control& acumulable = frm.AddCheckBox("chkACUMULABLE").At(130, 150).Size(20, 20).Value(start.acumulable);
+  ui::Control& acumulable =
+      frm.AddCheckBox("chkACUMULABLE").At(130, 150).Size(20, 20).Value(start.acumulable);
   label("lblJUGADOR", 160, "JUGADOR");
   ui::Control& jugador = frm.AddTextBox("txtJUGADOR").At(160, 150).Size(250, 24).Value(start.jugador);
   frm.AddFrame("Frame1").At(frm.height() - 70, 0).Size(frm.width(), 1);
@@ -112,9 +119,11 @@ void ShowPrizeDialog(ui::Ui& ui, const char* name, const char* caption, const Pr
     save(typed);
     frm.Release();
   });
-  frm.AddPictureButton("btnCancel").At(frm.height() - 65, frm.width() - 40).Size(30, 25).Picture("salir").OnClick([&] {
-    frm.Release();
-  });
+  frm.AddPictureButton("btnCancel")
+      .At(frm.height() - 65, frm.width() - 40)
+      .Size(30, 25)
+      .Picture("salir")
+      .OnClick([&] { frm.Release(); });
   frm.Center();
   frm.Activate();
 }
@@ -160,10 +169,17 @@ void HOJEARPREMIOS(registry::WorkingState& state, ui::Ui& ui) {
   frm.AddFrame("Frame1").At(frm.height() - 90, 0).Size(frm.width(), 1);
   const int row = frm.height() - 85;
   auto button = [&](const char* name, int col, const char* picture, const char* tip, ui::Action action) {
-    frm.AddPictureButton(name).At(row, col).Size(30, 25).Picture(picture).Tooltip(tip).OnClick(std::move(action));
+    frm.AddPictureButton(name).At(row, col).Size(30, 25).Picture(picture).Tooltip(tip).OnClick(
+        std::move(action));
   };
-  button("btnHPrNuevo", 5, "nuevo", "A\xF1" "adir un premio", [&] { NUEVOPR(state, frm); });
-  button("btnHPrsNuevo", 40, "nuevos", "A\xF1" "adir varios premios", [&] { NUEVOSPR(state, frm); });
+  button("btnHPrNuevo", 5, "nuevo",
+         "A\xF1"
+         "adir un premio",
+         [&] { NUEVOPR(state, frm); });
+  button("btnHPrsNuevo", 40, "nuevos",
+         "A\xF1"
+         "adir varios premios",
+         [&] { NUEVOSPR(state, frm); });
   button("btnHPrEditar", 75, "editar", "Editar el premio seleccionado", [&] { EDITARPR(state, frm); });
   button("btnHPrBorrar", 110, "borrar", "Borrar el premio seleccionado", [&] { BORRARPR(state, frm); });
   button("btnHPrQuitaPrs", 145, "deshacer", "Deshacer el reparto de premios", [&] { QUITAPRS(state, frm); });
@@ -195,7 +211,8 @@ void EDITARPR(registry::WorkingState& state, ui::Form& frm) {
   const uint32_t recno = premios->RecNo();
   ShowPrizeDialog(frm.ui(), "FrmEdPr", "Editar premio", ReadPrize(*premios), [&](const PrizeFields& typed) {
     premios->GoTo(recno);  // FEDPROK
-    storage::Status status = premios->RLock() ? WritePrize(*premios, typed) : storage::Status::Locked(premios->path());
+    storage::Status status =
+        premios->RLock() ? WritePrize(*premios, typed) : storage::Status::Locked(premios->path());
     premios->Unlock();
     if (!status.ok()) state.dialogs->MsgInfo(kNotSaved);
   });
@@ -224,7 +241,10 @@ void NUEVOSPR(registry::WorkingState& state, ui::Form& browser) {
   for (const PrizeType& type : kPrizeTypes) types.emplace_back(type.name);
 
   ui::Form frm(browser.ui(), "FrmPrsNuevos", ui::FormKind::kModal);
-  frm.Caption("Movarel v3.0-beta3 - A\xF1" "adir premios").Size(480, 200);
+  frm.Caption(
+         "Movarel v3.0-beta3 - A\xF1"
+         "adir premios")
+      .Size(480, 200);
   frm.AddLabel("lblTipoPremios").At(30, 50).Size(100, 20).Caption("Tipo de premio");
   ui::Control& cbx = frm.AddComboBox("cbxTipoPremios")
                          .At(50, 50)
@@ -233,8 +253,12 @@ void NUEVOSPR(registry::WorkingState& state, ui::Form& browser) {
                          .Value(1.0)
                          .Tooltip("Elegir tipo de premios a crear");
   frm.AddLabel("lblNPrs").At(30, 200).Size(100, 20).Caption("N\xBA Premios");
-  ui::Control& count =
-      frm.AddTextBox("txtNPrs").At(50, 200).Size(50, 24).Text(ui::TextKind::kNumber).InputMask("99").Value(0.0);
+  ui::Control& count = frm.AddTextBox("txtNPrs")
+                           .At(50, 200)
+                           .Size(50, 24)
+                           .Text(ui::TextKind::kNumber)
+                           .InputMask("99")
+                           .Value(0.0);
   frm.AddLabel("lblAcumulables").At(30, 320).Size(100, 20).Caption("Acumulables");
   ui::Control& cumulative = frm.AddCheckBox("chkAcumulables").At(50, 360).Size(20, 20).Value(false);
   frm.AddFrame("Frame1").At(frm.height() - 70, 0).Size(frm.width(), 1);
@@ -244,9 +268,11 @@ void NUEVOSPR(registry::WorkingState& state, ui::Form& browser) {
     if (n > 0) FPRNSOK(state, *premios, cbx.index(), n > 99 ? 99 : n, cumulative.checked());
     frm.Release();
   });
-  frm.AddPictureButton("btnCancel").At(frm.height() - 65, frm.width() - 40).Size(30, 25).Picture("salir").OnClick([&] {
-    frm.Release();
-  });
+  frm.AddPictureButton("btnCancel")
+      .At(frm.height() - 65, frm.width() - 40)
+      .Size(30, 25)
+      .Picture("salir")
+      .OnClick([&] { frm.Release(); });
   frm.Center();
   frm.Activate();
   Refresh(browser);
@@ -279,7 +305,8 @@ void QUITAPRS(registry::WorkingState& state, ui::Form& frm) {
   if (premios == nullptr) return;
   // None of the cleared fields is part of an order key, so the walk is not disturbed.
   storage::Status status = premios->Eval([](storage::Table& t) { return QUITA1PR(t); });
-  if (!status.ok()) state.dialogs->MsgStop("No se ha podido deshacer el reparto de premios\r\n" + status.message());
+  if (!status.ok())
+    state.dialogs->MsgStop("No se ha podido deshacer el reparto de premios\r\n" + status.message());
   SelectFirst(*premios, frm);
 }
 
@@ -289,12 +316,13 @@ void PONPRACUM(registry::WorkingState& state, ui::Form& frm, bool cumulative) {
   if (premios == nullptr) return;
   if (!premios->FLock()) {
     state.dialogs->MsgInfo(
-        "La tabla de premios est\xE1 siendo utilizada por otro programa\r\nNo se pueden actualizar los premios");
+        "La tabla de premios est\xE1 siendo utilizada por otro programa\r\nNo se pueden actualizar los "
+        "premios");
     return;
   }
   const uint32_t remembered = premios->RecNo();
-  storage::Status status =
-      premios->Eval([cumulative](storage::Table& t) { return t.Put("ACUMULABLE", cumulative); });  // PONPRACUM1
+  storage::Status status = premios->Eval(
+      [cumulative](storage::Table& t) { return t.Put("ACUMULABLE", cumulative); });  // PONPRACUM1
   premios->Unlock();
   premios->GoTo(remembered);
   if (!status.ok()) state.dialogs->MsgStop("No se han podido actualizar los premios\r\n" + status.message());

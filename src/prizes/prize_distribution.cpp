@@ -28,8 +28,9 @@ std::string PrizeName(const storage::Table& premios) {
 
 // Writes the winner's fields of the current prize under a record lock. `refused` is the
 // second line of the message when the lock is refused.
-bool WriteWinner(registry::WorkingState& state, storage::Table& premios, const std::string& jugador, double numjug,
-                 double puntos, double puesto, const std::string& premios_list, const std::string& refused) {
+bool WriteWinner(registry::WorkingState& state, storage::Table& premios, const std::string& jugador,
+                 double numjug, double puntos, double puesto, const std::string& premios_list,
+                 const std::string& refused) {
   if (!premios.RLock()) {
     state.dialogs->MsgInfo("No se ha podido bloquear el premio " + PrizeName(premios) + "\r\n" + refused);
     return false;
@@ -41,7 +42,8 @@ bool WriteWinner(registry::WorkingState& state, storage::Table& premios, const s
   if (status.ok()) status = premios.Put("PREMIOS", premios_list);
   premios.Unlock();
   if (!status.ok()) {
-    state.dialogs->MsgStop("No se ha podido grabar el premio " + PrizeName(premios) + "\r\n" + status.message());
+    state.dialogs->MsgStop("No se ha podido grabar el premio " + PrizeName(premios) + "\r\n" +
+                           status.message());
     return false;
   }
   return true;
@@ -103,7 +105,8 @@ void ASIGNARPREMIO(registry::WorkingState& state, storage::Table& premios,
                    const std::vector<PrizeCandidate>& standings, bool eligibility_kept, PrizeRun& run) {
   run.LENC = false;
   if (!IsGeneralCode(premios.GetText("ID_CATEGOR")) && !eligibility_kept) {
-    state.dialogs->MsgInfo("Para asignar premios especiales primero\r\nhay que establecer qui\xE9nes optan a ellos");
+    state.dialogs->MsgInfo(
+        "Para asignar premios especiales primero\r\nhay que establecer qui\xE9nes optan a ellos");
   } else {
     for (const PrizeCandidate& player : standings) {
       if (player.baja) continue;
@@ -124,7 +127,8 @@ void CALCULARPREMIOS(registry::WorkingState& state) {
   if (cuadro == nullptr) return;
   if (!cuadro->FLock()) {
     state.dialogs->MsgInfo(
-        "El Cuadro de jugadores est\xE1 siendo utiliado por otro programa\r\nNo se pueden calcular los premios");
+        "El Cuadro de jugadores est\xE1 siendo utiliado por otro programa\r\nNo se pueden calcular los "
+        "premios");
     return;
   }
   const std::string folder = TournamentFolder(state);
@@ -139,7 +143,9 @@ void CALCULARPREMIOS(registry::WorkingState& state) {
     }
     if (!stop.empty()) state.dialogs->MsgStop(stop);
   };
-  auto failed = [&](const storage::Status& status) { finish(std::string(kCannot) + "\r\n" + status.message()); };
+  auto failed = [&](const storage::Status& status) {
+    finish(std::string(kCannot) + "\r\n" + status.message());
+  };
   if (!storage::FileExists(PrizeTablePath(state))) {
     cuadro->Unlock();
     state.dialogs->MsgInfo("Debe introducir los premios primero");

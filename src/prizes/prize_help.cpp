@@ -9,7 +9,8 @@ namespace movarel::prizes {
 
 void AYUDAPREMIOS(registry::WorkingState& state) {
   ui::ActiveOperation op("AYUDAPREMIOS");
-  const std::string page = storage::ResolvePath(registry::TemplatesFolder(state.CCARPINI) + "Ayuda_Premios.html");
+  const std::string page =
+      storage::ResolvePath(registry::TemplatesFolder(state.CCARPINI) + "Ayuda_Premios.html");
   if (!storage::FileExists(page)) {
     // The browser would only say that the file is missing, without saying which.
     state.dialogs->MsgStop("No existe el fichero " + page);

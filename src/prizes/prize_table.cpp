@@ -108,11 +108,14 @@ storage::Status NTXPREMIOS(registry::WorkingState& state, storage::Table& premio
   return status;
 }
 
-storage::Status PONORDEN(storage::Table& premios, int n) { return premios.Put("ORDEN", storage::StrZero(n, 2)); }
+storage::Status PONORDEN(storage::Table& premios, int n) {
+  return premios.Put("ORDEN", storage::StrZero(n, 2));
+}
 
 std::string PrizeTableRefusal(registry::WorkingState& state, const std::string& what_cannot_be_done,
                               const storage::Status& status) {
-  return registry::TableRefusalText(what_cannot_be_done, registry::PrizeTableName(state.CCLAVE) + ".dbf", status);
+  return registry::TableRefusalText(what_cannot_be_done, registry::PrizeTableName(state.CCLAVE) + ".dbf",
+                                    status);
 }
 
 }  // namespace movarel::prizes

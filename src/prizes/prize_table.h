@@ -20,7 +20,8 @@ inline constexpr char kPrizeAlias[] = "premios";
 // digits, so it holds for amounts from 0 to 10000000; equal amounts go by category order,
 // then by name as text ("10. Premio" before "2. Premio").
 inline constexpr char kNameOrderKey[] = "premios->orden+premios->premio";
-inline constexpr char kAmountOrderKey[] = "strzero(10000000-premios->cantidad,8)+premios->orden+premios->premio";
+inline constexpr char kAmountOrderKey[] =
+    "strzero(10000000-premios->cantidad,8)+premios->orden+premios->premio";
 
 // A prize type offered by "Añadir varios premios": its name and the category code it writes.
 struct PrizeType {

@@ -13,8 +13,9 @@
 namespace movarel::reports {
 
 std::string CABECERAPR() {
-  return "Premio          Categor\xED" "a Cantidad Acumulable Jugador" + std::string(24, ' ') +
-         "Puntos Puesto Optaba a premios";
+  return "Premio          Categor\xED"
+         "a Cantidad Acumulable Jugador" +
+         std::string(24, ' ') + "Puntos Puesto Optaba a premios";
 }
 
 std::string PROCLINPR(const storage::Table& premios) {

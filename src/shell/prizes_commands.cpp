@@ -11,7 +11,9 @@ namespace movarel::shell {
 
 void HOJEARPREMIOS(registry::WorkingState& state, ui::Ui& ui) { prizes::HOJEARPREMIOS(state, ui); }
 
-void EDITARCUADROPREMIOS(registry::WorkingState& state, ui::Ui& ui) { prizes::EDITARCUADROPREMIOS(state, ui); }
+void EDITARCUADROPREMIOS(registry::WorkingState& state, ui::Ui& ui) {
+  prizes::EDITARCUADROPREMIOS(state, ui);
+}
 
 void ORDENPREMIOS(registry::WorkingState& state, ui::Ui& ui) { prizes::ORDENPREMIOS(state, ui); }
 

@@ -45,8 +45,9 @@ std::string NewPrize(const std::string& name, const std::string& code, int amoun
 
 // A series of prizes of the type at `type` (1-based) of the "Añadir varios premios" dialog.
 std::string NewSeries(int type, int count, bool cumulative) {
-  return "click btnHPrsNuevo\nform FrmPrsNuevos\nset cbxTipoPremios " + std::to_string(type) + "\nset txtNPrs " +
-         std::to_string(count) + "\n" + (cumulative ? "set chkAcumulables true\n" : "") + "click btnOk\n";
+  return "click btnHPrsNuevo\nform FrmPrsNuevos\nset cbxTipoPremios " + std::to_string(type) +
+         "\nset txtNPrs " + std::to_string(count) + "\n" + (cumulative ? "set chkAcumulables true\n" : "") +
+         "click btnOk\n";
 }
 
 class PrizeRoad : public movarel::testing::HeadlessAndWindowed {
@@ -75,7 +76,9 @@ class PrizeRoad : public movarel::testing::HeadlessAndWindowed {
     EXPECT_EQ(transcript.find("STOP|"), std::string::npos) << transcript;
     return transcript;
   }
-  std::vector<std::string> Prizes(const std::string& fields) const { return ReadTable(file("prAB.dbf"), fields); }
+  std::vector<std::string> Prizes(const std::string& fields) const {
+    return ReadTable(file("prAB.dbf"), fields);
+  }
 
   std::string folder_;
 };
@@ -138,15 +141,16 @@ TEST_P(PrizeRoad, EligibilityTypedAndClassesAddedThenPrizesGoByTheOnePrizeRules)
                  std::string jugador, const char* puntos, const char* puesto, const char* optaba) {
     premio.resize(30, ' ');
     jugador.resize(30, ' ');
-    std::string text = premio + " " + code + "        " + cantidad + "     " + acumulable + "     " + jugador + puntos +
-                       puesto + "    " + optaba;
+    std::string text = premio + " " + code + "        " + cantidad + "     " + acumulable + "     " +
+                       jugador + puntos + puesto + "    " + optaba;
     while (!text.empty() && text.back() == ' ') text.pop_back();
     return text + "\r\n";
   };
   const std::string rule = "<HR>\r\n";
   const std::string expected =
-      "<pre>Premio          Categor\xED" "a Cantidad Acumulable Jugador" + std::string(24, ' ') +
-      "Puntos Puesto Optaba a premios\r\n" + rule +
+      "<pre>Premio          Categor\xED"
+      "a Cantidad Acumulable Jugador" +
+      std::string(24, ' ') + "Puntos Puesto Optaba a premios\r\n" + rule +
       line("Cuarto premio", " ", "      50", "No", "ESTEVE, ELENA", "    1.0", "      5", "l") + rule +
       line("Juvenil 1", "j", "     300", "No", "DIAZ, DAVID", "    1.5", "      4", "jmP") +
       line("Juvenil 2", "j", "     100", "S\xED", "CASTRO, CARMEN", "    2.0", "      3", "J") + rule +
@@ -159,7 +163,8 @@ TEST_P(PrizeRoad, EligibilityTypedAndClassesAddedThenPrizesGoByTheOnePrizeRules)
       line("Segundo premio", "G", "     500", "No", "CASTRO, CARMEN", "    2.0", "      3", "J") + rule +
       line("Sexto premio", " ", "      20", "No", "Desierto", "    0.0", "      0", "") +
       line("S\xE9ptimo premio", " ", "      10", "No", "Desierto", "    0.0", "      0", "") + rule +
-      line("Tercer premio", "g", "      60", "S\xED", "DIAZ, DAVID", "    1.5", "      4", "jmP") + rule + "</pre>";
+      line("Tercer premio", "g", "      60", "S\xED", "DIAZ, DAVID", "    1.5", "      4", "jmP") + rule +
+      "</pre>";
   const size_t begin = page.find("<pre>");
   const size_t end = page.find("</pre>");
   ASSERT_NE(begin, std::string::npos) << page;
@@ -171,8 +176,8 @@ TEST_P(PrizeRoad, EligibilityTypedAndClassesAddedThenPrizesGoByTheOnePrizeRules)
 TEST_P(PrizeRoad, SeriesAreNumberedAndEqualAmountsGoByCategoryOrderThenName) {
   // Ten non-cumulative general prizes, two cumulative "Tercera", one "Juvenil", and a series
   // of none; the general category then ordered second.
-  Run("menu mnuHojPre\nform FrmHPr\n" + NewSeries(1, 10, false) + NewSeries(9, 2, true) + NewSeries(2, 1, false) +
-      NewSeries(5, 0, true) + "click btnHPrOk\n");
+  Run("menu mnuHojPre\nform FrmHPr\n" + NewSeries(1, 10, false) + NewSeries(9, 2, true) +
+      NewSeries(2, 1, false) + NewSeries(5, 0, true) + "click btnHPrOk\n");
   std::vector<std::string> created = Prizes("PREMIO ID_CATEGOR CANTIDAD ORDEN ACUMULABLE");
   ASSERT_EQ(created.size(), 13u);
   // Amount and order are left empty, to be typed later (a blank amount counts as 0).
@@ -218,7 +223,8 @@ TEST_P(PrizeRoad, SeriesAreNumberedAndEqualAmountsGoByCategoryOrderThenName) {
 
 TEST_P(PrizeRoad, BrowserSortsEditsDeletesSwitchesAndUndoes) {
   const std::string transcript = Run(
-      "menu mnuHojPre\nform FrmHPr\n" + NewPrize("Primero", " ", 100, false) + NewPrize("Segundo", "j", 50, false) +
+      "menu mnuHojPre\nform FrmHPr\n" + NewPrize("Primero", " ", 100, false) +
+      NewPrize("Segundo", "j", 50, false) +
       // "salir" saves nothing; "grabar" keeps the order typed.
       "click btnHPrNuevo\nform FrmEdPrN\nset txtPREMIO Tercero\nclick btnCancel\n"
       "click btnHPrNuevo\nform FrmEdPrN\nset txtPREMIO Tercero\nset txtORDEN 05\nclick btnOk\n"
@@ -229,13 +235,15 @@ TEST_P(PrizeRoad, BrowserSortsEditsDeletesSwitchesAndUndoes) {
       "set brwPr 2\nclick btnHPrBorrar\nno\nclick btnHPrBorrar\nyes\n"
       "menu \"&Premios\" \"&Poner todos los premios como acumulables\"\nheader brwPr PREMIO\nclick btnHPrOk\n"
       "menu mnuCalPre\nmenu mnuHojPre\nform FrmHPr\nclick btnHPrQuitaPrs\nclick btnHPrOk\n");
-  EXPECT_NE(transcript.find("YESNO||Confirme borrado del premio:\\nSegundo"), std::string::npos) << transcript;
+  EXPECT_NE(transcript.find("YESNO||Confirme borrado del premio:\\nSegundo"), std::string::npos)
+      << transcript;
   EXPECT_EQ(Prizes("PREMIO ORDEN ACUMULABLE JUGADOR NUMJUG PUNTOS PUESTO PREMIOS"),
             (std::vector<std::string>{"Primero|07|T||0|0|0|", "Segundo||F||||||*", "Tercero|05|T||0|0|0|"}));
   // A missing order is rebuilt with the other one on the next opening.
   std::filesystem::remove(file("prAB_c.ntx"));
   Run("menu mnuHojPre\nform FrmHPr\nheader brwPr CANTIDAD\nclick btnHPrOk\n");
-  for (const char* index : {"prAB.ntx", "prAB_c.ntx"}) EXPECT_TRUE(std::filesystem::exists(file(index))) << index;
+  for (const char* index : {"prAB.ntx", "prAB_c.ntx"})
+    EXPECT_TRUE(std::filesystem::exists(file(index))) << index;
 }
 
 TEST_P(PrizeRoad, OldPrizeTableIsUpgradedOnceKeepingItsPrizesAndABackup) {
@@ -253,7 +261,8 @@ TEST_P(PrizeRoad, OldPrizeTableIsUpgradedOnceKeepingItsPrizesAndABackup) {
             (std::vector<std::string>{"Viejo|01|j|75|T|"}));
   EXPECT_EQ(ReadBytes(file("prAB.bak")), old_bytes);
   EXPECT_FALSE(std::filesystem::exists(file("premios.tmp")));
-  for (const char* index : {"prAB.ntx", "prAB_c.ntx"}) EXPECT_TRUE(std::filesystem::exists(file(index))) << index;
+  for (const char* index : {"prAB.ntx", "prAB_c.ntx"})
+    EXPECT_TRUE(std::filesystem::exists(file(index))) << index;
 }
 
 TEST_P(PrizeRoad, DistributionWithoutPrizesAsksForThemAndHelpOpensThePage) {
@@ -271,9 +280,10 @@ TEST_P(PrizeRoad, RefusedTablesAreNamedAndLeaveNoWorkFilesBehind) {
   storage::Workspace other;
   ASSERT_TRUE(other.Use(file("prAB.dbf"), "retenido", /*shared=*/false).ok());
   std::string transcript = Script("menu mnuAbrTorn1\nmenu mnuCalPre\nquit\n");
-  EXPECT_NE(transcript.find("STOP||No se pueden calcular los premios\\nEl fichero prAB.dbf está siendo utilizado "
-                            "por otro programa\n"),
-            std::string::npos)
+  EXPECT_NE(
+      transcript.find("STOP||No se pueden calcular los premios\\nEl fichero prAB.dbf está siendo utilizado "
+                      "por otro programa\n"),
+      std::string::npos)
       << transcript;
   other.CloseAll();
   EXPECT_EQ(ReadBytes(file("prAB.dbf")), before);
@@ -288,7 +298,8 @@ TEST_P(PrizeRoad, RefusedTablesAreNamedAndLeaveNoWorkFilesBehind) {
   for (const char* work : {"tmp.ntx", "cats.ntx"}) EXPECT_FALSE(std::filesystem::exists(file(work))) << work;
 }
 
-INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, PrizeRoad, ::testing::Bool(), movarel::testing::HeadlessOrWindowedName);
+INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, PrizeRoad, ::testing::Bool(),
+                         movarel::testing::HeadlessOrWindowedName);
 
 }  // namespace
 }  // namespace movarel::prizes
