@@ -1,34 +1,24 @@
 #include "shell/prizes_commands.h"
 
+#include "prizes/category_order.h"
+#include "prizes/player_eligibility.h"
+#include "prizes/prize_browser.h"
+#include "prizes/prize_distribution.h"
+#include "prizes/prize_help.h"
 #include "register/working_state.h"
-#include "shell/nohagasnada.h"
-#include "ui/run_time_error.h"
 
 namespace movarel::shell {
 
-void HOJEARPREMIOS(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("HOJEARPREMIOS");
-  NOHAGASNADA(*state.dialogs);
+void HOJEARPREMIOS(registry::WorkingState& state, ui::Ui& ui) { prizes::HOJEARPREMIOS(state, ui); }
+
+void EDITARCUADROPREMIOS(registry::WorkingState& state, ui::Ui& ui) {
+  prizes::EDITARCUADROPREMIOS(state, ui);
 }
 
-void EDITARCUADROPREMIOS(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("EDITARCUADROPREMIOS");
-  NOHAGASNADA(*state.dialogs);
-}
+void ORDENPREMIOS(registry::WorkingState& state, ui::Ui& ui) { prizes::ORDENPREMIOS(state, ui); }
 
-void ORDENPREMIOS(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("ORDENPREMIOS");
-  NOHAGASNADA(*state.dialogs);
-}
+void CALCULARPREMIOS(registry::WorkingState& state, ui::Ui&) { prizes::CALCULARPREMIOS(state); }
 
-void CALCULARPREMIOS(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("CALCULARPREMIOS");
-  NOHAGASNADA(*state.dialogs);
-}
-
-void AYUDAPREMIOS(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("AYUDAPREMIOS");
-  NOHAGASNADA(*state.dialogs);
-}
+void AYUDAPREMIOS(registry::WorkingState& state, ui::Ui&) { prizes::AYUDAPREMIOS(state); }
 
 }  // namespace movarel::shell

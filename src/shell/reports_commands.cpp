@@ -3,6 +3,7 @@
 #include "register/working_state.h"
 #include "reports/round_listings_menu.h"
 #include "reports/seeding_report.h"
+#include "reports/prize_report.h"
 #include "reports/result_slips.h"
 #include "reports/standings_report_menu.h"
 #include "reports/tournament_list.h"
@@ -29,9 +30,8 @@ void LISHTMCURDA(registry::WorkingState& state, ui::Ui& ui) { reports::LISHTMCUR
 
 void LISHTMGP(registry::WorkingState& state, ui::Ui& ui) { reports::LISHTMGP(state, ui); }
 
-void LISHTMPR(registry::WorkingState& state, ui::Ui&, const std::string&) {
-  ui::ActiveOperation op("LISHTMPR");
-  NOHAGASNADA(*state.dialogs);
+void LISHTMPR(registry::WorkingState& state, ui::Ui&, const std::string& page_name) {
+  reports::LISHTMPR(state, page_name);
 }
 
 void LISHTMPAG(registry::WorkingState& state, ui::Ui&) {

@@ -39,8 +39,11 @@ TEST(GuiRun, MenuCommandOpensModalDialogWhoseButtonsReleaseIt) {
         typed = txt.text();
         dlg.Release();
       });
+      // A dialog's own menu hangs from a button above its controls.
+      MenuItem& todos = dlg.AddPopup("&Premios").AddItem("&Todos", "", [&] { events.push_back("todos"); });
       dlg.OnInit([&] {
         events.push_back(ShownModal(dlg) ? "modal" : "not modal");
+        ChooseFromMenu(todos);
         TypeInto(txt, "Ana Mar\xEDn");
         ClickOn(ok);
       });
@@ -65,7 +68,7 @@ TEST(GuiRun, MenuCommandOpensModalDialogWhoseButtonsReleaseIt) {
     frm.Activate();
   });
   EXPECT_EQ(status, 0);
-  EXPECT_EQ(events, (std::vector<std::string>{"Movarel v3.0-beta3", "&Informe (disabled)", "&Informe", "editar", "modal", "released", "salir"}));
+  EXPECT_EQ(events, (std::vector<std::string>{"Movarel v3.0-beta3", "&Informe (disabled)", "&Informe", "editar", "modal", "todos", "released", "salir"}));
   EXPECT_EQ(typed, "Ana Mar\xEDn");
 }
 

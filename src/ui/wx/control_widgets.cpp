@@ -55,6 +55,7 @@ wxArtID ArtFor(const std::string& picture) {
       {"izda", wxART_GO_BACK},       {"dcha", wxART_GO_FORWARD},
       {"imprimir", wxART_PRINT},     {"buscar", wxART_FIND},       {"abrir", wxART_FILE_OPEN},
       {"ayuda", wxART_HELP},         {"editar", wxART_EDIT},       {"tq", wxART_INFORMATION},
+      {"nuevos", wxART_NEW_DIR},     {"deshacer", wxART_UNDO},
   };
   for (const auto& entry : kArt) {
     if (SameName(picture, entry.picture)) return entry.art;

@@ -96,6 +96,7 @@ void FormWindow::FitToContent() {
       client.IncTo(wxSize(rect.GetRight() + 1, rect.GetBottom() + 1));
     }
   }
+  client.SetHeight(client.GetHeight() + MenuStripHeight());
   if (top_->GetClientSize() != client) top_->SetClientSize(client);
 }
 

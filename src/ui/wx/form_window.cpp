@@ -1,6 +1,8 @@
 #include "ui/wx/form_window.h"
 
+#include <wx/button.h>
 #include <wx/menu.h>
+#include <wx/sizer.h>
 
 #include "ui/form.h"
 #include "ui/menu.h"
@@ -20,6 +22,7 @@ FormWindow::FormWindow(Form& form, wxWindow* parent) : form_(&form) {
   }
   panel_ = new wxPanel(top_, wxID_ANY);
   if (frame_ != nullptr) BuildMenuBar();
+  if (dialog_ != nullptr) BuildMenuStrip();
   // Titled boxes and tab controls first: widgets created later are drawn above them, and
   // the controls placed on a tab page need the page to exist.
   for (const auto& control : form.controls()) {
@@ -29,8 +32,8 @@ FormWindow::FormWindow(Form& form, wxWindow* parent) : form_(&form) {
     if (control->kind() != ControlKind::kFrame && control->kind() != ControlKind::kTab) CreateWidget(*control);
   }
   // The sizes the forms are defined with are the room their controls need, so they are
-  // taken as the client area (the menu bar and status bar come on top), grown where the
-  // toolkit needs more.
+  // taken as the client area (the menu bar, a dialog's menu strip and the status bar come on
+  // top), grown where the toolkit needs more.
   built_ = true;
   FitToContent();
   if (form.centered()) top_->Centre();
@@ -86,6 +89,37 @@ void FormWindow::BuildMenuBar() {
     if (!form_->menu()[i]->enabled()) bar->EnableTop(i, false);
   }
   frame_->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { OnMenu(event.GetId()); });
+}
+
+void FormWindow::BuildMenuStrip() {
+  // wxDialog has no menu bar; the modal forms that have a menu show it as a row of buttons.
+  if (form_->menu().empty()) return;
+  menu_strip_ = new wxPanel(top_, wxID_ANY);
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  for (const auto& popup : form_->menu()) {
+    auto menu = std::make_unique<wxMenu>();
+    AppendMenuItems(menu.get(), *popup);
+    auto* button = new wxButton(menu_strip_, wxID_ANY, ToWx(popup->caption()), wxDefaultPosition, wxDefaultSize,
+                                wxBU_EXACTFIT | wxBORDER_NONE);
+    button->Enable(popup->enabled());
+    wxMenu* dropped = menu.get();
+    button->Bind(wxEVT_BUTTON,
+                 [button, dropped](wxCommandEvent&) { button->PopupMenu(dropped, 0, button->GetSize().GetHeight()); });
+    row->Add(button, 0, wxALL, 1);
+    strip_buttons_.push_back(button);
+    strip_menus_.push_back(std::move(menu));
+  }
+  menu_strip_->SetSizer(row);
+  auto* column = new wxBoxSizer(wxVERTICAL);
+  column->Add(menu_strip_, 0, wxEXPAND);
+  column->Add(panel_, 1, wxEXPAND);
+  top_->SetSizer(column);
+  // The chosen item's event climbs from the button to the dialog.
+  top_->Bind(wxEVT_MENU, [this](wxCommandEvent& event) { OnMenu(event.GetId()); });
+}
+
+int FormWindow::MenuStripHeight() const {
+  return menu_strip_ != nullptr ? menu_strip_->GetBestSize().GetHeight() : 0;
 }
 
 void FormWindow::AppendMenuItems(wxMenu* menu, const MenuItem& popup) {
@@ -174,6 +208,11 @@ void FormWindow::ReflectForm(Property property) {
 void FormWindow::ReflectMenuItem(MenuItem& item, Property property) {
   if (item.parent() == nullptr) {
     // A top-level popup is a title of the menu bar, not an item.
+    for (size_t i = 0; i < strip_buttons_.size() && i < form_->menu().size(); ++i) {
+      if (form_->menu()[i].get() != &item) continue;
+      if (property == Property::kEnabled) strip_buttons_[i]->Enable(item.enabled());
+      if (property == Property::kCaption) strip_buttons_[i]->SetLabel(ToWx(item.caption()));
+    }
     wxMenuBar* bar = frame_ != nullptr ? frame_->GetMenuBar() : nullptr;
     if (bar == nullptr) return;
     for (size_t i = 0; i < form_->menu().size(); ++i) {

@@ -81,6 +81,8 @@ class FormWindow {
 
   // form_window.cpp
   void BuildMenuBar();
+  void BuildMenuStrip();
+  int MenuStripHeight() const;
   void AppendMenuItems(wxMenu* menu, const MenuItem& popup);
   void ReflectMenuItem(MenuItem& item, Property property);
   void ReflectForm(Property property);
@@ -113,6 +115,11 @@ class FormWindow {
   wxFrame* frame_ = nullptr;
   wxDialog* dialog_ = nullptr;
   wxPanel* panel_ = nullptr;
+  // A dialog with a menu of its own: a row of buttons above the panel, one per popup, each
+  // dropping down its menu (owned here: a popup menu belongs to no window).
+  wxPanel* menu_strip_ = nullptr;
+  std::vector<wxWindow*> strip_buttons_;
+  std::vector<std::unique_ptr<wxMenu>> strip_menus_;
   Timer timer_;
   std::map<const Control*, Widget> widgets_;
   struct Axes {

@@ -206,12 +206,12 @@ void ClickOn(Control& control) {
 
 void ChooseFromMenu(MenuItem& item) {
   FormWindow* window = WindowOf(item.form());
-  if (window == nullptr || window->frame() == nullptr) return;
+  if (window == nullptr) return;
   const int id = window->MenuIdOf(item);
   if (id == wxID_NONE) return;
   wxCommandEvent event(wxEVT_MENU, id);
-  event.SetEventObject(window->frame());
-  window->frame()->ProcessWindowEvent(event);
+  event.SetEventObject(window->window());
+  window->window()->ProcessWindowEvent(event);
 }
 
 void PressCloseBox(Form& form) {

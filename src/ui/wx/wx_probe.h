@@ -41,7 +41,7 @@ void ClickHeader(Control& grid, int column);
 void EditCell(Control& grid, uint32_t recno, int column, const std::string& text);
 // A click on a button or picture button, through its click event.
 void ClickOn(Control& control);
-// The menu command of an item, as the menu bar sends it.
+// The menu command of an item, as the menu bar (or a dialog's row of menu buttons) sends it.
 void ChooseFromMenu(MenuItem& item);
 // The close box of the form's window.
 void PressCloseBox(Form& form);
