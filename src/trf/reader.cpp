@@ -208,7 +208,9 @@ std::optional<Error> FileReader::ReadTag(int tag, const Line& line) {
     case 112: t_.deputy_arbiters.push_back(value); break;
     case 122: t_.time_control = value; break;
     case 132: t_.round_dates = RoundDates(line.text); break;
-    case 142: return ReadCount(line, raw, t_.rounds);
+    case 142:
+      result_.rounds_line = line.number;
+      return ReadCount(line, raw, t_.rounds);
     case 152:
       if (value != "W" && value != "B" && value != "w" && value != "b") {
         return LineError(line.number, ErrorKind::kBadField, "el color inicial (152) no es W ni B:", value);
@@ -255,7 +257,10 @@ std::optional<Error> FileReader::ReadLine(const Line& line) {
   bool separated = line.text.size() == 3 || line.text[3] == ' ';
   if (id.size() == 3 && IsDigits(id) && separated) return ReadTag(std::stoi(std::string(id)), line);
   std::string value = line.text.size() > 4 ? Trimmed(line.text.substr(4)) : std::string();
-  if (id == "XXR") return ReadCount(line, value, t_.rounds);
+  if (id == "XXR") {
+    result_.rounds_line = line.number;
+    return ReadCount(line, value, t_.rounds);
+  }
   if (id == "XXC") {
     for (const std::string& word : SplitList(value, ' ')) {
       if (word == "white1") t_.initial_colour = 'W';
@@ -306,7 +311,7 @@ ReadResult FileReader::Run(std::string_view bytes) {
   std::stable_sort(players_.begin(), players_.end(), [](const auto& a, const auto& b) {
     return a.first.starting_rank < b.first.starting_rank;
   });
-  std::vector<int> lines;
+  std::vector<int>& lines = result_.player_lines;
   for (auto& [player, line] : players_) {
     t_.players.push_back(std::move(player));
     lines.push_back(line);

@@ -38,6 +38,11 @@ struct ReadResult {
   // Not reasons to refuse the file: records this reader does not know, 062 differing from the
   // number of players, two players meeting twice at the board (allowed in round robins).
   std::vector<Error> warnings;
+  // Where things stand in the file, for callers that refuse what the file may hold but they
+  // cannot (more rounds or players than their tables take): the line of each player, in the
+  // order of tournament.players, and of the 142 or XXR line (0 = none).
+  std::vector<int> player_lines;
+  int rounds_line = 0;
 
   bool ok() const { return !error.has_value(); }
 };
