@@ -1,5 +1,6 @@
 #include "trf/player_line.h"
 
+#include <initializer_list>
 #include <optional>
 
 #include "trf/error_text.h"
@@ -26,14 +27,21 @@ bool IsSpaceAt(std::string_view line, int column) {
   return static_cast<size_t>(column) > line.size() || line[column - 1] == ' ';
 }
 
-std::optional<Error> ParseStaticPart(std::string_view line, int line_number, StaticPart& part) {
-  for (int column : {4, 9, 14, 48, 53, 57, 69}) {
+// The columns that separate fields must be spaces; `where` prefixes the message.
+std::optional<Error> CheckSpaces(std::string_view line, int line_number, std::initializer_list<int> columns,
+                                 const std::string& where = {}) {
+  for (int column : columns) {
     if (!IsSpaceAt(line, column)) {
       return LineError(line_number, ErrorKind::kBadField,
-                       "la columna " + std::to_string(column) + " debe ser un espacio y es",
+                       where + "la columna " + std::to_string(column) + " debe ser un espacio y es",
                        std::string(1, line[column - 1]));
     }
   }
+  return std::nullopt;
+}
+
+std::optional<Error> ParseStaticPart(std::string_view line, int line_number, StaticPart& part) {
+  if (auto error = CheckSpaces(line, line_number, {4, 9, 14, 48, 53, 57, 69})) return error;
   std::optional<int> rank = ParseCount(Columns(line, 5, 8));
   if (!rank || *rank == 0) {
     return LineError(line_number, ErrorKind::kBadField,
@@ -69,12 +77,8 @@ std::optional<Error> ParseRoundBlock(std::string_view line, int line_number, int
                                      RoundEntry& entry) {
   int column = RoundBlockColumn(round);
   std::string where = "ronda " + std::to_string(round) + ", ";
-  for (int space : {column + 4, column + 6, column + 8, column + 9}) {
-    if (!IsSpaceAt(line, space)) {
-      return LineError(line_number, ErrorKind::kBadField,
-                       where + "la columna " + std::to_string(space) + " debe ser un espacio y es",
-                       std::string(1, line[space - 1]));
-    }
+  if (auto error = CheckSpaces(line, line_number, {column + 4, column + 6, column + 8, column + 9}, where)) {
+    return error;
   }
   std::optional<int> opponent = ParseCount(Columns(line, column, column + 3));
   if (!opponent) {
@@ -144,13 +148,7 @@ std::variant<Player, Error> ParsePlayerLine(std::string_view line, int line_numb
   }
   StaticPart part;
   if (auto error = ParseStaticPart(line, line_number, part)) return *error;
-  for (int column : {80, 85, 90, 91}) {
-    if (!IsSpaceAt(line, column)) {
-      return LineError(line_number, ErrorKind::kBadField,
-                       "la columna " + std::to_string(column) + " debe ser un espacio y es",
-                       std::string(1, line[column - 1]));
-    }
-  }
+  if (auto error = CheckSpaces(line, line_number, {80, 85, 90, 91})) return *error;
   Player player;
   player.starting_rank = part.starting_rank;
   player.sex = part.sex;
