@@ -21,21 +21,19 @@ const Player* FindPlayer(const std::vector<Player>& players, int starting_rank) 
   return it != players.end() && it->starting_rank == starting_rank ? &*it : nullptr;
 }
 
-std::optional<Error> CheckOpponent(const std::vector<Player>& players, const Player& player,
-                                   int round, int line) {
+std::optional<Error> CheckOpponent(const std::vector<Player>& players, const Player& player, int round,
+                                   int line) {
   const RoundEntry& entry = player.rounds[round - 1];
-  std::string where = "ronda " + std::to_string(round) + ": el jugador " +
-                      Number(player.starting_rank) + " tiene de rival al " + Number(entry.opponent);
+  std::string where = "ronda " + std::to_string(round) + ": el jugador " + Number(player.starting_rank) +
+                      " tiene de rival al " + Number(entry.opponent);
   if (entry.opponent == player.starting_rank) {
     return LineError(line, ErrorKind::kAsymmetricPairing, where + ", que es él mismo");
   }
   const Player* opponent = FindPlayer(players, entry.opponent);
-  const RoundEntry back = static_cast<size_t>(round) <= opponent->rounds.size()
-                              ? opponent->rounds[round - 1]
-                              : RoundEntry{};
+  const RoundEntry back =
+      static_cast<size_t>(round) <= opponent->rounds.size() ? opponent->rounds[round - 1] : RoundEntry{};
   if (back.opponent != player.starting_rank) {
-    return LineError(line, ErrorKind::kAsymmetricPairing,
-                     where + ", que no lo tiene a él de rival");
+    return LineError(line, ErrorKind::kAsymmetricPairing, where + ", que no lo tiene a él de rival");
   }
   if (back.colour == entry.colour) {
     return LineError(line, ErrorKind::kAsymmetricPairing, where + " y los dos llevan el mismo color");
@@ -58,8 +56,8 @@ std::optional<Error> CheckConsistency(const Tournament& tournament, const std::v
       int later = std::max(lines[i], lines[i - 1]);
       int earlier = std::min(lines[i], lines[i - 1]);
       return LineError(later, ErrorKind::kDuplicatePlayer,
-                       "el jugador " + Number(players[i].starting_rank) +
-                           " ya aparece en la línea " + std::to_string(earlier));
+                       "el jugador " + Number(players[i].starting_rank) + " ya aparece en la línea " +
+                           std::to_string(earlier));
     }
   }
   // Missing opponents first: a number with no line is the fault, not the silence of whoever
@@ -70,8 +68,8 @@ std::optional<Error> CheckConsistency(const Tournament& tournament, const std::v
       if (opponent != 0 && FindPlayer(players, opponent) == nullptr) {
         return LineError(lines[i], ErrorKind::kUnknownOpponent,
                          "ronda " + std::to_string(r + 1) + ": el jugador " +
-                             Number(players[i].starting_rank) + " tiene de rival al " +
-                             Number(opponent) + ", que no existe");
+                             Number(players[i].starting_rank) + " tiene de rival al " + Number(opponent) +
+                             ", que no existe");
       }
     }
   }

@@ -51,16 +51,16 @@ std::optional<Error> ParseStaticPart(std::string_view line, int line_number, Sta
   char sex = Columns(line, 10, 10).empty() ? ' ' : line[9];
   if (sex == 'M' || sex == 'W' || sex == 'F' || sex == 'f') sex = sex == 'M' ? 'm' : 'w';
   if (sex != 'm' && sex != 'w' && sex != ' ') {
-    return LineError(line_number, ErrorKind::kBadField, "el sexo (columna 10) no es m ni w:",
-                     std::string(1, sex));
+    return LineError(line_number, ErrorKind::kBadField,
+                     "el sexo (columna 10) no es m ni w:", std::string(1, sex));
   }
   part.sex = sex;
   part.title = Trimmed(Columns(line, 11, 13));
   part.name = Trimmed(Columns(line, 15, 47));
   std::optional<int> rating = ParseCount(Columns(line, 49, 52));
   if (!rating) {
-    return LineError(line_number, ErrorKind::kBadField, "el Elo (columnas 49 a 52) no es un número:",
-                     Columns(line, 49, 52));
+    return LineError(line_number, ErrorKind::kBadField,
+                     "el Elo (columnas 49 a 52) no es un número:", Columns(line, 49, 52));
   }
   part.rating = *rating;
   part.federation = Trimmed(Columns(line, 54, 56));
@@ -73,8 +73,7 @@ std::optional<Error> ParseStaticPart(std::string_view line, int line_number, Sta
   return std::nullopt;
 }
 
-std::optional<Error> ParseRoundBlock(std::string_view line, int line_number, int round,
-                                     RoundEntry& entry) {
+std::optional<Error> ParseRoundBlock(std::string_view line, int line_number, int round, RoundEntry& entry) {
   int column = RoundBlockColumn(round);
   std::string where = "ronda " + std::to_string(round) + ", ";
   if (auto error = CheckSpaces(line, line_number, {column + 4, column + 6, column + 8, column + 9}, where)) {
@@ -82,8 +81,8 @@ std::optional<Error> ParseRoundBlock(std::string_view line, int line_number, int
   }
   std::optional<int> opponent = ParseCount(Columns(line, column, column + 3));
   if (!opponent) {
-    return LineError(line_number, ErrorKind::kBadField, where + "el rival no es un número:",
-                     Columns(line, column, column + 3));
+    return LineError(line_number, ErrorKind::kBadField,
+                     where + "el rival no es un número:", Columns(line, column, column + 3));
   }
   entry.opponent = *opponent;
   std::string_view colour = Columns(line, column + 5, column + 5);
@@ -95,8 +94,8 @@ std::optional<Error> ParseRoundBlock(std::string_view line, int line_number, int
   } else if (c == '-' || c == ' ') {
     entry.colour = Colour::kNone;
   } else {
-    return LineError(line_number, ErrorKind::kBadField, where + "el color no es w, b ni -:",
-                     std::string(1, c));
+    return LineError(line_number, ErrorKind::kBadField,
+                     where + "el color no es w, b ni -:", std::string(1, c));
   }
   std::string_view code = Columns(line, column + 7, column + 7);
   entry.result = NormalizedResult(code.empty() ? ' ' : code[0]);
@@ -107,8 +106,7 @@ std::optional<Error> ParseRoundBlock(std::string_view line, int line_number, int
   bool has_opponent = entry.opponent != 0;
   if (has_opponent != (entry.colour != Colour::kNone)) {
     return LineError(line_number, ErrorKind::kBadColour,
-                     has_opponent ? where + "hay rival pero no color"
-                                  : where + "hay color pero no rival");
+                     has_opponent ? where + "hay rival pero no color" : where + "hay color pero no rival");
   }
   if (has_opponent && !NeedsOpponent(entry.result) && entry.result != '-') {
     return LineError(line_number, ErrorKind::kBadField,

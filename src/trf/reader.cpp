@@ -109,16 +109,26 @@ std::optional<Error> ReadScoring162(std::string_view value, int line, Scoring& s
     std::optional<int> points = ParseTenths(number);
     if (code.size() != 1 || std::string("WDLAPX").find(code[0]) == std::string::npos || !points ||
         number.empty()) {
-      return LineError(line, ErrorKind::kBadField, "el sistema de puntuación (162) no se entiende:",
-                       value);
+      return LineError(line, ErrorKind::kBadField, "el sistema de puntuación (162) no se entiende:", value);
     }
     switch (code[0]) {
-      case 'W': scoring.win = scoring.forfeit_win = scoring.full_bye = *points; break;
-      case 'D': scoring.draw = scoring.half_bye = *points; break;
-      case 'L': scoring.loss = *points; break;
-      case 'A': scoring.forfeit_loss = scoring.zero_bye = *points; break;
-      case 'P': scoring.pab = *points; break;
-      default: break;  // X: unknown results have no code of their own in the 001 lines
+      case 'W':
+        scoring.win = scoring.forfeit_win = scoring.full_bye = *points;
+        break;
+      case 'D':
+        scoring.draw = scoring.half_bye = *points;
+        break;
+      case 'L':
+        scoring.loss = *points;
+        break;
+      case 'A':
+        scoring.forfeit_loss = scoring.zero_bye = *points;
+        break;
+      case 'P':
+        scoring.pab = *points;
+        break;
+      default:
+        break;  // X: unknown results have no code of their own in the 001 lines
     }
   }
   return std::nullopt;
@@ -133,18 +143,30 @@ std::optional<Error> ReadScoringXxs(std::string_view value, int line, Scoring& s
     if (!points || equals + 1 == pair.size()) {
       return LineError(line, ErrorKind::kBadField, "el sistema de puntuación (XXS) no se entiende:", pair);
     }
-    if (code == "WW" || code == "BW") scoring.win = *points;
-    else if (code == "WD" || code == "BD") scoring.draw = *points;
-    else if (code == "WL" || code == "BL") scoring.loss = *points;
-    else if (code == "FW") scoring.forfeit_win = *points;
-    else if (code == "FL") scoring.forfeit_loss = *points;
-    else if (code == "PAB") scoring.pab = *points;
-    else if (code == "FPB") scoring.full_bye = *points;
-    else if (code == "HPB") scoring.half_bye = *points;
-    else if (code == "ZPB") scoring.zero_bye = *points;
-    else if (code == "W") scoring.win = scoring.forfeit_win = scoring.full_bye = *points;
-    else if (code == "D") scoring.draw = scoring.half_bye = *points;
-    else return LineError(line, ErrorKind::kBadField, "código de puntuación (XXS) desconocido:", code);
+    if (code == "WW" || code == "BW")
+      scoring.win = *points;
+    else if (code == "WD" || code == "BD")
+      scoring.draw = *points;
+    else if (code == "WL" || code == "BL")
+      scoring.loss = *points;
+    else if (code == "FW")
+      scoring.forfeit_win = *points;
+    else if (code == "FL")
+      scoring.forfeit_loss = *points;
+    else if (code == "PAB")
+      scoring.pab = *points;
+    else if (code == "FPB")
+      scoring.full_bye = *points;
+    else if (code == "HPB")
+      scoring.half_bye = *points;
+    else if (code == "ZPB")
+      scoring.zero_bye = *points;
+    else if (code == "W")
+      scoring.win = scoring.forfeit_win = scoring.full_bye = *points;
+    else if (code == "D")
+      scoring.draw = scoring.half_bye = *points;
+    else
+      return LineError(line, ErrorKind::kBadField, "código de puntuación (XXS) desconocido:", code);
   }
   return std::nullopt;
 }
@@ -183,8 +205,8 @@ void FileReader::Unknown(const Line& line, std::string_view id) {
   t_.other_records.emplace_back(line.text);
   if (first_unknown_line_ == 0) first_unknown_line_ = line.number;
   if (unknown_reported_.insert(std::string(id)).second) {
-    result_.warnings.push_back(LineError(line.number, ErrorKind::kNotTrf,
-                                         "registro que no se interpreta:", id));
+    result_.warnings.push_back(
+        LineError(line.number, ErrorKind::kNotTrf, "registro que no se interpreta:", id));
   }
 }
 
@@ -193,21 +215,43 @@ std::optional<Error> FileReader::ReadTag(int tag, const Line& line) {
   std::string value = Trimmed(raw);
   if (IsTrf26Only(tag)) trf26_ = true;
   switch (tag) {
-    case 12: t_.name = value; break;
-    case 22: t_.city = value; break;
-    case 32: t_.federation = value; break;
-    case 42: t_.start_date = value; break;
-    case 52: t_.end_date = value; break;
+    case 12:
+      t_.name = value;
+      break;
+    case 22:
+      t_.city = value;
+      break;
+    case 32:
+      t_.federation = value;
+      break;
+    case 42:
+      t_.start_date = value;
+      break;
+    case 52:
+      t_.end_date = value;
+      break;
     case 62:
       declared_players_line_ = line.number;
       return ReadCount(line, raw, t_.declared_players);
-    case 72: return ReadCount(line, raw, t_.declared_rated_players);
-    case 82: return ReadCount(line, raw, t_.declared_teams);
-    case 92: t_.type = value; break;
-    case 102: t_.chief_arbiter = value; break;
-    case 112: t_.deputy_arbiters.push_back(value); break;
-    case 122: t_.time_control = value; break;
-    case 132: t_.round_dates = RoundDates(line.text); break;
+    case 72:
+      return ReadCount(line, raw, t_.declared_rated_players);
+    case 82:
+      return ReadCount(line, raw, t_.declared_teams);
+    case 92:
+      t_.type = value;
+      break;
+    case 102:
+      t_.chief_arbiter = value;
+      break;
+    case 112:
+      t_.deputy_arbiters.push_back(value);
+      break;
+    case 122:
+      t_.time_control = value;
+      break;
+    case 132:
+      t_.round_dates = RoundDates(line.text);
+      break;
     case 142:
       result_.rounds_line = line.number;
       return ReadCount(line, raw, t_.rounds);
@@ -220,12 +264,24 @@ std::optional<Error> FileReader::ReadTag(int tag, const Line& line) {
     case 162:
       t_.scoring_given = true;
       return ReadScoring162(value, line.number, t_.scoring);
-    case 172: t_.starting_rank_method = value; break;
-    case 182: t_.pairing_controller = value; break;
-    case 192: t_.type_code = value; break;
-    case 202: t_.tie_breaks = SplitList(value, ','); break;
-    case 212: t_.standings_rule = SplitList(value, ','); break;
-    case 222: t_.encoded_time_control = value; break;
+    case 172:
+      t_.starting_rank_method = value;
+      break;
+    case 182:
+      t_.pairing_controller = value;
+      break;
+    case 192:
+      t_.type_code = value;
+      break;
+    case 202:
+      t_.tie_breaks = SplitList(value, ',');
+      break;
+    case 212:
+      t_.standings_rule = SplitList(value, ',');
+      break;
+    case 222:
+      t_.encoded_time_control = value;
+      break;
     case 299:
       has_point_adjustments_ = true;
       t_.other_records.emplace_back(line.text);
@@ -263,9 +319,12 @@ std::optional<Error> FileReader::ReadLine(const Line& line) {
   }
   if (id == "XXC") {
     for (const std::string& word : SplitList(value, ' ')) {
-      if (word == "white1") t_.initial_colour = 'W';
-      else if (word == "black1") t_.initial_colour = 'B';
-      else if (word == "rank") t_.pair_by_rank = true;
+      if (word == "white1")
+        t_.initial_colour = 'W';
+      else if (word == "black1")
+        t_.initial_colour = 'B';
+      else if (word == "rank")
+        t_.pair_by_rank = true;
     }
     return std::nullopt;
   }
@@ -322,10 +381,9 @@ ReadResult FileReader::Run(std::string_view bytes) {
     return std::move(result_);
   }
   if (t_.declared_players >= 0 && static_cast<size_t>(t_.declared_players) != t_.players.size()) {
-    result_.warnings.push_back(LineError(
-        declared_players_line_, ErrorKind::kBadField,
-        "062 dice " + std::to_string(t_.declared_players) + " jugadores y hay " +
-            std::to_string(t_.players.size())));
+    result_.warnings.push_back(LineError(declared_players_line_, ErrorKind::kBadField,
+                                         "062 dice " + std::to_string(t_.declared_players) +
+                                             " jugadores y hay " + std::to_string(t_.players.size())));
   }
   return std::move(result_);
 }

@@ -12,21 +12,21 @@
 namespace movarel::trf {
 
 enum class ErrorKind {
-  kNotTrf,            // no player record at all, or an empty file
-  kLineTooShort,      // a 001 line that ends before its points
-  kBadField,          // a number that does not parse, a fixed space that is not one, a bad tag value
-  kUnknownResult,     // a result code outside the table
-  kDuplicatePlayer,   // two 001 lines with one starting rank
-  kUnknownOpponent,   // an opponent number with no 001 line
-  kAsymmetricPairing, // the opponent does not name the player back with the opposite colour
-                      // and the complementary result
-  kBadColour,         // a colour with no opponent, or no colour with one
-  kTwoPabs,           // more than one pairing-allocated bye in a round
-  kPointsDiffer,      // the points field is not the sum of the results
+  kNotTrf,             // no player record at all, or an empty file
+  kLineTooShort,       // a 001 line that ends before its points
+  kBadField,           // a number that does not parse, a fixed space that is not one, a bad tag value
+  kUnknownResult,      // a result code outside the table
+  kDuplicatePlayer,    // two 001 lines with one starting rank
+  kUnknownOpponent,    // an opponent number with no 001 line
+  kAsymmetricPairing,  // the opponent does not name the player back with the opposite colour
+                       // and the complementary result
+  kBadColour,          // a colour with no opponent, or no colour with one
+  kTwoPabs,            // more than one pairing-allocated bye in a round
+  kPointsDiffer,       // the points field is not the sum of the results
 };
 
 struct Error {
-  int line = 0;       // 1-based line of the file; CR, LF and CR LF each end one line
+  int line = 0;  // 1-based line of the file; CR, LF and CR LF each end one line
   ErrorKind kind = ErrorKind::kNotTrf;
   // Spanish, Windows-1252, complete: "Línea 12: ...". Names the value that is wrong.
   std::string message;

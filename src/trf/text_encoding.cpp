@@ -17,11 +17,13 @@ constexpr char16_t kHighBlock[32] = {
 // Length of the UTF-8 sequence at bytes[i] and its code point; 0 when malformed.
 int DecodeAt(std::string_view bytes, size_t i, uint32_t& code_point) {
   auto lead = static_cast<unsigned char>(bytes[i]);
-  int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-             : (lead >> 3) == 0x1E ? 4 : 0;
+  int length = lead < 0x80           ? 1
+               : (lead >> 5) == 0x6  ? 2
+               : (lead >> 4) == 0xE  ? 3
+               : (lead >> 3) == 0x1E ? 4
+                                     : 0;
   if (length == 0 || i + length > bytes.size()) return 0;
-  code_point = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F)
-                                                                              : (lead & 0x07);
+  code_point = length == 1 ? lead : length == 2 ? (lead & 0x1F) : length == 3 ? (lead & 0x0F) : (lead & 0x07);
   for (int k = 1; k < length; ++k) {
     auto next = static_cast<unsigned char>(bytes[i + k]);
     if ((next & 0xC0) != 0x80) return 0;

@@ -40,8 +40,8 @@ std::string RoundDatesLine(const std::vector<std::string>& dates) {
 // 162 in 9-column steps from column 6; every code written, so the line says the whole rule.
 std::string ScoringLine(const Scoring& s) {
   std::string line = "162";
-  const std::pair<char, int> codes[] = {{'W', s.win}, {'D', s.draw}, {'L', s.loss},
-                                        {'A', s.forfeit_loss}, {'P', s.pab}};
+  const std::pair<char, int> codes[] = {
+      {'W', s.win}, {'D', s.draw}, {'L', s.loss}, {'A', s.forfeit_loss}, {'P', s.pab}};
   int column = 6;
   for (const auto& [code, points] : codes) {
     PutAt(line, column, std::string(1, code));

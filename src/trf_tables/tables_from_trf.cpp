@@ -39,30 +39,59 @@ storage::Date ParseDate(const std::string& text) {
   return date;
 }
 
-std::string Cut(const std::string& text, size_t width) { return text.substr(0, std::min(width, text.size())); }
+std::string Cut(const std::string& text, size_t width) {
+  return text.substr(0, std::min(width, text.size()));
+}
 
 // The player's points of the round as the tables keep them, and its forfeit mark.
 void PutResult(char result, PlayerRecord::Round& round) {
   switch (result) {
-    case '1': case 'W': round.p = "1"; break;
-    case '0': case 'L': round.p = "0"; break;
-    case '=': round.p = kHalf; break;
-    case 'D': round.p = kHalf; round.i = "i"; break;  // a half point each without a game
-    case '+': round.p = "1"; round.i = "i"; break;
-    case '-': round.p = "0"; round.i = "i"; break;
-    default: break;
+    case '1':
+    case 'W':
+      round.p = "1";
+      break;
+    case '0':
+    case 'L':
+      round.p = "0";
+      break;
+    case '=':
+      round.p = kHalf;
+      break;
+    case 'D':
+      round.p = kHalf;
+      round.i = "i";
+      break;  // a half point each without a game
+    case '+':
+      round.p = "1";
+      round.i = "i";
+      break;
+    case '-':
+      round.p = "0";
+      round.i = "i";
+      break;
+    default:
+      break;
   }
 }
 
 std::string BoardResult(char white, char black) {
   switch (white) {
-    case '1': case 'W': return " 1-0 ";
-    case '0': case 'L': return " 0-1 ";
-    case '=': return " \xBD-\xBD ";
-    case 'D': return "i\xBD-\xBDi";
-    case '+': return " 1-0i";
-    case '-': return black == '-' ? "i0-0i" : "i0-1 ";
-    default: return "     ";
+    case '1':
+    case 'W':
+      return " 1-0 ";
+    case '0':
+    case 'L':
+      return " 0-1 ";
+    case '=':
+      return " \xBD-\xBD ";
+    case 'D':
+      return "i\xBD-\xBDi";
+    case '+':
+      return " 1-0i";
+    case '-':
+      return black == '-' ? "i0-0i" : "i0-1 ";
+    default:
+      return "     ";
   }
 }
 
@@ -94,7 +123,8 @@ std::variant<ImportPlan, std::string> PlanImport(const trf::ReadResult& read) {
 
   // Starting ranks may have gaps in the file; the tables number players 1..N.
   std::map<int, int> number_of;
-  for (size_t i = 0; i < t.players.size(); ++i) number_of[t.players[i].starting_rank] = static_cast<int>(i) + 1;
+  for (size_t i = 0; i < t.players.size(); ++i)
+    number_of[t.players[i].starting_rank] = static_cast<int>(i) + 1;
   std::map<int, const trf::NationalRecord*> national;
   for (const trf::NationalRecord& record : t.national_records) national[record.starting_rank] = &record;
 
@@ -119,21 +149,28 @@ std::variant<ImportPlan, std::string> PlanImport(const trf::ReadResult& read) {
     const int line = read.player_lines[i];
     PlayerRecord p;
     if (source.name.size() > kNameWidth) {
-      plan.notes.push_back("L\xEDnea " + std::to_string(line) + ": el nombre se ha cortado a 30 letras: " +
-                           Cut(source.name, kNameWidth));
+      plan.notes.push_back("L\xEDnea " + std::to_string(line) +
+                           ": el nombre se ha cortado a 30 letras: " + Cut(source.name, kNameWidth));
     }
     p.jug = Cut(source.name, kNameWidth);
     p.sexo = source.sex == 'm' ? "M" : source.sex == 'w' ? "F" : "";
     p.cod_pais = source.federation.substr(0, 3);
     if (source.fide_id.size() > kCodeWidth) {
-      return LineRefusal(line, "el c\xF3" "digo FIDE " + source.fide_id + " tiene m\xE1s de 8 cifras");
+      return LineRefusal(line,
+                         "el c\xF3"
+                         "digo FIDE " +
+                             source.fide_id + " tiene m\xE1s de 8 cifras");
     }
     p.cod_fide = source.fide_id;
     p.elofide = source.rating;
     p.fecha_nac = ParseDate(source.birth_date);
-    if (auto it = national.find(source.starting_rank); it != national.end() && it->second->federation == "ESP") {
+    if (auto it = national.find(source.starting_rank);
+        it != national.end() && it->second->federation == "ESP") {
       if (it->second->national_id.size() > kCodeWidth) {
-        return LineRefusal(line, "el c\xF3" "digo FEDA " + it->second->national_id + " tiene m\xE1s de 8 cifras");
+        return LineRefusal(line,
+                           "el c\xF3"
+                           "digo FEDA " +
+                               it->second->national_id + " tiene m\xE1s de 8 cifras");
       }
       p.elofeda = it->second->rating;
       p.cod_feda = it->second->national_id;
@@ -154,7 +191,8 @@ std::variant<ImportPlan, std::string> PlanImport(const trf::ReadResult& read) {
     std::vector<Board> byes;
     for (size_t i = 0; i < t.players.size(); ++i) {
       const std::vector<RoundEntry>& all = t.players[i].rounds;
-      const RoundEntry entry = static_cast<size_t>(n) < all.size() ? all[static_cast<size_t>(n)] : RoundEntry{};
+      const RoundEntry entry =
+          static_cast<size_t>(n) < all.size() ? all[static_cast<size_t>(n)] : RoundEntry{};
       PlayerRecord::Round& round = plan.players[i].rounds[static_cast<size_t>(n)];
       const int me = static_cast<int>(i) + 1;
       if (entry.opponent != 0) {
@@ -187,7 +225,8 @@ std::variant<ImportPlan, std::string> PlanImport(const trf::ReadResult& read) {
     for (const Board& bye : byes) plan.boards[static_cast<size_t>(n)].push_back(bye);
     for (size_t i = 0; i < t.players.size(); ++i) {
       const std::vector<RoundEntry>& all = t.players[i].rounds;
-      if (static_cast<size_t>(n) < all.size()) points[i] += trf::PointsOf(all[static_cast<size_t>(n)].result, t.scoring) / 10.0;
+      if (static_cast<size_t>(n) < all.size())
+        points[i] += trf::PointsOf(all[static_cast<size_t>(n)].result, t.scoring) / 10.0;
     }
   }
 

@@ -27,16 +27,16 @@ struct PlayerRecord {
 
 struct Board {
   int white = 0;
-  int black = 0;               // 0: White has the bye
-  std::string rdo = "     ";   // one of the board results, the draw as byte 0xBD
+  int black = 0;              // 0: White has the bye
+  std::string rdo = "     ";  // one of the board results, the draw as byte 0xBD
 };
 
 struct ImportPlan {
-  registry::TournamentData data;  // every field but the key
-  std::vector<PlayerRecord> players;   // player number i + 1, in starting-rank order
-  std::vector<std::vector<Board>> boards;  // per round, in board order; blank boards added on writing
+  registry::TournamentData data;              // every field but the key
+  std::vector<PlayerRecord> players;          // player number i + 1, in starting-rank order
+  std::vector<std::vector<Board>> boards;     // per round, in board order; blank boards added on writing
   std::vector<std::string> tie_break_fields;  // from 202, the systems the table has, in order
-  std::vector<std::string> notes;  // what the tables could not keep (names cut ...), one line each
+  std::vector<std::string> notes;             // what the tables could not keep (names cut ...), one line each
 };
 
 // The plan, or the refusal (Spanish, Windows-1252, naming the line): more than 15 rounds or

@@ -29,7 +29,9 @@ void INFTRF(registry::WorkingState& state) {
   storage::Table* cuadro = state.workspace.Find("cuadro");
   if (torneos == nullptr || cuadro == nullptr) return;
   if (!cuadro->FLock()) {
-    dialogs.MsgInfo("El Cuadro de jugadores est\xE1 siendo utiliado por otro programa\r\nNo se puede crear el fichero TRF");
+    dialogs.MsgInfo(
+        "El Cuadro de jugadores est\xE1 siendo utiliado por otro programa\r\nNo se puede crear el fichero "
+        "TRF");
     return;
   }
   std::string folder = registry::FolderOfPath(cuadro->path());
@@ -43,7 +45,8 @@ void INFTRF(registry::WorkingState& state) {
   storage::Status computed = standings::ZDCLAS(state);
   std::vector<std::string> systems;
   if (computed.ok()) {
-    auto walk = standings::ReadTieBreaks(state, folder, registry::TemplatesFolder(state.CCARPINI), cuadro->layout());
+    auto walk =
+        standings::ReadTieBreaks(state, folder, registry::TemplatesFolder(state.CCARPINI), cuadro->layout());
     if (walk.ok()) systems = walk->systems;
     computed = walk.status();
   }

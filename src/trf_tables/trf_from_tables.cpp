@@ -19,7 +19,8 @@ std::string Trim(std::string_view text) { return std::string(storage::AllTrim(te
 
 std::string TrfDate(const storage::Date& date) {
   if (date.empty()) return {};
-  return storage::StrZero(date.year, 4) + "/" + storage::StrZero(date.month, 2) + "/" + storage::StrZero(date.day, 2);
+  return storage::StrZero(date.year, 4) + "/" + storage::StrZero(date.month, 2) + "/" +
+         storage::StrZero(date.day, 2);
 }
 
 RoundEntry WithoutOpponent(char points, bool pairing_bye) {
@@ -108,8 +109,8 @@ std::vector<std::vector<RoundEntry>> TrfRounds(const std::vector<std::vector<Tab
   std::vector<std::vector<RoundEntry>> entries(players.size());
   for (size_t i = 0; i < players.size(); ++i) {
     for (const TableRound& round : players[i]) {
-      entries[i].push_back(IsGame(round, players.size()) ? AsGame(round)
-                                                         : WithoutOpponent(round.points, round.colour == 'D'));
+      entries[i].push_back(
+          IsGame(round, players.size()) ? AsGame(round) : WithoutOpponent(round.points, round.colour == 'D'));
     }
   }
   // A game stays a game only when the other side says the same of it.

@@ -11,9 +11,9 @@ namespace movarel::trf_tables {
 
 // One round of one player as the per-round fields hold it.
 struct TableRound {
-  int opponent = 0;   // R<n>J
-  char colour = ' ';  // R<n>C upper-cased: 'B' White, 'N' Black, 'D' bye, ' ' not paired
-  char points = ' ';  // R<n>P: '1', '0', 'h' for either half-point byte, ' ' none
+  int opponent = 0;      // R<n>J
+  char colour = ' ';     // R<n>C upper-cased: 'B' White, 'N' Black, 'D' bye, ' ' not paired
+  char points = ' ';     // R<n>P: '1', '0', 'h' for either half-point byte, ' ' none
   bool forfeit = false;  // R<n>I is "i", in either case
 };
 

@@ -101,13 +101,15 @@ storage::Status WriteTieBreaks(storage::Table& desemps, const std::vector<std::s
   for (desemps.GoTop(); !desemps.Eof(); desemps.Skip()) {
     const std::string system(storage::AllTrim(desemps.GetText("SISTEMA")));
     auto at = std::find(fields.begin(), fields.end(), system);
-    const std::string orden = at == fields.end() ? "  " : storage::StrZero(static_cast<double>(at - fields.begin() + 1), 2);
+    const std::string orden =
+        at == fields.end() ? "  " : storage::StrZero(static_cast<double>(at - fields.begin() + 1), 2);
     if (storage::Status s = desemps.Put("ORDEN", orden); !s.ok()) return s;
   }
   return desemps.Commit();
 }
 
-storage::Status WriteRegisterRecord(storage::Table& torneos, const registry::TournamentData& d, const std::string& key) {
+storage::Status WriteRegisterRecord(storage::Table& torneos, const registry::TournamentData& d,
+                                    const std::string& key) {
   if (!torneos.FLock()) return storage::Status::Locked("torneos.dbf: no se ha podido bloquear");
   storage::Status s = torneos.Append();
   auto put = [&](const char* field, const storage::Value& value) {
@@ -142,7 +144,8 @@ storage::Result<std::vector<std::string>> KeysOfFolder(storage::Workspace& works
   if (!storage::FileExists("torneos.dbf")) return keys;
   auto opened = workspace.Use("torneos.dbf", "TORNEOSTRF", /*shared=*/true, /*read_only=*/true);
   if (!opened.ok()) return opened.status();
-  for ((*opened)->GoTop(); !(*opened)->Eof(); (*opened)->Skip()) keys.push_back((*opened)->GetText("FICHERO"));
+  for ((*opened)->GoTop(); !(*opened)->Eof(); (*opened)->Skip())
+    keys.push_back((*opened)->GetText("FICHERO"));
   workspace.Close("TORNEOSTRF");
   return keys;
 }
@@ -160,7 +163,8 @@ bool WriteImportedTournament(registry::WorkingState& state, const ImportPlan& pl
   };
 
   const std::string player_table = registry::PlayerTableName(key) + ".dbf";
-  if (auto s = CreateFromTemplate(workspace, templates + "cuadrow.mod", player_table, created); !s.ok()) return fail(s);
+  if (auto s = CreateFromTemplate(workspace, templates + "cuadrow.mod", player_table, created); !s.ok())
+    return fail(s);
   {
     auto cuadro = workspace.Use(player_table, "cuadro", /*shared=*/false);
     if (!cuadro.ok()) return fail(cuadro.status().WithContext(player_table));
@@ -170,7 +174,8 @@ bool WriteImportedTournament(registry::WorkingState& state, const ImportPlan& pl
   const size_t blank_boards = (plan.players.size() + 1) / 2;
   for (size_t r = 0; r < plan.boards.size(); ++r) {
     const std::string round_table = registry::RoundTableName(static_cast<int>(r) + 1, key) + ".dbf";
-    if (auto s = CreateFromTemplate(workspace, templates + "ronda.mod", round_table, created); !s.ok()) return fail(s);
+    if (auto s = CreateFromTemplate(workspace, templates + "ronda.mod", round_table, created); !s.ok())
+      return fail(s);
     auto ronda = workspace.Use(round_table, "ronda", /*shared=*/false);
     if (!ronda.ok()) return fail(ronda.status().WithContext(round_table));
     storage::Status s = WriteBoards(**ronda, plan.boards[r], blank_boards);
@@ -179,7 +184,8 @@ bool WriteImportedTournament(registry::WorkingState& state, const ImportPlan& pl
   }
   if (!plan.tie_break_fields.empty()) {
     const std::string table = registry::TieBreakTableName(key) + ".dbf";
-    if (auto s = storage::CopyFile(templates + "desempsw.mod", table); !s.ok()) return fail(s.WithContext(table));
+    if (auto s = storage::CopyFile(templates + "desempsw.mod", table); !s.ok())
+      return fail(s.WithContext(table));
     created.Add(table);
     auto desemps = workspace.Use(table, "desemps", /*shared=*/false);
     if (!desemps.ok()) return fail(desemps.status().WithContext(table));
@@ -188,7 +194,8 @@ bool WriteImportedTournament(registry::WorkingState& state, const ImportPlan& pl
     if (!s.ok()) return fail(s.WithContext(table));
   }
   if (!storage::FileExists("cclas.dbf")) {
-    if (auto s = storage::CopyFile(templates + "cclas.dbf", "cclas.dbf"); !s.ok()) return fail(s.WithContext("cclas.dbf"));
+    if (auto s = storage::CopyFile(templates + "cclas.dbf", "cclas.dbf"); !s.ok())
+      return fail(s.WithContext("cclas.dbf"));
     created.Add("cclas.dbf");
   }
   if (!storage::FileExists("torneos.dbf")) {
@@ -198,7 +205,8 @@ bool WriteImportedTournament(registry::WorkingState& state, const ImportPlan& pl
   }
   auto torneos = workspace.Use("torneos.dbf", "torneos", /*shared=*/false);
   if (!torneos.ok()) return fail(torneos.status().WithContext("torneos.dbf"));
-  if (auto s = WriteRegisterRecord(**torneos, plan.data, key); !s.ok()) return fail(s.WithContext("torneos.dbf"));
+  if (auto s = WriteRegisterRecord(**torneos, plan.data, key); !s.ok())
+    return fail(s.WithContext("torneos.dbf"));
   workspace.CloseAll();
   created.Keep();
   return true;
@@ -215,7 +223,8 @@ registry::TournamentOutcome IMPTRF(registry::WorkingState& state) {
   }
   auto bytes = storage::ReadWholeFile(path);
   if (!bytes.ok()) {
-    dialogs.MsgStop(std::string(kCannot) + "No se ha podido leer el fichero " + path + "\r\n" + bytes.status().message());
+    dialogs.MsgStop(std::string(kCannot) + "No se ha podido leer el fichero " + path + "\r\n" +
+                    bytes.status().message());
     return registry::TournamentOutcome::Unchanged();
   }
   const trf::ReadResult read = trf::Read(*bytes);
@@ -235,7 +244,8 @@ registry::TournamentOutcome IMPTRF(registry::WorkingState& state) {
     dialogs.MsgInfo("No ha elegido la localizacion del torneo");
     return registry::TournamentOutcome::Unchanged();
   }
-  const std::string key(storage::AllTrim(dialogs.InputBox("Clave (FICHERO) del torneo nuevo", "Torneo desde fichero TRF", "")));
+  const std::string key(
+      storage::AllTrim(dialogs.InputBox("Clave (FICHERO) del torneo nuevo", "Torneo desde fichero TRF", "")));
   if (key.empty()) {
     dialogs.MsgInfo("No ha escrito la clave del torneo");
     return registry::TournamentOutcome::Unchanged();
@@ -249,15 +259,17 @@ registry::TournamentOutcome IMPTRF(registry::WorkingState& state) {
   const auto keys = KeysOfFolder(state.workspace);
   const std::vector<std::string> breaches =
       keys.ok() ? registry::CheckNewTournament(plan.data, keys.value(), registry::TournamentLimits{})
-                : std::vector<std::string>{registry::OpenRefusalText(folder + ui::kPathSeparator + "torneos.dbf",
-                                                                     keys.status())};
+                : std::vector<std::string>{
+                      registry::OpenRefusalText(folder + ui::kPathSeparator + "torneos.dbf", keys.status())};
   const std::vector<std::string> own_files = registry::TournamentFiles(".", key, registry::kMaxRounds, {});
   const std::string templates = registry::TemplatesFolder(state.CCARPINI);
   std::string refusal;
   for (const std::string& breach : breaches) refusal += "\r\n" + breach;
-  if (!own_files.empty()) refusal += "\r\nLa carpeta ya tiene ficheros de la clave " + key + ": " + own_files.front();
+  if (!own_files.empty())
+    refusal += "\r\nLa carpeta ya tiene ficheros de la clave " + key + ": " + own_files.front();
   for (const char* name : {"cuadrow.mod", "ronda.mod", "desempsw.mod", "torneos.mod", "cclas.dbf"}) {
-    if (!storage::FileExists(templates + name)) refusal += "\r\nNo se ha encontrado la plantilla " + templates + name;
+    if (!storage::FileExists(templates + name))
+      refusal += "\r\nNo se ha encontrado la plantilla " + templates + name;
   }
   if (!refusal.empty()) {
     (void)ui::SetCurrentFolder(here);
@@ -266,13 +278,15 @@ registry::TournamentOutcome IMPTRF(registry::WorkingState& state) {
   }
 
   if (!WriteImportedTournament(state, plan, key)) return registry::TournamentOutcome::Closed();
-  registry::TournamentOutcome opened =
-      registry::ABRIRTORNEO(state, storage::ResolvePath(folder + ui::kPathSeparator + registry::PlayerTableName(key) + ".dbf"));
+  registry::TournamentOutcome opened = registry::ABRIRTORNEO(
+      state, storage::ResolvePath(folder + ui::kPathSeparator + registry::PlayerTableName(key) + ".dbf"));
   if (opened.change == registry::TournamentChange::kOpened) {
     std::string text = "Se ha creado el torneo " + key + " con " + std::to_string(plan.players.size()) +
                        " jugadores y " + std::to_string(static_cast<int>(plan.data.n_rondas)) + " rondas";
     for (const std::string& note : plan.notes) text += "\r\n" + note;
-    dialogs.MsgInfo(text, "\xA1" "Hecho!");
+    dialogs.MsgInfo(text,
+                    "\xA1"
+                    "Hecho!");
   }
   return opened;
 }

@@ -42,8 +42,8 @@ TEST(TrfReader, ExampleAReadsEveryColumn) {
   EXPECT_EQ(abel.birth_date, "1995/04/12");
   EXPECT_EQ(abel.points_tenths, 25);
   EXPECT_EQ(abel.rank, 1);
-  EXPECT_EQ(abel.rounds, (std::vector<RoundEntry>{{4, Colour::kWhite, '1'}, {2, Colour::kBlack, '1'},
-                                                  {3, Colour::kWhite, '='}}));
+  EXPECT_EQ(abel.rounds, (std::vector<RoundEntry>{
+                             {4, Colour::kWhite, '1'}, {2, Colour::kBlack, '1'}, {3, Colour::kWhite, '='}}));
   EXPECT_EQ(t.players[1].title, "FM");
   EXPECT_EQ(t.players[2].rounds[1], (RoundEntry{0, Colour::kNone, 'H'}));
   EXPECT_EQ(t.players[3].rounds[2], (RoundEntry{2, Colour::kWhite, '-'}));
@@ -100,7 +100,8 @@ TEST(TrfWriter, ExamplesComeBackByteForByte) {
 }
 
 const char kUtf8Line[] =
-    "001    1 m    Mu\xC3\xB1oz, Jos\xC3\xA9                       2200 ESP    99000011 1995/04/12  0.0    1\r\n";
+    "001    1 m    Mu\xC3\xB1oz, Jos\xC3\xA9                       2200 ESP    99000011 1995/04/12  0.0    "
+    "1\r\n";
 const char kLatinLine[] =
     "001    1 m    Mu\xF1oz, Jos\xE9                       2200 ESP    99000011 1995/04/12  0.0    1\r\n";
 
@@ -175,7 +176,8 @@ TEST_P(TrfBadInput, IsRefusedNamingTheLine) {
       << read.error->message;
 }
 
-const std::string kAbel = "001    1 wWIM Abel, Anna                        2200 AUT    99000011 1995/04/12  2.5    1";
+const std::string kAbel =
+    "001    1 wWIM Abel, Anna                        2200 AUT    99000011 1995/04/12  2.5    1";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, TrfBadInput,
@@ -184,9 +186,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"binary", "", std::string("\x03\x00\x01\x02", 4), 1, ErrorKind::kNotTrf},
         BadInput{"no player line", "", "Lista de jugadores\r\n1. Abel\r\n", 1, ErrorKind::kNotTrf},
         BadInput{"lines shorter than a record id", "", "012 T\r\np\r\n0\r\n", 2, ErrorKind::kNotTrf},
-        BadInput{"line cut before its points", "1990/12/01  1.0    5     3 b 0  0000 - U     5 w 0", "1990/12/0", 26, ErrorKind::kLineTooShort},
+        BadInput{"line cut before its points", "1990/12/01  1.0    5     3 b 0  0000 - U     5 w 0",
+                 "1990/12/0", 26, ErrorKind::kLineTooShort},
         BadInput{"result code", "3 w =\r\n001    2", "3 w Q\r\n001    2", 21, ErrorKind::kUnknownResult},
-        BadInput{"player twice", "001    6 m    Frost", "001    2 m    Frost", 26, ErrorKind::kDuplicatePlayer},
+        BadInput{"player twice", "001    6 m    Frost", "001    2 m    Frost", 26,
+                 ErrorKind::kDuplicatePlayer},
         BadInput{"opponent missing", "     5 w 0", "     9 w 0", 26, ErrorKind::kUnknownOpponent},
         BadInput{"opponent does not name back", "     4 w 1     2 b 1", "     4 w 1     5 b 1", 21,
                  ErrorKind::kAsymmetricPairing},
@@ -194,7 +198,8 @@ INSTANTIATE_TEST_SUITE_P(
                  ErrorKind::kAsymmetricPairing},
         BadInput{"second PAB", "2.0    3     6 w 1  0000 - H", "2.5    3     6 w 1  0000 - U", 26,
                  ErrorKind::kTwoPabs},
-        BadInput{"points", kAbel, "001    1 wWIM Abel, Anna                        2200 AUT    99000011 1995/04/12  3.0    1",
+        BadInput{"points", kAbel,
+                 "001    1 wWIM Abel, Anna                        2200 AUT    99000011 1995/04/12  3.0    1",
                  21, ErrorKind::kPointsDiffer},
         BadInput{"colour with a bye", "0000 - U", "0000 w U", 26, ErrorKind::kBadColour},
         BadInput{"rating", "2200 AUT", "22x0 AUT", 21, ErrorKind::kBadField},
@@ -202,7 +207,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"rounds", "142 3", "142 three", 14, ErrorKind::kBadField}),
     [](const ::testing::TestParamInfo<BadInput>& info) {
       std::string name;
-      for (char c : std::string(info.param.what)) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+      for (char c : std::string(info.param.what))
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
       return name;
     });
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "register/templates.h"
 #include "register/file_names.h"
+#include "register/templates.h"
 #include "register/test_support.h"
 #include "register/tournament_opening.h"
 #include "register/working_state.h"

@@ -63,7 +63,9 @@ inline void WriteHandMadeTournament(const std::string& folder) {
   };
   const Player players[] = {
       {"Mu\xF1oz, Jos\xE9", "M", 2300, 2250, "2200001", "12345", "VAL", false},
-      {"Garc\xED" "a, Ana", "F", 2250, 0, "2200002", "", "", false},
+      {"Garc\xED"
+       "a, Ana",
+       "F", 2250, 0, "2200002", "", "", false},
       {"L\xF3pez, Luis", "M", 2100, 0, "", "", "", false},
       {"Mart\xEDn, Eva", "F", 2000, 0, "", "", "", true},
       {"Ruiz, Pau", "M", 0, 1800, "", "", "", false},

@@ -21,7 +21,8 @@ using movarel::testing::WriteBytes;
 std::map<std::string, std::string> FolderBytes(const std::string& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::directory_iterator(folder)) {
-    files[entry.path().filename().string()] = entry.is_directory() ? "(folder)" : ReadBytes(entry.path().string());
+    files[entry.path().filename().string()] =
+        entry.is_directory() ? "(folder)" : ReadBytes(entry.path().string());
   }
   return files;
 }
@@ -57,12 +58,13 @@ TEST_P(TrfRefusalTest, NamesTheLineAndCreatesNothing) {
   const std::string folder = session.Folder("nuevo");
   WriteBytes(session.file("entrada.trf"), GetParam().bytes);
   const auto before = FolderBytes(folder);
-  const ProgramSession::Run run = session.Script("menu mnuImpTRF\nfile entrada.trf\nfolder " + folder +
-                                                 "\ninput T\nquit\n");
+  const ProgramSession::Run run =
+      session.Script("menu mnuImpTRF\nfile entrada.trf\nfolder " + folder + "\ninput T\nquit\n");
   EXPECT_EQ(run.transcript.substr(run.transcript.find('\n') + 1),
-            "FILE|Elija el fichero TRF del torneo|entrada.trf\nSTOP||No se puede crear el torneo desde el fichero TRF\\nFichero " +
-                session.file("entrada.trf") + "\\n" + GetParam().message + "\n" +
-                "UNASKED|line 3: folder " + folder + "\n");
+            "FILE|Elija el fichero TRF del torneo|entrada.trf\nSTOP||No se puede crear el torneo desde el "
+            "fichero TRF\\nFichero " +
+                session.file("entrada.trf") + "\\n" + GetParam().message + "\n" + "UNASKED|line 3: folder " +
+                folder + "\n");
   EXPECT_EQ(FolderBytes(folder), before);
 }
 
@@ -76,11 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
                 "L\xC3\xADnea 21: ronda 2: el jugador n\xC2\xBA 1 tiene de rival al n\xC2\xBA 5, que no lo "
                 "tiene a \xC3\xA9l de rival"},
         Refusal{"UnknownResult", Replaced(ExampleA(), "3 w =\r\n", "3 w X\r\n"),
-                "L\xC3\xADnea 21: ronda 3, el resultado no es un c\xC3\xB3" "digo TRF: \"X\""},
+                "L\xC3\xADnea 21: ronda 3, el resultado no es un c\xC3\xB3"
+                "digo TRF: \"X\""},
         Refusal{"SixteenRounds", Replaced(ExampleA(), "142 3", "142 16"),
                 "L\xC3\xADnea 14: el torneo tiene 16 rondas y un torneo admite como m\xC3\xA1ximo 15"},
-        Refusal{"ThousandPlayers", ThousandPlayers(),
-                "L\xC3\xADnea 1001: el torneo tiene 1000 jugadores y un torneo admite como m\xC3\xA1ximo 999"}),
+        Refusal{
+            "ThousandPlayers", ThousandPlayers(),
+            "L\xC3\xADnea 1001: el torneo tiene 1000 jugadores y un torneo admite como m\xC3\xA1ximo 999"}),
     [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
 
 // A key the folder's register already has: refused after the key is given, the folder as it was.
@@ -93,9 +97,10 @@ TEST(TrfRefusal, KeyAlreadyInTheFolderLeavesItAsItWas) {
   ASSERT_EQ(session.Script(import + "quit\n").status, 0);
   const auto before = FolderBytes(folder);
   const ProgramSession::Run run = session.Script(import + "quit\n");
-  EXPECT_NE(run.transcript.find("STOP||No se puede crear el torneo desde el fichero TRF\\nYa hay un torneo con la "
-                                "clave LAGO"),
-            std::string::npos)
+  EXPECT_NE(
+      run.transcript.find("STOP||No se puede crear el torneo desde el fichero TRF\\nYa hay un torneo con la "
+                          "clave LAGO"),
+      std::string::npos)
       << run.transcript;
   EXPECT_EQ(FolderBytes(folder), before);
 }
