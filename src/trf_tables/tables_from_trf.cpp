@@ -128,6 +128,10 @@ std::variant<ImportPlan, std::string> PlanImport(const trf::ReadResult& read) {
   std::map<int, const trf::NationalRecord*> national;
   for (const trf::NationalRecord& record : t.national_records) national[record.starting_rank] = &record;
 
+  // What the reader let pass but the user may want to know: records it does not interpret, a
+  // player count that differs, players who met twice.
+  for (const trf::Error& warning : read.warnings) plan.notes.push_back(warning.message);
+
   registry::TournamentData& d = plan.data;
   d.torneo = Cut(t.name, 40);
   d.localidad = Cut(t.city, 25);
