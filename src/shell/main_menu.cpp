@@ -12,6 +12,7 @@
 #include "shell/rounds_commands.h"
 #include "shell/settings_dialogs.h"
 #include "shell/standings_commands.h"
+#include "shell/trf_commands.h"
 #include "ui/form.h"
 #include "ui/menu.h"
 
