@@ -119,6 +119,7 @@ constexpr char kExpectedMenu[] =
     "adir jugadores del torneo a Base de jugadores [mnuAnaJugs]\n"
     "&Configurar\n"
     "  &Desempates de este torneo [mnuCfgDs]\n"
+    "  Desempates &FIDE de este torneo [mnuCfgDsFide]\n"
     "  &Listados de la clasificaci\xF3n y del cuadro [mnuCfgLisClas]\n"
     "  Fichero con el Elo F&VA [mnuCfgFVA]\n"
     "  Fichero con el Elo F&IDE [mnuCfgFIDE]\n"
@@ -142,7 +143,7 @@ const std::set<std::string> kNeedTournament = {
     "mnuFFIDE",       "mnuFBloqFIDE",  "mnuFFEDA",        "mnuFBloqFEDA", "mnuFFVA",      "mnuFNueFVA",
     "mnuHojPre",      "mnuCuaPre",     "mnuOrdenPremios", "mnuCalPre",    "mnuLisHtmPre", "mnuPGNRda",
     "mnuPGN",         "mnuPGNJug",     "mnuFigImpP",      "mnuImpTorneo", "mnuHojBase",   "mnuAnaJugs",
-    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx"};
+    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx",      "mnuCfgDsFide"};
 
 TEST(MainWindow, MenuTreeHasEveryPopupItemNameAndSeparator) {
   TempFolder folder;
