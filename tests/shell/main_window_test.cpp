@@ -173,7 +173,7 @@ TEST(MainWindow, TournamentCommandsDisabledAtStartUpUntilSitorneo) {
     Exit(frm);
   });
   run.Run();
-  EXPECT_EQ(kNeedTournament.size(), 40u);
+  EXPECT_EQ(kNeedTournament.size(), 41u);
   EXPECT_EQ(at_start, kNeedTournament);
   EXPECT_TRUE(after_si.empty());
   EXPECT_EQ(after_no, kNeedTournament);
