@@ -1,5 +1,6 @@
 #include "standings/fide_standings.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -77,6 +78,17 @@ FideTournament ReadFideTournament(storage::Table& cuadro, int rounds, tiebreaks:
     for (int round = 1; round <= rounds; ++round) player.rounds.push_back(ReadRound(cuadro, round, player_of_recno));
     out.tournament.players.push_back(std::move(player));
   }
+  // Rounds nobody has been paired in yet (the crosstable of an unfinished tournament asks for
+  // all of them) are not rounds of the event: counted, they would make every player absent.
+  auto unpaired = [](const tiebreaks::Player& p, size_t r) {
+    return p.rounds[r].kind == RoundKind::kAbsent && p.rounds[r].points == 0;
+  };
+  size_t held = static_cast<size_t>(std::max(rounds, 0));
+  while (held > 0 && std::all_of(out.tournament.players.begin(), out.tournament.players.end(),
+                                 [&](const tiebreaks::Player& p) { return unpaired(p, held - 1); })) {
+    --held;
+  }
+  for (tiebreaks::Player& p : out.tournament.players) p.rounds.resize(held);
   return out;
 }
 

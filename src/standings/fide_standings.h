@@ -23,7 +23,8 @@ struct FideTournament {
 // How the per-round fields read: "i" marks a forfeit; colour "D" is a bye, scored 1 a
 // pairing-allocated one, ½ a half-point one and 0 a zero-point one; a blank colour without
 // opponent is an absence (or the rounds after a withdrawal); "B" and "N" a game with White
-// or Black. A game without a result yet counts 0 for both.
+// or Black. A game without a result yet counts 0 for both. Trailing rounds in which nobody
+// has been paired yet are left out.
 FideTournament ReadFideTournament(storage::Table& cuadro, int rounds, tiebreaks::RuleSet rules);
 
 // The standings and, by record number, where each player is in them.
