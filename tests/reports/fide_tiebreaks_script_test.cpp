@@ -19,7 +19,9 @@
 #include <string>
 #include <vector>
 
+#include "hand_tournament.h"
 #include "report_test_support.h"
+#include "reports/tournament_pages.h"
 #include "small_tournament.h"
 #include "support/program_session.h"
 
@@ -109,6 +111,21 @@ TEST_P(FideTieBreaksScript, ChosenListGivesItsColumnsAndSharedPlacesAndClassical
   ASSERT_EQ(run.status, 0) << run.transcript;
   EXPECT_FALSE(std::filesystem::exists(t.folder.file("dsAB.fid")));
   EXPECT_EQ(Page(), classical);
+}
+
+// The full tournament pages write the same listings for every round. The hand tournament
+// after round 3 on "WIN": 1, 4 and 5 have 2.5 points and two wins each (4's bye and 5's bye
+// and forfeit win count): they share 1-3; 2 (withdrawn, 0.5) is fourth, 3 fifth.
+TEST(FideTournamentPages, EveryRoundsStandingsShowsTheFideColumnsAndSharedPlaces) {
+  testing::HandTournament t;
+  movarel::testing::WriteBytes(t.folder.file("dsAB.fid"), "WIN\r\n");
+  ASSERT_TRUE(LISHTMPAG(t.state));
+  const std::vector<std::string> lines = PageLines(t.Page("zdabc3.htm"));
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_NE(lines[0].find(" WIN"), std::string::npos) << lines[0];
+  const std::vector<std::string> places = {"1-3. ", "1-3. ", "1-3. ", "  4. ", "  5. "};
+  for (size_t i = 0; i < places.size(); ++i) EXPECT_TRUE(lines[i + 1].starts_with(places[i])) << lines[i + 1];
+  EXPECT_NE(PageLines(t.Page("zdabcu.htm")).at(0).find(" WIN"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, FideTieBreaksScript, ::testing::Bool(),
