@@ -4,8 +4,11 @@
 
 #include "register/file_names.h"
 #include "register/text_utilities.h"
+#include "reports/fide_columns.h"
 #include "reports/html_writer.h"
 #include "reports/report_fields.h"
+#include "standings/fide_choice.h"
+#include "standings/fide_standings.h"
 #include "standings/zdclas.h"
 #include "storage/value.h"
 #include "storage/workspace.h"
@@ -151,7 +154,16 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
   const StandingsColumns columns = ReadStandingsColumns(**cclas);
   state.workspace.Close("cclas");
 
-  if (listing == Listing::kStandings) {
+  storage::Result<std::optional<standings::FideChoice>> choice = standings::ReadOpenTournamentChoice(state);
+  if (!choice.ok()) {
+    cuadro->Unlock();
+    state.dialogs->MsgStop("No se puede hacer el listado\r\n" + choice.status().message());
+    return false;
+  }
+  std::optional<FideColumns> fide;
+  if (choice->has_value()) fide.emplace(standings::ComputeFideTable(*cuadro, round, **choice), (*choice)->list);
+
+  if (listing == Listing::kStandings && !fide) {
     if (storage::Status ordered = cuadro->OrdListAdd(folder + kOrderFile); !ordered.ok()) {
       cuadro->Unlock();
       state.dialogs->MsgStop("No se puede hacer el listado\r\n" + ordered.message());
@@ -163,16 +175,25 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
   const int rounds = torneos != nullptr ? static_cast<int>(Number(*torneos, "N_RONDAS")) : 0;
   const std::string title = torneos != nullptr ? PageTitle(*torneos) : std::string();
   const std::string subtitle = torneos != nullptr ? PageSubtitle(*torneos) : std::string();
-  const HtmlPage page = BeginListing(state, PagePath(page_name), title, subtitle,
-                                     Heading(listing, round, rounds), CABECERACLAS(state, columns));
+  const FideColumns* fide_columns = fide ? &*fide : nullptr;
+  const HtmlPage page =
+      BeginListing(state, PagePath(page_name), title, subtitle, Heading(listing, round, rounds),
+                   CABECERACLAS(state, columns, fide_columns, listing == Listing::kStandings));
   const std::string_view mode = listing == Listing::kCrosstable ? "cu" : "";
-  for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
-    PROCLINCLAS(state, columns, *cuadro, mode, NPTOSANT);
+  if (fide && listing == Listing::kStandings) {
+    for (uint32_t recno : fide->StandingsOrder()) {
+      cuadro->GoTo(recno);
+      PROCLINCLAS(state, columns, *cuadro, mode, NPTOSANT, fide_columns);
+    }
+  } else {
+    for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
+      PROCLINCLAS(state, columns, *cuadro, mode, NPTOSANT, fide_columns);
+    }
   }
   EndListing(state);
 
   cuadro->Unlock();
-  if (listing == Listing::kStandings) {
+  if (listing == Listing::kStandings && !fide) {
     if (storage::Status cleared = cuadro->OrdListClear(); !cleared.ok()) {
       state.HDOCHTML.clear();
       state.dialogs->MsgStop("No se puede hacer el listado\r\n" + cleared.message());
@@ -197,8 +218,9 @@ StandingsColumns ReadStandingsColumns(storage::Table& cclas) {
   return columns;
 }
 
-std::string CABECERACLAS(const registry::WorkingState& state, const StandingsColumns& columns) {
-  std::string header = "     ";
+std::string CABECERACLAS(const registry::WorkingState& state, const StandingsColumns& columns,
+                         const FideColumns* fide, bool places) {
+  std::string header = fide != nullptr && places ? fide->PlaceHeader() : "     ";
   if (columns.shown[kNumber]) header += "   # ";
   if (columns.shown[kName]) header += "Jugador" + std::string(24, ' ');
   if (columns.shown[kClub]) header += "Procedencia    ";
@@ -207,7 +229,8 @@ std::string CABECERACLAS(const registry::WorkingState& state, const StandingsCol
   if (columns.shown[kPoints]) header += "Ptos ";
   const int width = RoundGroupWidth(columns);
   for (int round = 1; round <= state.NRONDASEL; ++round) header += RoundLabel(round, width);
-  for (int slot = 1; slot <= kTieBreakColumns; ++slot) {
+  if (fide != nullptr) header += fide->Header();
+  for (int slot = 1; slot <= kTieBreakColumns && fide == nullptr; ++slot) {
     if (!columns.shown[kFirstTieBreak + slot - 1]) continue;
     const std::optional<std::string> system = SlotSystem(state, slot);
     if (!system) {
@@ -227,9 +250,10 @@ std::string CABECERACLAS(const registry::WorkingState& state, const StandingsCol
 }
 
 void PROCLINCLAS(registry::WorkingState& state, const StandingsColumns& columns, const storage::Table& cuadro,
-                 std::string_view mode, double& NPTOSANT) {
+                 std::string_view mode, double& NPTOSANT, const FideColumns* fide) {
   ++state.NCONTLIN;
-  std::string line = storage::Str(state.NCONTLIN, 3) + ". ";
+  std::string line = fide != nullptr && mode != "cu" ? fide->PlaceText(cuadro.RecNo())
+                                                     : storage::Str(state.NCONTLIN, 3) + ". ";
   if (columns.shown[kNumber]) line += "(" + storage::Str(Number(cuadro, "NUM"), 3) + ")";
   if (columns.shown[kName]) line += PageText(Text(cuadro, "JUG")) + " ";
   if (columns.shown[kClub]) line += PageText(Text(cuadro, "CLUB")) + " ";
@@ -262,7 +286,8 @@ void PROCLINCLAS(registry::WorkingState& state, const StandingsColumns& columns,
     }
   }
 
-  for (int slot = 1; slot <= kTieBreakColumns; ++slot) {
+  if (fide != nullptr) line += fide->Values(cuadro.RecNo());
+  for (int slot = 1; slot <= kTieBreakColumns && fide == nullptr; ++slot) {
     if (!columns.shown[kFirstTieBreak + slot - 1]) continue;
     const std::optional<std::string> system = SlotSystem(state, slot);
     if (!system || !cuadro.HasField(*system)) {

@@ -13,6 +13,8 @@
 
 namespace movarel::reports {
 
+class FideColumns;
+
 // Records of "cclas", numbered as in the table (record 1 = player number ... 16 = rating
 // variation).
 inline constexpr int kColumnRecords = 16;
@@ -26,14 +28,18 @@ struct StandingsColumns {
 StandingsColumns ReadStandingsColumns(storage::Table& cclas);
 
 // The column header of both listings for rounds 1 to NRONDASEL. Tie-break slot k shows the
-// k-th system of ADESEMPATES; a slot beyond the systems in use (NDS) shows blanks.
-std::string CABECERACLAS(const registry::WorkingState& state, const StandingsColumns& columns);
+// k-th system of ADESEMPATES; a slot beyond the systems in use (NDS) shows blanks. A tournament
+// on FIDE tie-breaks (`fide`) shows their columns instead, and in the standings (`places`) the
+// shared places.
+std::string CABECERACLAS(const registry::WorkingState& state, const StandingsColumns& columns,
+                         const FideColumns* fide = nullptr, bool places = false);
 
 // Writes the line of the current `cuadro` record into the page being written (counting it in
 // NCONTLIN, which is also the place printed). Mode "cu" is the crosstable: the points are
 // always printed; otherwise points equal to the previous line's (`NPTOSANT`) print as a ditto.
+// With `fide`, its tie-break columns and, in the standings, its places.
 void PROCLINCLAS(registry::WorkingState& state, const StandingsColumns& columns, const storage::Table& cuadro,
-                 std::string_view mode, double& NPTOSANT);
+                 std::string_view mode, double& NPTOSANT, const FideColumns* fide = nullptr);
 
 // The standings page after `round`, written to the page `page_name` (".htm" in the current
 // folder). The tournament is open (`torneos` on its record, `cuadro` writable). Returns true

@@ -123,6 +123,7 @@ void DefineBaseDeJugadores(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui)
 void DefineConfigurar(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {
   ui::MenuItem& m = frm.AddPopup("&Configurar");
   m.AddItem("&Desempates de este torneo", "mnuCfgDs", [&] { CFGDESEMPATES(s, ui); });
+  m.AddItem("Desempates &FIDE de este torneo", "mnuCfgDsFide", [&] { CFGDESEMPATESFIDE(s, ui); });
   m.AddItem("&Listados de la clasificaci\xF3n y del cuadro", "mnuCfgLisClas", [&] { CFGLISCLAS(s, ui); });
   m.AddItem("Fichero con el Elo F&VA", "mnuCfgFVA", [&] { CFGFVA(s); });
   m.AddItem("Fichero con el Elo F&IDE", "mnuCfgFIDE", [&] { CFGFIDE(s); });

@@ -13,6 +13,7 @@ class Ui;
 namespace movarel::shell {
 
 void CFGDESEMPATES(registry::WorkingState& state, ui::Ui& ui);  // the tie-breaks of this tournament
+void CFGDESEMPATESFIDE(registry::WorkingState& state, ui::Ui& ui);  // classical or FIDE tie-breaks
 void CFGLISCLAS(registry::WorkingState& state,
                 ui::Ui& ui);  // the columns of the standings and crosstable listings
 

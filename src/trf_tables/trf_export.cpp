@@ -5,6 +5,8 @@
 #include "register/file_names.h"
 #include "register/table_layouts.h"
 #include "register/working_state.h"
+#include "standings/fide_choice.h"
+#include "standings/fide_standings.h"
 #include "standings/tie_break_list.h"
 #include "standings/zdclas.h"
 #include "storage/files.h"
@@ -19,6 +21,20 @@ namespace movarel::trf_tables {
 namespace {
 
 constexpr char kCannot[] = "No se puede crear el fichero TRF\r\n";
+
+// A tournament on FIDE tie-breaks: their list in tags 202 and 212 (points first), and the
+// ranks that list gives, shared places included.
+void UseFideTieBreaks(const standings::FideChoice& choice, storage::Table& cuadro, int rounds, trf::Tournament& t) {
+  t.tie_breaks.clear();
+  for (const tiebreaks::TieBreak& tie_break : choice.list) t.tie_breaks.push_back(tiebreaks::Descriptor(tie_break));
+  t.standings_rule = {"PTS"};
+  t.standings_rule.insert(t.standings_rule.end(), t.tie_breaks.begin(), t.tie_breaks.end());
+  const standings::FideTable table = standings::ComputeFideTable(cuadro, rounds, choice);
+  // The players of the file are the live records in record order, as the engine's are.
+  for (size_t p = 0; p < t.players.size() && p < table.standings.first_place.size(); ++p) {
+    t.players[p].rank = rounds > 0 ? table.standings.first_place[p] : 0;
+  }
+}
 
 }  // namespace
 
@@ -55,7 +71,14 @@ void INFTRF(registry::WorkingState& state) {
     dialogs.MsgStop(std::string(kCannot) + computed.message());
     return;
   }
-  const trf::Tournament tournament = TrfFromTables(*torneos, *cuadro, systems, played);
+  trf::Tournament tournament = TrfFromTables(*torneos, *cuadro, systems, played);
+  storage::Result<std::optional<standings::FideChoice>> choice = standings::ReadOpenTournamentChoice(state);
+  if (!choice.ok()) {
+    cuadro->Unlock();
+    dialogs.MsgStop(std::string(kCannot) + choice.status().message());
+    return;
+  }
+  if (choice->has_value()) UseFideTieBreaks(**choice, *cuadro, played, tournament);
   cuadro->Unlock();
   state.workspace.Select("cuadro");
 

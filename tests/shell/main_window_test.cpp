@@ -121,6 +121,7 @@ constexpr char kExpectedMenu[] =
     "adir jugadores del torneo a Base de jugadores [mnuAnaJugs]\n"
     "&Configurar\n"
     "  &Desempates de este torneo [mnuCfgDs]\n"
+    "  Desempates &FIDE de este torneo [mnuCfgDsFide]\n"
     "  &Listados de la clasificaci\xF3n y del cuadro [mnuCfgLisClas]\n"
     "  Fichero con el Elo F&VA [mnuCfgFVA]\n"
     "  Fichero con el Elo F&IDE [mnuCfgFIDE]\n"
@@ -144,7 +145,7 @@ const std::set<std::string> kNeedTournament = {
     "mnuFFIDE",       "mnuFBloqFIDE",  "mnuFFEDA",        "mnuFBloqFEDA", "mnuFFVA",      "mnuFNueFVA",
     "mnuHojPre",      "mnuCuaPre",     "mnuOrdenPremios", "mnuCalPre",    "mnuLisHtmPre", "mnuPGNRda",
     "mnuPGN",         "mnuPGNJug",     "mnuFigImpP",      "mnuImpTorneo", "mnuHojBase",   "mnuAnaJugs",
-    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx",    "mnuInfTRF"};
+    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx",      "mnuCfgDsFide", "mnuInfTRF"};
 
 TEST(MainWindow, MenuTreeHasEveryPopupItemNameAndSeparator) {
   TempFolder folder;
@@ -172,7 +173,7 @@ TEST(MainWindow, TournamentCommandsDisabledAtStartUpUntilSitorneo) {
     Exit(frm);
   });
   run.Run();
-  EXPECT_EQ(kNeedTournament.size(), 40u);
+  EXPECT_EQ(kNeedTournament.size(), 41u);
   EXPECT_EQ(at_start, kNeedTournament);
   EXPECT_TRUE(after_si.empty());
   EXPECT_EQ(after_no, kNeedTournament);
