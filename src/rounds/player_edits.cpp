@@ -1,5 +1,6 @@
 #include "rounds/player_edits.h"
 
+#include <limits>
 #include <string>
 
 #include "register/round_boards.h"
@@ -24,17 +25,19 @@ void ShowOnGrid(ui::Control* brwCuadro, uint32_t recno) {
 // and NUM has three digits, so record 1000 could never be numbered (STR writes "***"); the
 // register's N_JUGS has as many digits in a new register and may have fewer in a DOS one.
 std::string FullTournament(registry::WorkingState& state, storage::Table& cuadro) {
+  // A field the table lacks sets no limit.
   auto largest = [](const storage::Table& table, std::string_view name) {
     const int index = table.layout().Find(name);
-    return index < 0 ? 0.0 : storage::LargestValue(table.fields()[index]);
+    return index < 0 ? std::numeric_limits<double>::infinity() : storage::LargestValue(table.fields()[index]);
   };
   const double numbers = largest(cuadro, "NUM");
   if (cuadro.LastRec() + 1.0 > numbers) {
     return "El cuadro ya tiene " + std::to_string(cuadro.LastRec()) + " jugadores, los que caben en su campo NUM";
   }
   const storage::Table* torneos = state.workspace.Find("torneos");
-  if (torneos != nullptr && RegisterPlayerCount(state) + 1.0 > largest(*torneos, "N_JUGS")) {
-    return "El fichero de torneos admite como m\xE1ximo " + std::to_string(static_cast<long>(largest(*torneos, "N_JUGS"))) +
+  const double counted = torneos != nullptr ? largest(*torneos, "N_JUGS") : 0;
+  if (torneos != nullptr && RegisterPlayerCount(state) + 1.0 > counted) {
+    return "El fichero de torneos admite como m\xE1ximo " + std::to_string(static_cast<long>(counted)) +
            " jugadores en su campo N_JUGS";
   }
   return "";
