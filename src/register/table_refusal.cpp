@@ -12,6 +12,9 @@ std::string TableRefusalText(const std::string& what_cannot_be_done, const std::
     case storage::Status::Code::kNotFound:
       cause = "No existe el fichero " + file;
       break;
+    case storage::Status::Code::kCorrupt:
+      cause = "El fichero " + file + " est\xE1 da\xF1" "ado y no se ha tocado\r\n" + status.message();
+      break;
     default:
       cause = "No se ha podido abrir el fichero " + file + "\r\n" + status.message();
       break;

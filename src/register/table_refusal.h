@@ -1,6 +1,6 @@
 #pragma once
 // The stop box text of an operation whose table cannot be opened: what cannot be done, then
-// the file and the cause (held by another program, missing, or the storage error).
+// the file and the cause (held by another program, missing, damaged, or the storage error).
 
 #include <string>
 

@@ -1,6 +1,7 @@
 #include "register/tournament_files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -39,6 +40,13 @@ bool RoundNameIsAmbiguous(std::string_view digits, std::string_view upper_key,
   return false;
 }
 
+// Nobody may write to the file: the read-only mark of the DOS and Windows file systems as
+// this system shows it.
+bool FileReadOnly(const std::string& path) {
+  struct stat st;
+  return stat(storage::ResolvePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
 }  // namespace
 
 bool IsTournamentFile(std::string_view name, std::string_view key, int rounds,
@@ -73,21 +81,34 @@ std::vector<std::string> TournamentFiles(const std::string& folder, std::string_
 }
 
 bool FileHeldOpen(const std::string& path) {
+  // Asked without taking a lock, so a read-only file (which cannot take the write lock) is
+  // not mistaken for an open one.
   const std::string actual = storage::ResolvePath(path);
-  int fd = open(actual.c_str(), O_RDWR | O_CLOEXEC);
-  if (fd < 0) fd = open(actual.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = open(actual.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return false;
-  const bool free = storage::TryLockRange(fd, storage::kOpenMarker, 1, storage::LockKind::kWrite);
-  if (free) storage::UnlockRange(fd, storage::kOpenMarker, 1);
+  const bool held = storage::OthersHoldConflictingLock(fd, storage::kOpenMarker, 1, storage::LockKind::kWrite);
   close(fd);
-  return !free;
+  return held;
 }
 
 bool BORRAFICHTORN(const std::string& path, ui::Dialogs& dialogs) {
-  if (!FileHeldOpen(path) && storage::EraseFile(path).ok()) return true;
-  dialogs.MsgInfo("El fichero " + path + " no se ha podido borrar\r\n"
-                  "Probablemente est\xE9 abierto, por lo que deber\xE1 borrarlo manualmente");
-  return false;
+  const std::string cannot = "El fichero " + path + " no se ha podido borrar\r\n";
+  if (FileHeldOpen(path)) {
+    dialogs.MsgInfo(cannot + "Probablemente est\xE9 abierto, por lo que deber\xE1 borrarlo manualmente");
+    return false;
+  }
+  // Windows refuses to delete a read-only file, and so does this program: the mark is the
+  // user's own protection, which this system's unlink would otherwise ignore.
+  if (FileReadOnly(path)) {
+    dialogs.MsgInfo(cannot + "Es un fichero de solo lectura: si de verdad quiere borrarlo, qu\xEDtele esa "
+                    "protecci\xF3n y b\xF3rrelo manualmente");
+    return false;
+  }
+  if (storage::Status erased = storage::EraseFile(path); !erased.ok()) {
+    dialogs.MsgInfo(cannot + erased.message());
+    return false;
+  }
+  return true;
 }
 
 storage::Status COPIAFICHTORN(const std::string& from, const std::string& to) {

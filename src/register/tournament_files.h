@@ -43,9 +43,9 @@ std::vector<std::string> TournamentFiles(const std::string& folder, std::string_
 // so deletion and replacement ask first.
 bool FileHeldOpen(const std::string& path);
 
-// Deletes one file of a tournament. A file that is held open or that the system refuses to
-// delete gives the message "El fichero <path> no se ha podido borrar ..." and false; the
-// caller goes on with the next file.
+// Deletes one file of a tournament. A file that is held open, read-only, or that the system
+// refuses to delete gives the message "El fichero <path> no se ha podido borrar" with that
+// cause on a second line, and false; the caller goes on with the next file.
 bool BORRAFICHTORN(const std::string& path, ui::Dialogs& dialogs);
 
 // Copies one file, replacing a file of the same name (compared without regard to case) in

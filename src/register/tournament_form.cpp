@@ -8,6 +8,7 @@
 #include "register/tournament_opening.h"
 #include "register/working_state.h"
 #include "storage/files.h"
+#include "storage/typed_value.h"
 #include "storage/workspace.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -45,14 +46,36 @@ storage::Date Today() {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-// Field widths come from the folder's own register when it is open (a DOS register keeps its
-// widths), else from the structure a new register gets.
-int FieldLength(const storage::Table* torneos, std::string_view field) {
+// Field definitions come from the folder's own register when it is open (a DOS register
+// keeps its widths), else from the structure a new register gets.
+storage::FieldDef FieldOf(const storage::Table* torneos, std::string_view field) {
   const std::vector<storage::FieldDef> fields = torneos != nullptr ? torneos->fields() : TorneosFields();
   for (const storage::FieldDef& def : fields) {
-    if (storage::Upper(def.name) == field) return def.length;
+    if (storage::Upper(def.name) == field) return def;
   }
-  return 0;
+  return storage::FieldDef{std::string(field), 'C', 0, 0};
+}
+
+int FieldLength(const storage::Table* torneos, std::string_view field) {
+  return FieldOf(torneos, field).length;
+}
+
+// What a text or number box holds, read by its register field's rules. The date pickers
+// hold dates and need no reading.
+storage::Result<storage::Value> TypedInput(const storage::Table* torneos, const ui::Form& frm, const Input& input) {
+  return storage::ReadTypedValue(FieldOf(torneos, input.field), frm.Find(input.control)->text());
+}
+
+// One line for each box whose text its field cannot hold. The key has rules of its own
+// (tournament_key.h), which say more than its width.
+std::vector<std::string> UnreadableInputs(const storage::Table* torneos, const ui::Form& frm) {
+  std::vector<std::string> lines;
+  for (const Input& input : kInputs) {
+    if (input.kind == InputKind::kDate || std::string_view(input.field) == "FICHERO") continue;
+    storage::Result<storage::Value> value = TypedInput(torneos, frm, input);
+    if (!value.ok()) lines.push_back(std::string(input.field) + ": " + value.status().message());
+  }
+  return lines;
 }
 
 TournamentLimits LimitsOf(const storage::Table* torneos) {
@@ -80,10 +103,11 @@ std::string Lines(const std::vector<std::string>& lines) {
   return text;
 }
 
-double NumberOf(const ui::Control& control) {
-  const storage::Value& value = control.value();
-  if (const double* number = std::get_if<double>(&value)) return *number;
-  return storage::Val(control.text());
+// A number box as its register field reads it; text the field cannot hold counts 0 here,
+// and UnreadableInputs reports it.
+double NumberOf(const storage::Table* torneos, const ui::Form& frm, const Input& input) {
+  const storage::Result<storage::Value> value = TypedInput(torneos, frm, input);
+  return value.ok() ? std::get<double>(value.value()) : 0;
 }
 
 // Builds and shows "FrmET" with `data`; returns what the OK button did.
@@ -154,8 +178,11 @@ TournamentData FromRecord(const storage::Table& t) {
 TournamentOutcome CreateFromForm(WorkingState& state, ui::Form& frm) {
   storage::Workspace& workspace = state.workspace;
   storage::Table* torneos = workspace.Find("torneos");
-  const TournamentData data = ReadTournamentForm(frm);
-  const std::vector<std::string> breaches = CheckNewTournament(data, RegisteredKeys(torneos), LimitsOf(torneos));
+  const TournamentData data = ReadTournamentForm(frm, torneos);
+  std::vector<std::string> breaches = UnreadableInputs(torneos, frm);
+  for (std::string& line : CheckNewTournament(data, RegisteredKeys(torneos), LimitsOf(torneos))) {
+    breaches.push_back(std::move(line));
+  }
   if (!breaches.empty()) {
     state.dialogs->MsgStop("No se puede crear el torneo:" + Lines(breaches), kAttention);
     return TournamentOutcome::Unchanged();
@@ -179,44 +206,56 @@ TournamentOutcome CreateFromForm(WorkingState& state, ui::Form& frm) {
   }
 
   frm.Release();
-  if (torneos == nullptr) {
+  // A register made for this tournament goes again if the tournament cannot be made.
+  const bool new_register = torneos == nullptr;
+  auto drop_new_register = [&] {
+    workspace.CloseAll();
+    if (new_register) storage::EraseFile("torneos.dbf");
+  };
+  if (new_register) {
     auto model = workspace.Use(templates + "torneos.mod", "ZDPLANTILLA", /*shared=*/true, /*read_only=*/true);
     storage::Status made = model.ok() ? (*model)->CopyStructure("torneos.dbf") : model.status();
     workspace.Close("ZDPLANTILLA");
     if (!made.ok()) {
       state.dialogs->MsgStop("No se puede crear el torneo\r\nNo se ha podido crear el fichero torneos.dbf\r\n" +
                              made.message());
+      drop_new_register();
       return TournamentOutcome::Closed();
     }
     auto opened = workspace.Use("torneos.dbf", "torneos", /*shared=*/false);
     if (!opened.ok()) {
       state.dialogs->MsgStop(OpenRefusalText(ui::GetCurrentFolder() + "/torneos.dbf", opened.status()));
+      drop_new_register();
       return TournamentOutcome::Closed();
     }
     torneos = *opened;
   }
   if (!torneos->FLock()) {
     state.dialogs->MsgInfo("No se ha podido crear el torneo");
-    workspace.CloseAll();
+    drop_new_register();
     return TournamentOutcome::Closed();
   }
-  storage::Status written = torneos->Append();
-  if (written.ok()) written = FGRABARTORNEO(*torneos, frm);
-  if (written.ok()) written = torneos->Commit();
-  torneos->Unlock();
-  if (!written.ok()) {
-    state.dialogs->MsgStop("No se ha podido crear el torneo\r\n" + written.message());
-    workspace.CloseAll();
-    return TournamentOutcome::Closed();
-  }
-  return CREARFICHSTORNEO(state);
+  TournamentOutcome outcome = CREARFICHSTORNEO(state, data, [&] {
+    storage::Status written = torneos->Append();
+    if (!written.ok()) return written;
+    written = FGRABARTORNEO(*torneos, frm);
+    if (written.ok()) written = torneos->Commit();
+    // A record that could not be filled in is taken back the way the register deletes one.
+    if (!written.ok()) torneos->Delete();
+    torneos->Unlock();
+    return written;
+  });
+  if (outcome.change == TournamentChange::kClosed) drop_new_register();
+  return outcome;
 }
 
 void EditFromForm(WorkingState& state, ui::Form& frm) {
   storage::Table* torneos = state.workspace.Find("torneos");
-  const TournamentData data = ReadTournamentForm(frm);
-  const std::vector<std::string> breaches =
-      CheckEditedTournament(data, torneos->GetText("FICHERO"), LimitsOf(torneos));
+  const TournamentData data = ReadTournamentForm(frm, torneos);
+  std::vector<std::string> breaches = UnreadableInputs(torneos, frm);
+  for (std::string& line : CheckEditedTournament(data, torneos->GetText("FICHERO"), LimitsOf(torneos))) {
+    breaches.push_back(std::move(line));
+  }
   if (!breaches.empty()) {
     state.dialogs->MsgStop("No se pueden grabar los datos:" + Lines(breaches), kAttention);
     return;
@@ -234,7 +273,7 @@ void EditFromForm(WorkingState& state, ui::Form& frm) {
 
 }  // namespace
 
-TournamentData ReadTournamentForm(const ui::Form& frm) {
+TournamentData ReadTournamentForm(const ui::Form& frm, const storage::Table* torneos) {
   TournamentData data;
   auto text = [&frm](const char* control) { return frm.Find(control)->text(); };
   data.fichero = text("txtFICHERO");
@@ -247,22 +286,22 @@ TournamentData ReadTournamentForm(const ui::Form& frm) {
   data.arbit_aux = text("txtARBIT_AUX");
   data.fecha_ini = frm.Find("fecFECHA_INI")->date();
   data.fecha_fin = frm.Find("fecFECHA_FIN")->date();
-  data.n_jugs = NumberOf(*frm.Find("txtN_JUGS"));
-  data.n_rondas = NumberOf(*frm.Find("txtN_RONDAS"));
-  data.n_r_actual = NumberOf(*frm.Find("txtN_R_ACTUAL"));
+  data.n_jugs = NumberOf(torneos, frm, kInputs[5]);
+  data.n_rondas = NumberOf(torneos, frm, kInputs[6]);
+  data.n_r_actual = NumberOf(torneos, frm, kInputs[7]);
   return data;
 }
 
 storage::Status FGRABARTORNEO(storage::Table& torneos, const ui::Form& frm) {
   ui::ActiveOperation op("FGRABARTORNEO");
   for (const Input& input : kInputs) {
-    const ui::Control& control = *frm.Find(input.control);
     storage::Value value;
-    switch (input.kind) {
-      case InputKind::kText:
-      case InputKind::kWideText: value = control.text(); break;
-      case InputKind::kDate: value = control.date(); break;
-      case InputKind::kNumber: value = NumberOf(control); break;
+    if (input.kind == InputKind::kDate) {
+      value = frm.Find(input.control)->date();
+    } else {
+      storage::Result<storage::Value> typed = TypedInput(&torneos, frm, input);
+      if (!typed.ok()) return typed.status().WithContext(torneos.path() + ", " + input.field);
+      value = typed.value();
     }
     if (storage::Status s = torneos.Put(input.field, value); !s.ok()) return s;
   }

@@ -38,7 +38,8 @@ TournamentOutcome FOK(WorkingState& state, ui::Form& frm);
 // Copies the thirteen inputs of "FrmET" into the current record of `torneos`.
 storage::Status FGRABARTORNEO(storage::Table& torneos, const ui::Form& frm);
 
-// The thirteen inputs as typed.
-TournamentData ReadTournamentForm(const ui::Form& frm);
+// The thirteen inputs, read by the fields of `torneos` (of a new register when null); a
+// number its field cannot hold reads 0.
+TournamentData ReadTournamentForm(const ui::Form& frm, const storage::Table* torneos);
 
 }  // namespace movarel::registry

@@ -84,11 +84,21 @@ TournamentOutcome ABRIRTORNEO(WorkingState& state, const std::string& path_given
   const std::string path = Absolute(path_given);
   const std::string player_table = storage::ResolvePath(path);
 
+  const std::string folder = FolderOfPath(path);
+  const std::string register_path = storage::ResolvePath(folder + ui::kPathSeparator + "torneos.dbf");
+  // A name typed in the chooser can be any table of the folder. The register taken for a
+  // player table would be refused next as held by another program: this program itself.
+  std::error_code ec;
+  if (std::filesystem::equivalent(player_table, register_path, ec)) {
+    state.dialogs->MsgStop("No se puede abrir el torneo\r\nEl fichero " + player_table +
+                           " es el registro de los torneos de la carpeta, no el cuadro de un torneo\r\n"
+                           "Elija el cuadro del torneo: cu + su clave + .dbf");
+    return Fail(state);
+  }
+
   auto cuadro = workspace.Use(player_table, "cuadro", /*shared=*/false);
   if (!cuadro.ok()) return Refused(state, player_table, cuadro.status());
 
-  const std::string folder = FolderOfPath(path);
-  const std::string register_path = storage::ResolvePath(folder + ui::kPathSeparator + "torneos.dbf");
   auto torneos = workspace.Use(register_path, "torneos", /*shared=*/false);
   if (!torneos.ok()) return Refused(state, register_path, torneos.status());
   if (!ui::SetCurrentFolder(folder)) {

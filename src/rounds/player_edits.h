@@ -10,7 +10,8 @@ class Control;
 
 namespace movarel::rounds {
 
-// NUEVOJUGCUADRO: appends a blank player (its number for pairing is its record number; NUM
+// NUEVOJUGCUADRO: refuses, with a message, a player beyond what NUM (three digits: 999)
+// or the register's N_JUGS can count; otherwise appends a blank player (its number for pairing is its record number; NUM
 // stays 0 until typed or until the next seeding rebuild), adds 1 to N_JUGS and, when N_JUGS is
 // now odd, adds a board to every round table with its closing message. `brwCuadro`, when
 // given, is put on the new record and refreshed.

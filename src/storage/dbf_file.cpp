@@ -148,6 +148,11 @@ Result<DbfHeader> ParseDbfHeader(const char* data, size_t size, uint64_t file_si
                      " registros y el archivo solo contiene " + std::to_string(whole));
     }
     header.record_count = static_cast<uint32_t>(whole);
+  } else if (header.record_count < whole) {
+    // Whole records beyond the count are players, boards or prizes that every reader would
+    // miss, and the next append would write over them: the table is not used at all.
+    return corrupt("la cabecera declara " + std::to_string(header.record_count) +
+                   " registros y el archivo contiene " + std::to_string(whole));
   }
   return header;
 }

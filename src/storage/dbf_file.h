@@ -34,8 +34,8 @@ struct DbfHeader {
 
 // Parses the start of a table file of `file_size` bytes (`data` holds at least the header,
 // or the whole file when shorter). `name` goes into error messages. A last record cut short
-// (a writer interrupted during an append) is left out of record_count; a header promising
-// more records than that is Corrupt.
+// (a writer interrupted during an append) is left out of record_count; any other disagreement
+// between the count and the file's length, more records or fewer, is Corrupt.
 Result<DbfHeader> ParseDbfHeader(const char* data, size_t size, uint64_t file_size, const std::string& name);
 // Header and descriptors of a new table with `count` records (the 0x0D included).
 std::string BuildDbfHeader(const RecordLayout& layout, uint32_t count);

@@ -142,7 +142,15 @@ Control& Control::Value(storage::Value value) {
     case ControlKind::kTextBox:
       switch (text_kind_) {
         case TextKind::kText: value_ = AsText(value); break;
-        case TextKind::kNumber: value_ = AsNumber(value); break;
+        case TextKind::kNumber:
+          // Typed text is kept as typed: the dialog reads it by its field's rules when it
+          // saves, and refuses what the field cannot hold instead of storing VAL's reading.
+          if (std::holds_alternative<std::string>(value)) {
+            value_ = value;
+          } else {
+            value_ = AsNumber(value);
+          }
+          break;
         case TextKind::kDate: value_ = AsDate(value); break;
       }
       break;

@@ -110,7 +110,8 @@ class Control {
   Control& Visible(bool on);
   Control& Items(std::vector<std::string> items);  // combo, list, radio, tab pages, status bar
   Control& ItemWidths(std::vector<int> widths);    // status bar
-  Control& Value(storage::Value value);            // see Property::kValue for each kind
+  Control& Value(storage::Value value);            // see Property::kValue for each kind;
+                                                   // a number box keeps typed text as text
   Control& Text(TextKind kind);                    // text box variant
   Control& MaxLength(int length);                  // text box; 0 = none
   Control& InputMask(std::string mask);            // text box ("99")

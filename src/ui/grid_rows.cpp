@@ -1,6 +1,7 @@
 #include "ui/grid_rows.h"
 
 #include "storage/table.h"
+#include "storage/typed_value.h"
 #include "storage/value.h"
 #include "storage/workspace.h"
 #include "ui/control.h"
@@ -74,17 +75,9 @@ storage::Status ApplyGridEdit(const Control& grid, storage::Workspace& workspace
     return storage::Status::InvalidArgument("column " + col.header + " of grid " + grid.name() + " is not a field");
   }
   const storage::FieldDef& field = table->fields()[index];
-  storage::Value value;
-  switch (field.type) {
-    case 'N': value = storage::Val(text); break;
-    case 'D': value = storage::Ctod(text); break;
-    case 'L': {
-      std::string_view t = storage::AllTrim(text);
-      char c = t.empty() ? 'F' : t[0];
-      value = c == 'T' || c == 't' || c == 'Y' || c == 'y' || c == 'S' || c == 's';
-      break;
-    }
-    default: value = text; break;
+  const storage::Result<storage::Value> value = storage::ReadTypedValue(field, text);
+  if (!value.ok()) {
+    return value.status().WithContext(table->path() + ", registro " + std::to_string(recno) + ", " + field.name);
   }
   KeepPosition keep(*table);
   table->GoTo(recno);
@@ -92,7 +85,7 @@ storage::Status ApplyGridEdit(const Control& grid, storage::Workspace& workspace
   if (table->mode() != storage::OpenMode::kExclusive && !table->RLock()) {
     return storage::Status::Locked(table->path() + ": record " + std::to_string(recno) + " is locked");
   }
-  storage::Status status = table->Put(field.name, value);
+  storage::Status status = table->Put(field.name, value.value());
   if (table->mode() != storage::OpenMode::kExclusive) table->Unlock();
   return status;
 }

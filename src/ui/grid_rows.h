@@ -27,9 +27,10 @@ struct GridRow {
 // it has them, else "T"/"F". An alias that is not open gives no rows.
 std::vector<GridRow> ReadGridRows(const Control& grid, storage::Workspace& workspace);
 
-// The in-place edit a grid does without a hook: go to `recno`, lock it, convert `text` to
-// the field's type, write it, unlock, and go back. A refused lock or a column that is not
-// a field returns the error and changes nothing.
+// The in-place edit a grid does without a hook: read `text` by the field's rules
+// (storage/typed_value.h), go to `recno`, lock it, write the value, unlock, and go back.
+// Text the field cannot hold, a refused lock or a column that is not a field returns the
+// error, naming the table, record and field, and changes nothing.
 storage::Status ApplyGridEdit(const Control& grid, storage::Workspace& workspace, uint32_t recno,
                               int column, const std::string& text);
 

@@ -172,13 +172,8 @@ void ScriptDriver::RunFormCommand(Form& form, const ScriptLine& line) {
       storage::Value value;
       switch (control->kind()) {
         case ControlKind::kTextBox:
-          if (control->text_kind() == TextKind::kNumber) {
-            value = storage::Val(text);
-          } else if (control->text_kind() == TextKind::kDate) {
-            value = storage::Ctod(text);
-          } else {
-            value = text;
-          }
+          // As typed, whatever the box's kind: the control converts it as a window would.
+          value = text;
           break;
         case ControlKind::kComboBox:
         case ControlKind::kListBox:

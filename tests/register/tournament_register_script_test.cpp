@@ -89,7 +89,7 @@ TEST_F(RegisterScriptTest, ZeroRoundsCreateOnlyThePlayerTable) {
 struct RefusedCase {
   const char* label;
   const char* key;
-  const char* dates;   // extra set lines
+  const char* extra;   // further set lines
   const char* reason;  // transcript text after "No se puede crear el torneo:\n"
 };
 
@@ -99,7 +99,7 @@ TEST_P(RefusedDataTest, MessageShownAndNothingWritten) {
   const RefusedCase& c = GetParam();
   const std::string t = session_.Folder("t");
   const std::string script = "menu mnuTorNuevo\nfolder " + t + "\nform FrmET\nset txtFICHERO \"" + c.key + "\"\n" +
-                             c.dates + "set txtN_JUGS 9\nset txtN_RONDAS 11\nclick btnOk\nclick btnCancel\n" +
+                             "set txtN_JUGS 9\nset txtN_RONDAS 11\n" + c.extra + "click btnOk\nclick btnCancel\n" +
                              "menu mnuHojTor\nquit\n";
   const Session::Run run = session_.Script(script);
   ASSERT_EQ(run.status, 0) << run.transcript;
@@ -119,7 +119,13 @@ INSTANTIATE_TEST_SUITE_P(
                     "La clave (FICHERO) no puede empezar por una cifra: los ficheros de sus rondas se confundirían "
                     "con los de otro torneo"},
         RefusedCase{"end before start", "AB", "set fecFECHA_INI 10-05-2024\nset fecFECHA_FIN 09-05-2024\n",
-                    "La fecha de fin (FECHA_FIN) es anterior a la de inicio (FECHA_INI)"}));
+                    "La fecha de fin (FECHA_FIN) es anterior a la de inicio (FECHA_INI)"},
+        RefusedCase{"letters for a number", "AB", "set txtN_JUGS abc\n",
+                    "N_JUGS: \"abc\" no es un número entero: escriba solo cifras, sin puntos ni comas"},
+        RefusedCase{"exponent", "AB", "set txtN_RONDAS 1e3\n",
+                    "N_RONDAS: \"1e3\" no es un número entero: escriba solo cifras, sin puntos ni comas"},
+        RefusedCase{"players beyond the field", "AB", "set txtN_JUGS 1000\n",
+                    "N_JUGS: \"1000\" no cabe en el campo: el máximo es 999"}));
 
 TEST_F(RegisterScriptTest, KeyAlreadyRegisteredOrPlayerTablePresentIsRefused) {
   const std::string t = session_.Folder("t");
@@ -326,6 +332,82 @@ TEST_F(RegisterScriptTest, DeclinedUpgradeLeavesTheDosTableAndNoTournamentOpen) 
       << run.transcript;
   EXPECT_EQ(ReadFileBytes(dos + "/CUOP.DBF"), original);
   EXPECT_FALSE(Exists(dos + "/cuOP.bak"));
+}
+
+TEST_F(RegisterScriptTest, PlayerTableWhoseHeaderUnderCountsItsRecordsIsReportedDamagedAndLeftAlone) {
+  const std::string t = session_.Folder("t");
+  ASSERT_EQ(session_.Script(CreateLines(t, "AB", "Cuenta", 6, 1) + "quit\n").status, 0);
+  std::string bytes = ReadFileBytes(t + "/cuAB.dbf");
+  bytes[4] = 4;  // the header's record count says 4; the file holds 6
+  WriteFileBytes(t + "/cuAB.dbf", bytes);
+  const Session::Run run = session_.Script("menu mnuAbrTorn1\nmenu mnuVerCuadro\nquit\n");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_EQ(run.transcript, std::string(kTitle) + "STOP||No se puede abrir el torneo\\nEl fichero " + t +
+                                "/cuAB.dbf está dañado y no se ha tocado\\n" + t +
+                                "/cuAB.dbf: la cabecera declara 4 registros y el archivo contiene 6\n"
+                                "MENU DISABLED|mnuVerCuadro\n");
+  EXPECT_EQ(ReadFileBytes(t + "/cuAB.dbf"), bytes);
+}
+
+TEST_F(RegisterScriptTest, CreationThatCannotMakeARoundTableLeavesNoRecordAndNoFiles) {
+  const std::string fresh = session_.Folder("nueva");
+  const std::string t = session_.Folder("t");
+  ASSERT_EQ(session_.Script(CreateLines(t, "CD", "Vecino", 2, 1) + "quit\n").status, 0);
+  const std::string register_bytes = ReadFileBytes(t + "/torneos.dbf");
+  // A folder where round 2's table should go stops the creation half-way.
+  for (const std::string& folder : {fresh, t}) std::filesystem::create_directory(folder + "/r2AB.dbf");
+  const std::string script = CreateLines(fresh, "AB", "Fallido", 4, 3) + CreateLines(t, "AB", "Fallido", 4, 3);
+  const Session::Run run = session_.Script(script + "quit\n");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  std::string expected = kTitle;
+  for (const std::string& folder : {fresh, t}) {
+    expected += "FOLDER|Crear torneo nuevo en...|" + folder + "\nFORM|FrmET|" + folder +
+                "\nRELEASE|FrmET\nSTOP||No se han podido crear los ficheros del torneo\\nFichero: " + folder +
+                "/r2AB.dbf\\n" + "r2AB.dbf: no se pudo reemplazar: Is a directory\\nNo se ha añadido nada a la "
+                "carpeta\n";
+  }
+  EXPECT_EQ(run.transcript, expected);
+  for (const char* name : {"torneos.dbf", "cuAB.dbf", "r1AB.dbf", "r3AB.dbf"}) {
+    EXPECT_FALSE(Exists(fresh + "/" + name)) << name;
+  }
+  for (const char* name : {"cuAB.dbf", "r1AB.dbf", "r3AB.dbf"}) EXPECT_FALSE(Exists(t + "/" + name)) << name;
+  EXPECT_EQ(ReadFileBytes(t + "/torneos.dbf"), register_bytes);
+  // The key is free: once the obstacle is gone the same tournament is made.
+  std::filesystem::remove(t + "/r2AB.dbf");
+  const Session::Run again = session_.Script(CreateLines(t, "AB", "Fallido", 4, 3) + "quit\n");
+  EXPECT_EQ(again.transcript, kTitle + CreatedTranscript(t, "Fallido"));
+}
+
+TEST_F(RegisterScriptTest, ReadOnlyFileIsKeptWithItsCauseAndTheRegisterIsNotATournament) {
+  const std::string t = session_.Folder("t");
+  ASSERT_EQ(session_.Script(CreateLines(t, "AB", "Torneo AB", 2, 2) + CreateLines(t, "CD", "Torneo CD", 2, 1) +
+                            "quit\n")
+                .status,
+            0);
+  std::filesystem::permissions(t + "/r1AB.dbf", std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                                    std::filesystem::perms::others_read);
+  const std::string register_bytes = ReadFileBytes(t + "/torneos.dbf");
+  const Session::Run chosen = session_.Script("menu \"&Torneo\" \"&Elegir torneo\"\nfile " + t +
+                                              "/torneos.dbf\nmenu mnuHojTor\nquit\n");
+  ASSERT_EQ(chosen.status, 0) << chosen.transcript;
+  EXPECT_EQ(chosen.transcript, std::string(kTitle) + "FILE|Elegir cuadro de torneo|" + t + "/torneos.dbf\n" +
+                                   "STOP||No se puede abrir el torneo\\nEl fichero " + t +
+                                   "/torneos.dbf es el registro de los torneos de la carpeta, no el cuadro de un "
+                                   "torneo\\nElija el cuadro del torneo: cu + su clave + .dbf\n"
+                                   "MENU DISABLED|mnuHojTor\n");
+  EXPECT_EQ(ReadFileBytes(t + "/torneos.dbf"), register_bytes);
+
+  const Session::Run run = session_.Script("menu mnuAbrTorn1\nmenu mnuHojTor\nform FrmHT\nset brwTorneos 1\n"
+                                           "click btnHTBorr\nyes\nyes\nclick btnHTOk\nquit\n");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_NE(run.transcript.find("INFO||El fichero " + t + "/r1AB.dbf no se ha podido borrar\\nEs un fichero de "
+                                "solo lectura: si de verdad quiere borrarlo, quítele esa protección y bórrelo "
+                                "manualmente\nINFO|¡Atención!|Torneo borrado\n"),
+            std::string::npos)
+      << run.transcript;
+  EXPECT_TRUE(Exists(t + "/r1AB.dbf"));
+  EXPECT_FALSE(Exists(t + "/cuAB.dbf"));
+  EXPECT_FALSE(Exists(t + "/r2AB.dbf"));
 }
 
 class HeldTableTest : public RegisterScriptTest, public ::testing::WithParamInterface<const char*> {};

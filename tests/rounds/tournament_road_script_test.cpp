@@ -156,6 +156,52 @@ TEST_F(TournamentRoad, DeletingPlayerThreeOfTenAndMarkingAWithdrawal) {
   EXPECT_EQ(ReadTable(file("cuAB.dbf"), "NUM JUG").at(2), "3|P4");
 }
 
+TEST_F(TournamentRoad, TypedValuesTheFieldCannotHoldAreRefusedAndTheTableIsKept) {
+  std::string transcript = Script(CreateScript(2, 1) +
+                                  "menu mnuVerCuadro\nedit brwCuadro 1 FECHA_NAC 05-03-1990\n"
+                                  "edit brwCuadro 1 FIDE 2150\nedit brwCuadro 1 BAJA S\nclick btnHTOk\nquit\n");
+  ASSERT_EQ(status_, 0) << transcript;
+  const std::string before = movarel::testing::ReadBytes(file("cuAB.dbf"));
+  const char* refused[][3] = {
+      {"FECHA_NAC", "31-02-2024", "no es una fecha que exista"},
+      {"FECHA_NAC", "1990-06-15", "no es una fecha de la forma dd-mm-aaaa"},
+      {"FECHA_NAC", "1-1-2000", "no es una fecha de la forma dd-mm-aaaa"},
+      {"FIDE", "1.850", "no es un número entero: escriba solo cifras, sin puntos ni comas"},
+      {"FIDE", "2,100", "no es un número entero: escriba solo cifras, sin puntos ni comas"},
+      {"FIDE", "abc", "no es un número entero: escriba solo cifras, sin puntos ni comas"},
+      {"FIDE", "12345", "no cabe en el campo: el máximo es 9999"},
+      {"NUM", "1000", "no cabe en el campo: el máximo es 999"},
+      {"BAJA", "quizá", "no es un valor de sí o no: escriba S o N"},
+      {"CAT", "AB", "tiene 2 caracteres y el campo admite 1"}};
+  std::string script = "menu mnuAbrTorn1\nmenu mnuVerCuadro\n";
+  std::string expected = kTitle + kOpenTitle + "FORM|FrmCuadro|Cuadro del Torneo\n";
+  for (const auto& r : refused) {
+    script += std::string("edit brwCuadro 1 ") + r[0] + " " + r[1] + "\n";
+    const std::string field = std::string(r[0]) == "FIDE" ? "ELOFIDE" : r[0];
+    expected += "EXCLAMATION||No se ha podido modificar el dato\\n" + file("cuAB.dbf") + ", registro 1, " + field +
+                ": \"" + r[1] + "\" " + r[2] + "\n";
+  }
+  transcript = Script(script + "click btnHTOk\nquit\n");
+  ASSERT_EQ(status_, 0) << transcript;
+  EXPECT_EQ(transcript, expected + "RELEASE|FrmCuadro\n");
+  EXPECT_EQ(movarel::testing::ReadBytes(file("cuAB.dbf")), before);
+  EXPECT_EQ(ReadTable(file("cuAB.dbf"), "FECHA_NAC ELOFIDE BAJA").at(0), "1990-03-05|2150|T");
+}
+
+TEST_F(TournamentRoad, ThousandthPlayerIsRefusedAndNothingIsWritten) {
+  std::string transcript = Script(CreateScript(999, 0) + "quit\n");
+  ASSERT_EQ(status_, 0) << transcript;
+  const std::string players = movarel::testing::ReadBytes(file("cuAB.dbf"));
+  const std::string register_bytes = movarel::testing::ReadBytes(file("torneos.dbf"));
+  transcript = Script("menu mnuAbrTorn1\nmenu mnuVerCuadro\nclick btnHTNuevo\nclick btnHTOk\nquit\n");
+  ASSERT_EQ(status_, 0) << transcript;
+  EXPECT_EQ(transcript, kTitle + kOpenTitle +
+                            "FORM|FrmCuadro|Cuadro del Torneo\nSTOP||No se puede añadir el jugador\\nEl cuadro ya "
+                            "tiene 999 jugadores, los que caben en su campo NUM\nRELEASE|FrmCuadro\n");
+  EXPECT_EQ(movarel::testing::ReadBytes(file("cuAB.dbf")), players);
+  EXPECT_EQ(movarel::testing::ReadBytes(file("torneos.dbf")), register_bytes);
+}
+
 TEST_F(TournamentRoad, FvaRatingsAndLicencesComeFromTheListInTheSettings) {
   const std::string list = root_ + "/elofva.dbf";
   ASSERT_EQ(std::system(

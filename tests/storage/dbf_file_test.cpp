@@ -115,15 +115,6 @@ TEST(DbfFile, TruncatedTrailingRecordIsIgnoredAndTheNextAppendReplacesIt) {
   EXPECT_EQ(bytes.back(), '\x1A');
 }
 
-TEST(DbfFile, RecordCountBelowTheFileTrustsTheHeader) {
-  ScratchFolder folder;
-  WriteBytes(folder.file("t.dbf"), Header(1, 193, 27) + Descriptors() + "\x0D" + kRecord1 + kRecord2 + "\x1A");
-  Workspace ws;
-  auto t = ws.Use(folder.file("t.dbf"), "t", true);
-  ASSERT_TRUE(t.ok());
-  EXPECT_EQ((*t)->LastRec(), 1u);
-}
-
 struct Damage {
   const char* name;
   std::string bytes;
@@ -159,6 +150,8 @@ INSTANTIATE_TEST_SUITE_P(
         Damage{"DescriptorsCutShort", GoodTable().substr(0, 100), "truncado"},
         Damage{"RecordCountLargerThanFile", Header(5, 193, 27) + Descriptors() + "\x0D" + kRecord1 + kRecord2 + "\x1A",
                "declara 5 registros"},
+        Damage{"RecordCountSmallerThanFile", Header(1, 193, 27) + Descriptors() + "\x0D" + kRecord1 + kRecord2 + "\x1A",
+               "declara 1 registros y el archivo contiene 2"},
         Damage{"RecordsMissingEntirely", Header(3, 193, 27) + Descriptors() + "\x0D" + kRecord1 + kRecord2,
                "declara 3 registros"},
         Damage{"RecordLengthDisagreesWithFields", Header(2, 193, 30) + Descriptors() + "\x0D" + kRecord1 + kRecord2,

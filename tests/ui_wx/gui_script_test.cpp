@@ -103,7 +103,7 @@ Program Jugadores(Seen& seen, bool probe, DialogHook hook = nullptr) {
       });
       dlg.AddPictureButton("btnOk").At(dlg.height() - 65, dlg.width() - 40).Size(30, 25).Picture("salir").OnClick([&] {
         seen.nombre = nombre.text();
-        seen.elo = std::get<double>(elo.value());
+        seen.elo = storage::Val(elo.text());  // a number box keeps what was typed
         seen.sexo = sexo.index();
         seen.baja = baja.checked();
         seen.nacimiento = nacimiento.date();

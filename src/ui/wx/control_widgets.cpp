@@ -78,15 +78,6 @@ bool DigitsMask(const std::string& mask) {
   return !mask.empty() && std::all_of(mask.begin(), mask.end(), [](char c) { return c == '9'; });
 }
 
-storage::Value TypedValue(const Control& control, const wxString& text) {
-  std::string bytes = FromWx(text);
-  switch (control.text_kind()) {
-    case TextKind::kNumber: return storage::Val(bytes);
-    case TextKind::kDate: return storage::Ctod(bytes);
-    case TextKind::kText: break;
-  }
-  return bytes;
-}
 
 wxDateTime ToWxDate(const storage::Date& date) {
   if (date.empty() || date.month < 1 || date.month > 12) return wxInvalidDateTime;
@@ -242,7 +233,7 @@ void FormWindow::BindEvents(Control& control, Widget& widget) {
       widget.window->Bind(wxEVT_TEXT, [this, c](wxCommandEvent& event) {
         User(*c, [&] {
           typing_ = c;
-          c->UserSetValue(TypedValue(*c, event.GetString()));
+          c->UserSetValue(FromWx(event.GetString()));
           typing_ = nullptr;
         });
       });
