@@ -4,16 +4,17 @@
 // table; the player table is left to pairing and result confirmation.
 //
 // Layout relied on: the first "Ronda" is followed by three characters holding the round
-// number; each board is an entry "k.-" (k = 1, 2, ... without padding) and, counting the
-// first character after the marker as position 0, positions 1-3 hold White's number,
-// 34-36 the result and 38-40 Black's number.
+// number; each later line that starts with a board number and ".-" (1.-, 2.-, ... 10.-,
+// leading blanks allowed) is a board and, counting the first character after ".-" as
+// position 0, positions 1-3 hold White's number, 34-36 the result and 38-40 Black's number
+// (0 for the bye).
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "register/working_state.h"
-#include "rounds/result_entry.h"
 #include "storage/status.h"
 
 namespace movarel::rounds {
@@ -27,26 +28,47 @@ std::string F_RDOFIG(std::string_view code, int board, registry::WorkingState& s
 // One board entry as read from the list.
 struct FigaroBoard {
   int white = 0;
-  int black = 0;
+  int black = 0;       // 0: White has the bye
   std::string result;  // the three characters as printed
 };
 
-// The boards of `text`, board 1 first, up to the first board number without its marker;
-// each marker is the first occurrence of "k.-" in `text`.
-std::vector<FigaroBoard> ReadFigaroBoards(std::string_view text);
+// A list read and checked, before anything is written.
+struct FigaroList {
+  int round = 0;
+  std::vector<FigaroBoard> boards;    // board 1 first
+  std::vector<std::string> problems;  // one per fault, each starting "Línea n: "
+};
 
-// FIGIMPP1: writes the boards of `text` into the round table open under `ronda`, board k
-// into record k, appending records when the list is longer; later records keep what they
-// held. Player numbers that are no record of the player table are still written (pairing
-// validation reports them) and returned in `unknown`.
-storage::Status FIGIMPP1(registry::WorkingState& state, std::string_view text,
+// Reads `text` for a tournament of `rounds` rounds; nothing when it holds no "Ronda". Each
+// fault is a problem naming its line, and a list with any problem must not be written: a
+// round number that cannot be read or that the tournament does not have, a board line too
+// short to reach Black's number (read from the whole text, it would take the next line's
+// characters), a player number that is not a number or a White of 0, a board number out of
+// sequence (a gap would lose the boards after it), no board at all after the round.
+std::optional<FigaroList> ReadFigaroList(std::string_view text, int rounds);
+
+// A player number of the list that is not a record of the player table.
+struct UnknownPlayer {
+  int board = 0;
+  int number = 0;
+};
+
+// One line per unknown number: "El jugador nº n de la mesa k no existe en el cuadro".
+std::string UnknownPlayersMessage(const std::vector<UnknownPlayer>& unknown);
+
+// FIGIMPP1: writes `boards` into the round table open under `ronda`, board k into record k,
+// appending records when the list is longer, and empties every later record: the list is
+// the whole round, and a board left from an earlier list would have its stale result
+// confirmed over the real ones. Player numbers that are no record of the player table are
+// still written (pairing validation reports them) and returned in `unknown`.
+storage::Status FIGIMPP1(registry::WorkingState& state, const std::vector<FigaroBoard>& boards,
                          std::vector<UnknownPlayer>& unknown);
 
-// FIGIMPP: asks for the list, reads it, finds the round (NRONDASEL), asks for confirmation,
-// opens that round's table for exclusive use and imports it. A round the tournament does not
-// have, or a table that cannot be opened, gives a stop box naming it and nothing is written;
-// player numbers that are not players of the tournament are reported after the boards are
-// written. CFICHTRAB holds the chosen file.
+// FIGIMPP: asks for the list, reads and checks it (ReadFigaroList: every fault is listed in
+// one stop box and nothing is written), asks for confirmation, opens the round's table for
+// exclusive use and imports it. A table that cannot be opened gives a stop box naming it and
+// nothing is written; player numbers that are not players of the tournament are reported
+// after the boards are written. NRONDASEL becomes the list's round, CFICHTRAB the chosen file.
 void FIGIMPP(registry::WorkingState& state);
 
 }  // namespace movarel::rounds

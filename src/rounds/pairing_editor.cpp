@@ -1,14 +1,21 @@
 #include "rounds/pairing_editor.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "register/file_names.h"
 #include "rounds/pairing_validation.h"
 #include "rounds/round_chooser.h"
+#include "rounds/round_pairing_check.h"
+#include "rounds/round_table_access.h"
 #include "rounds/tournament_tables.h"
 #include "storage/value.h"
+#include "ui/dialogs.h"
 #include "ui/form.h"
 #include "ui/run_time_error.h"
 #include "ui/ui.h"
@@ -44,6 +51,11 @@ storage::Status PairRoundOne(storage::Table& ronda, int players, bool first_whit
     put("JUG_B", 0);
     put("JUG_N", 0);
   }
+  // The old results belong to the old games: kept, they would be confirmed for new opponents
+  // and colours.
+  for (ronda.GoTop(); !ronda.Eof() && status.ok(); ronda.Skip()) {
+    status = ronda.Put("RDO", std::string(5, ' '));
+  }
   if (status.ok()) status = ronda.Commit();
   ronda.GoTop();
   return status;
@@ -62,11 +74,114 @@ namespace {
   ui::FatalError(error);
 }
 
+// One board as the round table holds it.
+struct Board {
+  double white = 0;
+  double black = 0;
+  std::string rdo;
+};
+
+std::vector<Board> ReadBoards(storage::Table& ronda) {
+  std::vector<Board> boards;
+  for (ronda.GoTop(); !ronda.Eof(); ronda.Skip()) {
+    boards.push_back({ronda.GetNumber("JUG_B"), ronda.GetNumber("JUG_N"), ronda.GetText("RDO")});
+  }
+  return boards;
+}
+
+bool HasResult(const Board& board) { return !storage::AllTrim(board.rdo).empty(); }
+
+// Whether any result of `round` was entered: a code on a board or a score in the player table.
+bool RoundHasResults(registry::WorkingState& state, const std::vector<Board>& boards, int round) {
+  if (std::any_of(boards.begin(), boards.end(), HasResult)) return true;
+  storage::Table* cuadro = state.workspace.Find("cuadro");
+  if (cuadro == nullptr) return false;
+  const std::string points = registry::RoundFieldName(round, 'P');
+  for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
+    if (!storage::AllTrim(cuadro->GetText(points)).empty()) return true;
+  }
+  return false;
+}
+
+std::string BoardList(const std::vector<uint32_t>& boards) {
+  std::string text;
+  for (uint32_t board : boards) text += (text.empty() ? "" : ", ") + std::to_string(board);
+  return text;
+}
+
 // The editor's clicks. Each writes the round table at once; nothing is kept in memory.
 class PairingEditor {
  public:
-  PairingEditor(registry::WorkingState& state, ui::Form& form, storage::Table& ronda)
-      : state_(state), form_(form), ronda_(ronda) {}
+  // `opened`: the boards as the editor found them, before any automatic pairing;
+  // `results_cleared`: that pairing cleared the round's results.
+  PairingEditor(registry::WorkingState& state, ui::Form& form, storage::Table& ronda, int round,
+                std::vector<Board> opened, bool results_cleared)
+      : state_(state),
+        form_(form),
+        ronda_(ronda),
+        round_(round),
+        opened_(std::move(opened)),
+        results_cleared_(results_cleared) {}
+
+  // OK: confirms the pairing (VALIDARPAREO) unless the player table already holds it and
+  // nothing was changed, so a round only looked at stays byte for byte as it was. Boards
+  // whose players changed lose their results, after a question when they had any; the
+  // answer No keeps the editor open. Returns whether the editor may close.
+  bool Confirm() {
+    const std::vector<Board> now = ReadBoards(ronda_);
+    std::vector<uint32_t> changed;
+    for (size_t i = 0; i < now.size() && i < opened_.size(); ++i) {
+      if (now[i].white != opened_[i].white || now[i].black != opened_[i].black) {
+        changed.push_back(static_cast<uint32_t>(i + 1));
+      }
+    }
+    if (!results_cleared_ && changed.empty() && PairingConfirmed(state_, round_)) return true;
+    std::vector<uint32_t> with_results;
+    for (uint32_t board : changed) {
+      if (HasResult(now[board - 1])) with_results.push_back(board);
+    }
+    if (!with_results.empty() &&
+        !state_.dialogs->MsgYesNo("Se borrar\xE1 el resultado de las mesas que han cambiado de jugadores: " +
+                                      BoardList(with_results) +
+                                      ".\r\n\xBF"
+                                      "Desea continuar?",
+                                  "Emparejamiento de la ronda " + std::to_string(round_))) {
+      return false;
+    }
+    std::set<uint32_t> void_results;
+    for (uint32_t board : changed) {
+      ronda_.GoTo(board);
+      Write("RDO", std::string(5, ' '));
+      for (const Board* b : {static_cast<const Board*>(&opened_[board - 1]), &now[board - 1]}) {
+        for (const double player : {b->white, b->black}) {
+          if (player > 0) void_results.insert(static_cast<uint32_t>(player));
+        }
+      }
+    }
+    if (results_cleared_) {
+      if (storage::Table* cuadro = state_.workspace.Find("cuadro")) {
+        for (uint32_t recno = 1; recno <= cuadro->LastRec(); ++recno) void_results.insert(recno);
+      }
+    }
+    storage::Result<std::string> validated = VALIDARPAREO(state_, round_, void_results);
+    if (!validated.ok()) {
+      state_.dialogs->MsgStop("No se ha podido validar el emparejamiento\r\n" + validated.status().message());
+    }
+    return true;
+  }
+
+  // Cancel: the boards go back to what they held when the editor opened, before any
+  // automatic pairing; the player table and the register are not touched.
+  void Cancel() {
+    ronda_.GoTop();
+    for (const Board& board : opened_) {
+      if (ronda_.Eof()) break;
+      if (ronda_.GetNumber("JUG_B") != board.white) Write("JUG_B", board.white);
+      if (ronda_.GetNumber("JUG_N") != board.black) Write("JUG_N", board.black);
+      if (ronda_.GetText("RDO") != board.rdo) Write("RDO", board.rdo);
+      ronda_.Skip();
+    }
+  }
 
   void PONERJUG(long number, ui::Control& button) {
     if (!GoToSelectedBoard()) return;
@@ -75,7 +190,7 @@ class PairingEditor {
     const char* field = white ? "JUG_B" : "JUG_N";
     const long placed = static_cast<long>(ronda_.GetNumber(field));
     if (placed > 0) ShowButton(placed);
-    Write(field, number);
+    Write(field, static_cast<double>(number));
     NextSide(white);
   }
 
@@ -91,7 +206,7 @@ class PairingEditor {
         button->Enabled(false);
       }
     }
-    Write(field, 0);
+    Write(field, 0.0);
     NextSide(white);
   }
 
@@ -132,8 +247,8 @@ class PairingEditor {
     return !ronda_.Eof() && !ronda_.Deleted();
   }
 
-  void Write(const char* field, long number) {
-    storage::Status status = ronda_.Put(field, static_cast<double>(number));
+  void Write(const char* field, const storage::Value& value) {
+    storage::Status status = ronda_.Put(field, value);
     if (status.ok()) status = ronda_.Commit();
     if (!status.ok()) WriteFailed(ronda_, status);
   }
@@ -167,26 +282,10 @@ class PairingEditor {
   registry::WorkingState& state_;
   ui::Form& form_;
   storage::Table& ronda_;
+  int round_;
+  std::vector<Board> opened_;
+  bool results_cleared_;
 };
-
-// The round table for exclusive use; the DOS program holds it while it pairs that round.
-storage::Table* OpenRonda(registry::WorkingState& state, int round) {
-  storage::Table* cuadro = state.workspace.Find("cuadro");
-  const std::string name = registry::RoundTableName(round, state.CCLAVE);
-  const std::string path = (cuadro == nullptr ? "" : TournamentFolderPrefix(*cuadro)) + name;
-  storage::Result<storage::Table*> ronda = state.workspace.Use(path, "ronda", /*shared=*/false);
-  if (ronda.ok()) return *ronda;
-  const std::string reason = ronda.status().code() == storage::Status::Code::kLocked
-                                 ? "est\xE1 siendo utilizado por otro programa"
-                             : ronda.status().code() == storage::Status::Code::kNotFound ? "no existe"
-                                                                                         : "no se puede leer";
-  state.dialogs->MsgStop("El fichero de la ronda " + std::to_string(round) + " (" + name + ".dbf) " + reason +
-                             "\r\nNo se ha cambiado nada",
-                         "Emparejamiento de la ronda " + std::to_string(round));
-  state.workspace.Close("ronda");
-  state.workspace.Select("cuadro");
-  return nullptr;
-}
 
 }  // namespace
 
@@ -195,25 +294,35 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
   const std::optional<RoundChoice> choice = ChooseRound(state, ui, RoundChooserVariant::kRoundOnly);
   if (!choice) return;
   const int round = choice->round;
-  storage::Table* ronda = OpenRonda(state, round);
+  storage::Table* ronda = OpenRoundTable(state, round, "Emparejamiento de la ronda " + std::to_string(round));
   if (ronda == nullptr) return;
 
   const int players = RegisterPlayerCount(state);
-  if (round == 1 && state.dialogs->MsgYesNo("\xBF"
-                                            "Emparejamiento autom\xE1tico?",
-                                            "\xA1"
-                                            "Cuidado!")) {
+  std::vector<Board> opened = ReadBoards(*ronda);
+  bool results_cleared = false;
+  if (round == 1 &&
+      state.dialogs->MsgYesNo("\xBF"
+                              "Emparejamiento autom\xE1tico?",
+                              "\xA1"
+                              "Cuidado!") &&
+      (!RoundHasResults(state, opened, round) ||
+       state.dialogs->MsgYesNo(
+           "La ronda 1 ya tiene resultados: el emparejamiento nuevo los borrar\xE1.\r\n\xBF"
+           "Desea continuar?",
+           "\xA1"
+           "Cuidado!"))) {
     const bool first_white = state.dialogs->MsgYesNo("\xBFJuega el n\xFAmero 1 del ranking con blancas?",
                                                      "Responda No si el 1 juega con negras");
     if (storage::Status status = PairRoundOne(*ronda, players, first_white); !status.ok()) {
       WriteFailed(*ronda, status);
     }
+    results_cleared = true;
   }
 
   ui::Form frm(ui, "FrmEE", ui::FormKind::kModal);
   frm.Caption("Emparejamiento de la ronda " + std::to_string(round))
       .Size(std::max(400, 350 + 35 * (players / 10)), 440);
-  PairingEditor editor(state, frm, *ronda);
+  PairingEditor editor(state, frm, *ronda, round, std::move(opened), results_cleared);
   frm.AddGrid("brwPareo")
       .At(5, 5)
       .Size(250, 350)
@@ -248,11 +357,15 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
       .Size(30, 25)
       .Picture("ok")
       .OnClick([&] {
-        storage::Result<std::string> validated = VALIDARPAREO(state, round);
-        if (!validated.ok()) {
-          state.dialogs->MsgStop("No se ha podido validar el emparejamiento\r\n" +
-                                 validated.status().message());
-        }
+        if (editor.Confirm()) frm.Release();
+      });
+  frm.AddPictureButton("btnCancel")
+      .At(frm.height() - 65, frm.width() - 80)
+      .Size(30, 25)
+      .Picture("salir")
+      .Tooltip("Salir sin cambiar el emparejamiento")
+      .OnClick([&] {
+        editor.Cancel();
         frm.Release();
       });
   editor.HidePlacedPlayers();
@@ -260,8 +373,7 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
   frm.Center();
   frm.Activate();
 
-  state.workspace.Close("ronda");
-  state.workspace.Select("cuadro");
+  CloseRoundTable(state);
 }
 
 }  // namespace movarel::rounds

@@ -2,7 +2,8 @@
 // VEREMPAREJ: the pairing of one round. The round chooser picks the round, round 1 can be
 // filled automatically (top half of the seeding order against the bottom half), and the
 // editor "FrmEE" places players on boards with one button per player; its OK button copies
-// the pairing into the player table and checks it (VALIDARPAREO).
+// the pairing into the player table and checks it (VALIDARPAREO), its cancel button puts the
+// boards back as they were.
 
 #include <string>
 
@@ -20,12 +21,20 @@ namespace movarel::rounds {
 // Round 1 of `players` players into `ronda` from its first board: board i pairs i with i + M
 // (M = players / 2), the side of the lower number alternating from White (`first_white`) or
 // Black; with an odd count the last number has the bye on the next board; every further
-// board is emptied. Whatever the boards held is overwritten; results are left alone. The
-// table is left on its first board.
+// board is emptied. Whatever the boards held is overwritten, results included: a new pairing
+// has none yet. The table is left on its first board.
 storage::Status PairRoundOne(storage::Table& ronda, int players, bool first_white);
 
 // Runs the whole operation from the menu over the open tournament. A round table that
-// cannot be opened gets a stop box naming it, and nothing is changed.
+// cannot be opened gets a stop box naming it, and nothing is changed. An automatic pairing
+// of a round 1 with results asks first whether to clear them.
+//
+// OK confirms the pairing, except that a round whose boards were not changed and whose
+// pairing the player table already holds is left as it is, register included: looking at a
+// played round never changes it. Boards whose players changed lose their result (after a
+// question when they had one), and so do their players, old and new, in the player table;
+// after an automatic pairing every player does. Cancel puts back the boards, results
+// included, as they were when the editor opened, and writes nothing else.
 void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui);
 
 // The button of player `number` ("btnJug" + three digits); nullptr when there is none.

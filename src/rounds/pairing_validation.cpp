@@ -39,11 +39,15 @@ class Validation {
   Validation(storage::Table& cuadro, storage::Table& ronda, int round)
       : cuadro_(cuadro), ronda_(ronda), round_(round), now_(round) {}
 
-  storage::Status ClearRound(bool clear_floats) {  // QUITADATRDA
+  storage::Status ClearRound(bool clear_floats, const std::set<uint32_t>& void_results) {  // QUITADATRDA
     for (cuadro_.GoTop(); !cuadro_.Eof(); cuadro_.Skip()) {
       Put(now_.j, 0.0);
       Put(now_.c, std::string(" "));
       if (clear_floats) Put(now_.f, std::string(" "));
+      if (void_results.count(cuadro_.RecNo()) != 0) {
+        Put(now_.p, std::string(" "));
+        Put(now_.i, std::string(" "));
+      }
       if (!status_.ok()) return status_;
     }
     return status_;
@@ -53,7 +57,8 @@ class Validation {
     for (ronda_.GoTop(); !ronda_.Eof(); ronda_.Skip()) {
       const long white = static_cast<long>(ronda_.GetNumber("JUG_B"));
       const long black = static_cast<long>(ronda_.GetNumber("JUG_N"));
-      if (white > 0) PROCPAREO(white, black);
+      const bool has_result = !storage::AllTrim(ronda_.GetText("RDO")).empty();
+      if (white > 0) PROCPAREO(white, black, has_result);
       if (!status_.ok()) return status_;
     }
     return status_;
@@ -91,7 +96,7 @@ class Validation {
 
  private:
   // One board: White, then Black; a breach ends the board, so nothing more of it is written.
-  void PROCPAREO(long white, long black) {
+  void PROCPAREO(long white, long black, bool has_result) {
     const long players = static_cast<long>(cuadro_.LastRec());
     if (white > players) {
       Add(PlayerPrefix(white) + " no est\xE1 en el cuadro de jugadores");
@@ -107,7 +112,7 @@ class Validation {
       black_points = cuadro_.GetNumber("PTOS");
     }
     cuadro_.GoTo(static_cast<uint32_t>(white));
-    if (!Placeable(white)) return;
+    if (!Placeable(white, has_result)) return;
     const double white_points = cuadro_.GetNumber("PTOS");
     Put(now_.j, static_cast<double>(black));
     if (black != 0) {
@@ -118,19 +123,21 @@ class Validation {
     }
     if (black <= 0) return;
     cuadro_.GoTo(static_cast<uint32_t>(black));
-    if (!Placeable(black)) return;
+    if (!Placeable(black, has_result)) return;
     Put(now_.j, static_cast<double>(white));
     Put(now_.c, std::string("N"));
     Put(now_.f, FloatMark(black_points, white_points));
   }
 
-  // The two checks of a player about to be written; the player table is on its record.
-  bool Placeable(long number) {
+  // The two checks of a player about to be written; the player table is on its record. A
+  // withdrawal counts from the rounds not yet played: a result on the board, or a score of
+  // the player's in the round, says this one was.
+  bool Placeable(long number, bool has_result) {
     if (cuadro_.GetNumber(now_.j) != 0 || !Trimmed(cuadro_, now_.c).empty()) {
       Add(PlayerPrefix(number) + " aparece dos veces");
       return false;
     }
-    if (cuadro_.GetLogical("BAJA")) {
+    if (cuadro_.GetLogical("BAJA") && !has_result && Trimmed(cuadro_, now_.p).empty()) {
       Add(PlayerPrefix(number) + " es baja pero ha sido emparejado");
       return false;
     }
@@ -163,7 +170,8 @@ class Validation {
 
 }  // namespace
 
-storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int round) {
+storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int round,
+                                          const std::set<uint32_t>& void_results) {
   storage::Table* cuadro = state.workspace.Find("cuadro");
   storage::Table* ronda = state.workspace.Find("ronda");
   if (cuadro == nullptr || ronda == nullptr) {
@@ -183,7 +191,7 @@ storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int rou
 
   Validation validation(*cuadro, *ronda, round);
   // An earlier round keeps its float marks for players who get no new one.
-  if (status = validation.ClearRound(round == current); !status.ok()) return status;
+  if (status = validation.ClearRound(round == current, void_results); !status.ok()) return status;
   if (status = validation.WriteBoards(); !status.ok()) return status;
   if (status = validation.CheckPlayers(); !status.ok()) return status;
   if (status = cuadro->Commit(); !status.ok()) return status;

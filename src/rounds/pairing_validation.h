@@ -3,6 +3,8 @@
 // of both players (opponent R<n>J, colour R<n>C, float mark R<n>F) and checks it against the
 // pairing rules. Every breach is collected and shown together; nothing is rolled back.
 
+#include <cstdint>
+#include <set>
 #include <string>
 
 #include "register/working_state.h"
@@ -25,8 +27,15 @@ namespace movarel::rounds {
 // board is left unwritten: the DOS program wrote such numbers as opponents and the standings
 // then read outside the table.
 //
+// A withdrawn player on a board that has a result, or who has a score in the round, played
+// it before withdrawing: he is written like any other, not reported.
+//
+// The players (record numbers) of `void_results` lose the round's score R<n>P and forfeit
+// mark R<n>I: their games changed, and the results of the old ones no longer hold.
+//
 // Errors: the standings before the round cannot be computed (the player table is then left as
 // it was), or a write is refused.
-storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int round);
+storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int round,
+                                          const std::set<uint32_t>& void_results = {});
 
 }  // namespace movarel::rounds

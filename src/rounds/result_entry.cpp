@@ -6,7 +6,9 @@
 
 #include "register/file_names.h"
 #include "rounds/round_chooser.h"
+#include "rounds/round_pairing_check.h"
 #include "rounds/round_table_access.h"
+#include "rounds/tournament_tables.h"
 #include "storage/table.h"
 #include "storage/value.h"
 #include "storage/workspace.h"
@@ -33,38 +35,20 @@ char PointsAt(std::string_view rdo, size_t position) {
   return position < rdo.size() ? rdo[position] : ' ';
 }
 
-// A player number of a board that is a record of the player table; anything else (0 < n past
-// the last record, as a Fígaro list or the DOS program may leave, or a negative number) has
-// no record to write to.
-bool IsPlayerRecord(const storage::Table& cuadro, double number) {
-  return number >= 1 && number <= static_cast<double>(cuadro.LastRec());
-}
-
 storage::Status PutRoundField(storage::Table& cuadro, int round, char letter, char value) {
   return cuadro.Put(registry::RoundFieldName(round, letter), std::string(1, value));
 }
 
 }  // namespace
 
-std::string UnknownPlayersMessage(const std::vector<UnknownPlayer>& unknown) {
-  std::string text;
-  for (const UnknownPlayer& u : unknown) {
-    if (!text.empty()) text += "\r\n";
-    text += "El jugador n\xBA " + std::to_string(u.number) + " de la mesa " + std::to_string(u.board) +
-            " no existe en el cuadro";
-  }
-  return text;
-}
-
 char WhitePoints(std::string_view rdo) { return PointsAt(rdo, 1); }
 char BlackPoints(std::string_view rdo) { return PointsAt(rdo, 3); }
 bool IsForfeit(std::string_view rdo) { return rdo.find('i') != std::string_view::npos; }
 
-storage::Status PROCRDO(registry::WorkingState& state, int round, std::vector<UnknownPlayer>& unknown) {
+storage::Status PROCRDO(registry::WorkingState& state, int round) {
   storage::Table* ronda = state.workspace.Find("ronda");
   storage::Table* cuadro = state.workspace.Find("cuadro");
   if (ronda == nullptr || cuadro == nullptr || ronda->Eof()) return storage::Status::Ok();
-  const int board = static_cast<int>(ronda->RecNo());
   const double white = ronda->GetNumber("JUG_B");
   const double black = ronda->GetNumber("JUG_N");
   const std::string rdo = ronda->GetText("RDO");
@@ -81,19 +65,12 @@ storage::Status PROCRDO(registry::WorkingState& state, int round, std::vector<Un
       if (status.ok()) status = PutRoundField(*cuadro, round, 'I', forfeit);
     }
     if (!status.ok()) return status;
-  } else {
-    unknown.push_back({board, static_cast<int>(white)});
   }
-
-  if (black != 0) {
-    if (IsPlayerRecord(*cuadro, black)) {
-      cuadro->GoTo(static_cast<uint32_t>(black));
-      storage::Status status = PutRoundField(*cuadro, round, 'P', BlackPoints(rdo));
-      if (status.ok()) status = PutRoundField(*cuadro, round, 'I', forfeit);
-      if (!status.ok()) return status;
-    } else {
-      unknown.push_back({board, static_cast<int>(black)});
-    }
+  if (black != 0 && IsPlayerRecord(*cuadro, black)) {
+    cuadro->GoTo(static_cast<uint32_t>(black));
+    storage::Status status = PutRoundField(*cuadro, round, 'P', BlackPoints(rdo));
+    if (status.ok()) status = PutRoundField(*cuadro, round, 'I', forfeit);
+    if (!status.ok()) return status;
   }
   return storage::Status::Ok();
 }
@@ -105,21 +82,30 @@ storage::Status VALIDARRDOS(registry::WorkingState& state, int round) {
   if (ronda == nullptr || cuadro == nullptr) return storage::Status::Ok();
   const uint32_t board = ronda->RecNo();
   const uint32_t player = cuadro->RecNo();
-  std::vector<UnknownPlayer> unknown;
+  const std::vector<std::string> unconfirmed = UnconfirmedBoards(state, round);
+  if (!unconfirmed.empty()) {
+    std::string text = "El emparejamiento de la ronda " + std::to_string(round) +
+                       " no ha sido confirmado: en el cuadro de jugadores no se enfrentan";
+    for (const std::string& line : unconfirmed) text += "\r\n" + line;
+    state.dialogs->MsgStop(text +
+                               "\r\nConfirme el emparejamiento y despu\xE9s los resultados, que quedan "
+                               "anotados en la ronda\r\nNo se ha cambiado el cuadro de jugadores",
+                           "Resultados de la ronda " + std::to_string(round));
+    ronda->GoTo(board);
+    cuadro->GoTo(player);
+    return storage::Status::Ok();
+  }
   bool any_board = false;
   storage::Status status;
   for (ronda->GoTop(); !ronda->Eof() && status.ok(); ronda->Skip()) {
     if (ronda->GetNumber("JUG_B") == 0) continue;
     any_board = true;
-    status = PROCRDO(state, round, unknown);
+    status = PROCRDO(state, round);
   }
   if (status.ok()) status = cuadro->Commit();
   if (status.ok() && any_board) status = SetCurrentRound(state, round);
   ronda->GoTo(board);
   cuadro->GoTo(player);
-  if (!unknown.empty()) {
-    state.dialogs->MsgExclamation(UnknownPlayersMessage(unknown), "Hay errores en los resultados");
-  }
   return status;
 }
 
@@ -129,6 +115,11 @@ void PONERRDO(registry::WorkingState& state, ui::Control& brwRdos, std::string_v
   const uint32_t board = brwRdos.recno();
   if (board < 1 || board > ronda->LastRec()) return;
   ronda->GoTo(board);
+  if (ronda->GetNumber("JUG_B") == 0) {
+    state.dialogs->MsgStop("La mesa " + std::to_string(board) +
+                           " no tiene partida: no se le puede poner resultado");
+    return;
+  }
   storage::Status status = ronda->Put("RDO", std::string(code));
   if (status.ok()) status = ronda->Commit();
   if (!status.ok()) {

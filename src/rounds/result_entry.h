@@ -26,29 +26,24 @@ char BlackPoints(std::string_view rdo);
 // both players alike.
 bool IsForfeit(std::string_view rdo);
 
-// A board naming a player number that is not a record of the player table.
-struct UnknownPlayer {
-  int board = 0;
-  int number = 0;
-};
-
-// One line per unknown number: "El jugador nº n de la mesa k no existe en el cuadro".
-std::string UnknownPlayersMessage(const std::vector<UnknownPlayer>& unknown);
-
 // PROCRDO: copies the result of the current board of `ronda` into the per-round fields of
 // round `round` of its players in `cuadro`. A bye (no Black) with no result gives White "1"
 // and leaves its forfeit mark. A player number that is no record of the player table is not
-// written (it would land past the table's end) but added to `unknown`.
-storage::Status PROCRDO(registry::WorkingState& state, int round, std::vector<UnknownPlayer>& unknown);
+// written (it would land past the table's end).
+storage::Status PROCRDO(registry::WorkingState& state, int round);
 
 // VALIDARRDOS: PROCRDO for every board with a White player, from the first board on; then,
-// when there was such a board, the register's N_R_ACTUAL becomes `round`. Player numbers
-// that are not players of the tournament are reported afterwards in one exclamation box.
-// `cuadro` keeps its position.
+// when there was such a board, the register's N_R_ACTUAL becomes `round`. `cuadro` keeps its
+// position.
+//
+// Refused, with a stop box naming the boards and nothing written, while any board's players
+// are not paired with each other in the player table (UnconfirmedBoards): their points would
+// count without opponents or colours, and every tie-break would come out wrong.
 storage::Status VALIDARRDOS(registry::WorkingState& state, int round);
 
 // PONERRDO: stores `code` in RDO of the board selected in `brwRdos` (written at once), then
-// moves the selection to the next board; on the last board the selection stays.
+// moves the selection to the next board; on the last board the selection stays. A board
+// without a White player has no game: the click is refused with a stop box.
 void PONERRDO(registry::WorkingState& state, ui::Control& brwRdos, std::string_view code);
 
 // The result editor FrmER for round `round`, over the round table already open under

@@ -10,6 +10,10 @@ std::string TournamentFolderPrefix(const storage::Table& cuadro) {
   return folder;
 }
 
+bool IsPlayerRecord(const storage::Table& cuadro, double number) {
+  return number >= 1 && number <= static_cast<double>(cuadro.LastRec());
+}
+
 storage::Status PutRegisterNumber(registry::WorkingState& state, std::string_view field,
                                   const std::function<double(double)>& change) {
   storage::Table* torneos = state.workspace.Find("torneos");

@@ -18,6 +18,11 @@ namespace movarel::rounds {
 // path keeps them right even when it is not.
 std::string TournamentFolderPrefix(const storage::Table& cuadro);
 
+// Whether `number`, a player number of a board or a per-round field, is a record of the
+// player table `cuadro`: a Fígaro list or the DOS program may leave numbers past its end, and
+// a write there would land outside the table.
+bool IsPlayerRecord(const storage::Table& cuadro, double number);
+
 // Changes the number `field` of the register's current record to `change` of its value,
 // under a record lock when the register is shared. Without an open register nothing is
 // changed (there is no tournament to count for).

@@ -7,7 +7,24 @@
 namespace movarel::standings {
 namespace {
 constexpr char kTieBreakAlias[] = "desemps";
+// The key text an .ntx header holds: 256 bytes with the closing NUL.
+constexpr size_t kKeyTextRoom = 255;
+
+std::string OrderKey(const std::vector<std::string>& systems, bool full) {
+  std::string key = full ? "descend(str(cuadro->ptos,4,1)" : "descend(str(PTOS)";
+  for (const std::string& system : systems) key += "+str(" + system + (full ? ",6,1)" : ")");
+  return key + (full ? "+str(1000-cuadro->num,3))" : "+str(1000-NUM,3))");
+}
 }  // namespace
+
+std::string StandingsOrderKey(const std::vector<std::string>& systems) {
+  std::string key = OrderKey(systems, /*full=*/true);
+  return key.size() <= kKeyTextRoom ? key : OrderKey(systems, /*full=*/false);
+}
+
+bool StandingsKeyHolds(const std::vector<std::string>& systems) {
+  return systems.size() <= kTieBreakSlots && StandingsOrderKey(systems).size() <= kKeyTextRoom;
+}
 
 void PROCDS(std::string_view ORDEN, std::string_view SISTEMA,
             const storage::RecordLayout& player_layout, TieBreakWalk& walk,
@@ -19,8 +36,8 @@ void PROCDS(std::string_view ORDEN, std::string_view SISTEMA,
   const std::string name(storage::AllTrim(SISTEMA));
   const int field = name.empty() ? -1 : player_layout.Find(name);
   if (field >= 0 && player_layout.fields()[static_cast<size_t>(field)].type == 'N') {
-    walk.CDS += "+str(" + name + ",6,1)";
     walk.systems.push_back(name);
+    if (!StandingsKeyHolds(walk.systems)) walk.systems.pop_back();
   }
   ++walk.NDS;
 }
@@ -55,12 +72,11 @@ storage::Result<TieBreakWalk> ReadTieBreaks(registry::WorkingState& state, const
   if (!opened.ok()) return opened.status();
   storage::Table* desemps = *opened;
   TieBreakWalk walk;
-  walk.CDS = "str(cuadro->ptos,4,1)";
   for (desemps->GoTop(); !desemps->Eof(); desemps->Skip()) {
     PROCDS(desemps->GetText("ORDEN"), desemps->GetText("SISTEMA"), player_layout, walk, state.ADESEMPATES);
   }
   state.workspace.Close(kTieBreakAlias);
-  walk.CDS += "+str(1000-cuadro->num,3)";
+  walk.CDS = StandingsOrderKey(walk.systems);
   state.NDS = walk.NDS;
   return walk;
 }

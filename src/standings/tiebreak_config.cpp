@@ -56,8 +56,15 @@ int DSABAJO(TieBreakChoice& choice, int selected) {
   return selected + 1;
 }
 
+bool RoomForTieBreak(const TieBreakChoice& choice, int selected) {
+  if (!InRange(choice.unused, selected)) return true;
+  std::vector<std::string> used = choice.used;
+  used.push_back(choice.unused[static_cast<size_t>(selected - 1)]);
+  return StandingsKeyHolds(used);
+}
+
 bool DSANADIR(TieBreakChoice& choice, int selected) {
-  if (!InRange(choice.unused, selected) || choice.used.size() >= kTieBreakSlots) return false;
+  if (!InRange(choice.unused, selected) || !RoomForTieBreak(choice, selected)) return false;
   const auto item = choice.unused.begin() + (selected - 1);
   choice.used.push_back(std::move(*item));
   choice.unused.erase(item);
@@ -149,6 +156,12 @@ void CFGDESEMPATES(registry::WorkingState& state, ui::Ui& ui) {
     show(DSABAJO(choice, lbxDs.index()), lbxDsNo.index());
   });
   frm.AddPictureButton("btnAnadirDs").At(100, 215).Size(40, 25).Picture("izda").OnClick([&] {
+    if (!RoomForTieBreak(choice, lbxDsNo.index())) {
+      state.dialogs->MsgStop("No caben m\xE1s desempates: la clasificaci\xF3n puede ordenar por " +
+                                 std::to_string(choice.used.size()) + " como mucho",
+                             "Configuraci\xF3n de desempates");
+      return;
+    }
     if (DSANADIR(choice, lbxDsNo.index())) show(lbxDs.index(), 0);
   });
   frm.AddPictureButton("btnQuitarDs").At(130, 215).Size(40, 25).Picture("dcha").OnClick([&] {

@@ -37,8 +37,10 @@ void DIVIDIRDESEMPATES(std::string_view ORDEN, std::string_view SISTEMA, TieBrea
 int DSARRIBA(TieBreakChoice& choice, int selected);
 int DSABAJO(TieBreakChoice& choice, int selected);
 // Moves unused item `selected` to the end of the used list; returns true when it moved.
-// The standings keep at most 20 systems, so a 21st is not taken.
+// A system the standings order key has no room for (RoomForTieBreak) is not taken.
 bool DSANADIR(TieBreakChoice& choice, int selected);
+// Whether the standings can order by the used systems and unused item `selected` after them.
+bool RoomForTieBreak(const TieBreakChoice& choice, int selected);
 // Moves used item `selected` to the end of the unused list; returns true when it moved.
 bool DSQUITAR(TieBreakChoice& choice, int selected);
 

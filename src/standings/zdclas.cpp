@@ -56,7 +56,7 @@ storage::Status ZDCLAS(registry::WorkingState& state) {
   // The key text is what xBase programs read from the index header, and the storage layer
   // computes the keys from it, so both always agree with the fields just written.
   workspace.Select("cuadro");
-  status = cuadro->CreateIndex(folder + kOrderFile, "descend(" + walk->CDS + ")");
+  status = cuadro->CreateIndex(folder + kOrderFile, walk->CDS);
   if (!status.ok()) return status.WithContext(kOrderFile);
 
   // The places follow the new order. It is read off the index and the index closed before

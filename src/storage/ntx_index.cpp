@@ -220,6 +220,12 @@ void NtxIndex::SortOrder() {
 Result<std::unique_ptr<NtxIndex>> NtxIndex::Create(const std::string& path, KeyExpression expression,
                                                    bool unique, const RecordScan& scan,
                                                    bool shared_access) {
+  // Cut short to fit the header, the key text could not be read back: refused instead.
+  if (expression.text().size() > kKeyTextLength - 1) {
+    return Status::InvalidArgument(path + ": la expresi\xF3n de la clave tiene " +
+                                   std::to_string(expression.text().size()) +
+                                   " caracteres y el \xEDndice admite " + std::to_string(kKeyTextLength - 1));
+  }
   std::unique_ptr<NtxIndex> index(new NtxIndex());
   index->path_ = path;
   index->shared_access_ = shared_access;

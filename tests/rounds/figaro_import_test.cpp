@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "register/file_names.h"
 #include "round_results_test_support.h"
@@ -39,7 +40,7 @@ struct Entry {
   std::string result;
   int black;
 };
-std::string FigaroList(const std::string& round_text, const std::vector<Entry>& entries) {
+std::string PrintedList(const std::string& round_text, const std::vector<Entry>& entries) {
   std::string text = "  CLUB DE PRUEBA\r\n\r\nRonda" + round_text + "   Fecha: 06-03-2004\r\n\r\n";
   text += "     Blancas                           Res Negras\r\n";
   for (size_t i = 0; i < entries.size(); ++i) {
@@ -95,25 +96,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FigaroBoards, FixtureListGivesFiveBoardsInOrder) {
   const std::string text = ReadBytes(MOVAREL_FIXTURES_DIR "/figaro-ronda4.txt");
-  const std::vector<FigaroBoard> boards = ReadFigaroBoards(text);
-  ASSERT_EQ(boards.size(), 5u);
+  const std::optional<FigaroList> list = ReadFigaroList(text, 5);
+  ASSERT_TRUE(list.has_value());
+  EXPECT_EQ(list->round, 4);
+  EXPECT_TRUE(list->problems.empty());
+  ASSERT_EQ(list->boards.size(), 5u);
   const int expected[5][2] = {{3, 1}, {2, 5}, {4, 6}, {7, 9}, {8, 10}};
   const char* results[5] = {"1-0", "\xAB-\xAB", "+--", "--+", "---"};
   for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(boards[i].white, expected[i][0]) << i;
-    EXPECT_EQ(boards[i].black, expected[i][1]) << i;
-    EXPECT_EQ(boards[i].result, results[i]) << i;
+    EXPECT_EQ(list->boards[i].white, expected[i][0]) << i;
+    EXPECT_EQ(list->boards[i].black, expected[i][1]) << i;
+    EXPECT_EQ(list->boards[i].result, results[i]) << i;
   }
 }
 
 TEST(FigaroBoards, TwelveBoardsAreReadPastTheTwoDigitMarker) {
   std::vector<Entry> entries;
   for (int i = 1; i <= 12; ++i) entries.push_back({i, "1-0", 24 - i + 1});
-  const std::vector<FigaroBoard> boards = ReadFigaroBoards(FigaroList("  9", entries));
-  ASSERT_EQ(boards.size(), 12u);
-  EXPECT_EQ(boards[9].white, 10);
-  EXPECT_EQ(boards[11].white, 12);
-  EXPECT_EQ(boards[11].black, 13);
+  const std::optional<FigaroList> list = ReadFigaroList(PrintedList("  9", entries), 9);
+  ASSERT_TRUE(list.has_value());
+  EXPECT_TRUE(list->problems.empty());
+  ASSERT_EQ(list->boards.size(), 12u);
+  EXPECT_EQ(list->boards[9].white, 10);
+  EXPECT_EQ(list->boards[11].white, 12);
+  EXPECT_EQ(list->boards[11].black, 13);
 }
 
 // The DOS tournament folder (key OP, 10 players, 5 rounds, current round 3) opened the way the
@@ -163,19 +169,6 @@ TEST_F(DosFolderImport, FixtureListFillsRoundFourAndLeavesThePlayersAlone) {
                                                 "7|9|69302d3120", "8|10|69302d3069"}));
   EXPECT_EQ(ReadBytes(dir_ + "/CUOP.DBF"), player_table_before_);
   EXPECT_EQ(ReadFieldBytes(dir_ + "/TORNEOS.DBF", "N_R_ACTUAL"), std::vector<std::string>{"3"});
-}
-
-TEST_F(DosFolderImport, ImportedDosDrawReachesThePlayersAsItsOwnByte) {
-  dialogs_.file = dir_ + "/figaro-ronda4.txt";
-  dialogs_.answers = {true};
-  FIGIMPP(state_);
-  ASSERT_NE(OpenRoundTable(state_, 4, "T"), nullptr);
-  ASSERT_TRUE(VALIDARRDOS(state_, 4).ok());
-  state_.workspace.CloseAll();
-  EXPECT_EQ(ReadFieldBytes(dir_ + "/CUOP.DBF", "NUM R4P R4I"),
-            (std::vector<std::string>{"1|30|20", "2|ab|20", "3|31|20", "4|31|69", "5|ab|20", "6|30|69",
-                                      "7|30|69", "8|30|69", "9|31|69", "10|30|69"}));
-  EXPECT_EQ(ReadFieldBytes(dir_ + "/TORNEOS.DBF", "N_R_ACTUAL"), std::vector<std::string>{"4"});
 }
 
 TEST_F(DosFolderImport, AnsweringNoWritesNothing) {
@@ -248,13 +241,13 @@ class ListImport : public ::testing::Test {
 };
 
 TEST_F(ListImport, MoreBoardsThanTheTableAppendsTheMissingOnes) {
-  Import(FigaroList("  2", {{1, "1-0", 6},
-                            {7, "0-1", 2},
-                            {3, "\xAB-\xAB", 8},
-                            {9, "+--", 4},
-                            {5, "--+", 10},
-                            {11, "---", 12},
-                            {13, "   ", 0}}));
+  Import(PrintedList("  2", {{1, "1-0", 6},
+                             {7, "0-1", 2},
+                             {3, "\xAB-\xAB", 8},
+                             {9, "+--", 4},
+                             {5, "--+", 10},
+                             {11, "---", 12},
+                             {13, "   ", 0}}));
   EXPECT_EQ(Boards(2),
             (std::vector<std::string>{"1|6|20312d3020", "7|2|20302d3120", "3|8|20ab2dab20", "9|4|20312d3069",
                                       "5|10|69302d3120", "11|12|69302d3069", "13|0|2020202020"}));
@@ -264,35 +257,82 @@ TEST_F(ListImport, MoreBoardsThanTheTableAppendsTheMissingOnes) {
                                                  "El jugador n\xBA 13 de la mesa 7 no existe en el cuadro"});
 }
 
-TEST_F(ListImport, FewerBoardsLeaveTheLaterBoardsAsTheyWere) {
-  Import(FigaroList("  2", {{4, "+--", 3}, {5, "   ", 6}}));
-  EXPECT_EQ(Boards(2), (std::vector<std::string>{"4|3|20312d3069", "5|6|2020202020", "1|2|20312d3020",
-                                                 "1|2|20312d3020", "1|2|20312d3020"}));
+TEST_F(ListImport, FewerBoardsEmptyTheLaterBoards) {
+  Import(PrintedList("  2", {{4, "+--", 3}, {5, "   ", 6}}));
+  EXPECT_EQ(Boards(2), (std::vector<std::string>{"4|3|20312d3069", "5|6|2020202020", "0|0|2020202020",
+                                                 "0|0|2020202020", "0|0|2020202020"}));
   EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(ListImport, UnknownResultIsReportedAndStoredAsPrinted) {
-  Import(FigaroList("  2", {{1, "1-0", 6}, {7, "1-1", 2}, {3, " - ", 8}}));
+  Import(PrintedList("  2", {{1, "1-0", 6}, {7, "1-1", 2}, {3, " - ", 8}}));
   EXPECT_EQ(Messages(), std::vector<std::string>{"INFO||Resultado desconocido en la Mesa 2"});
   EXPECT_EQ(Boards(2)[1], "7|2|" + Hex("1-1  "));
   EXPECT_EQ(Boards(2)[2], "3|8|2020202020");
 }
 
 TEST_F(ListImport, RoundNumberAfterTheWordPicksTheTable) {
-  Import(FigaroList(" 7 ", {{2, "0-1", 1}}));
+  Import(PrintedList(" 7 ", {{2, "0-1", 1}}));
   EXPECT_EQ(t_.state.NRONDASEL, 7);
   EXPECT_EQ(Boards(7)[0], "2|1|20302d3120");
   EXPECT_EQ(Boards(2)[0], "1|2|20312d3020");
 }
 
-TEST_F(ListImport, RoundTheTournamentDoesNotHaveIsRefusedAndNothingIsWritten) {
+// Every fault of a list is named by its line, and a list with any is never written: not even
+// the question is asked.
+struct FaultCase {
+  const char* name;
+  std::string list;
+  std::string problems;  // the stop box's lines between its first and its last
+};
+
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
+
+class FaultyList : public ListImport, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(FaultyList, IsRefusedNamingTheLineAndNothingIsWritten) {
   const std::string before = ReadBytes(t_.Path("r2AB.dbf"));
-  Import(FigaroList("  9", {{2, "0-1", 1}}));
-  EXPECT_EQ(Messages(), std::vector<std::string>{"STOP|Importar la ronda 9|El torneo no tiene la ronda 9\\n"
-                                                 "No se ha cambiado nada"});
+  Import(GetParam().list);
+  ASSERT_EQ(dialogs_.shown.size(), 2u);
+  EXPECT_EQ(dialogs_.shown[1],
+            "STOP|Importar la ronda del F\xEDgaro|No se puede importar el listado del F\xEDgaro:\\n" +
+                GetParam().problems + "\\nNo se ha cambiado nada");
   EXPECT_EQ(ReadBytes(t_.Path("r2AB.dbf")), before);
-  EXPECT_FALSE(std::filesystem::exists(t_.Path("r9AB.dbf")));
+  EXPECT_EQ(t_.state.NRONDASEL, 0);
 }
+
+// Line 3 holds "Ronda", line 6 the first board.
+const std::string kBoard1 = "1.-   1 JUGADOR                      1-0   6  JUGADOR\r\n";
+const std::string kHead = "  CLUB DE PRUEBA\r\n\r\nRonda  2   Fecha: 06-03-2004\r\n\r\n     Blancas\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, FaultyList,
+    ::testing::Values(
+        FaultCase{"RoundTheTournamentDoesNotHave", PrintedList("  9", {{2, "0-1", 1}}),
+                  "L\xEDnea 3: el torneo no tiene la ronda 9"},
+        FaultCase{"UnreadableRound", PrintedList(" X ", {{2, "0-1", 1}}),
+                  "L\xEDnea 3: no se puede leer el n\xFAmero de la ronda (\" X \")"},
+        FaultCase{"RoundWithoutBoards", kHead + "\r\n  Arbitro: JUAN ARBITRO\r\n",
+                  "L\xEDnea 3: la ronda no tiene ninguna mesa"},
+        FaultCase{
+            "ShortLine", kHead + kBoard1 + "2.-   7 JUGADOR     1-0\r\n3.-   3 JUGADOR 1-0   8\r\n",
+            "L\xEDnea 7: la mesa 2 est\xE1 incompleta: la l\xEDnea acaba antes del n\xFAmero de las negras\\n"
+            "L\xEDnea 8: la mesa 3 est\xE1 incompleta: la l\xEDnea acaba antes del n\xFAmero de las negras"},
+        FaultCase{"UnreadableNumbers",
+                  kHead + kBoard1 + "2.-   7 JUGADOR                      0-1  2a  JUGADOR\r\n" +
+                      "3.-  x3 JUGADOR                      1-0   8  JUGADOR\r\n" +
+                      "4.-     JUGADOR                      1-0   9  JUGADOR\r\n",
+                  "L\xEDnea 7: no se puede leer el n\xFAmero de las negras de la mesa 2 (\" 2a\")\\n"
+                  "L\xEDnea 8: no se puede leer el n\xFAmero de las blancas de la mesa 3 (\" x3\")\\n"
+                  "L\xEDnea 9: no se puede leer el n\xFAmero de las blancas de la mesa 4 (\"   \")"},
+        FaultCase{"WhiteZero", kHead + "1.-   0 JUGADOR                      1-0   6  JUGADOR\r\n",
+                  "L\xEDnea 6: la mesa 1 no tiene jugador de blancas"},
+        FaultCase{"GapInBoardNumbers",
+                  kHead + kBoard1 + "3.-   3 JUGADOR                      1-0   8  JUGADOR\r\n" +
+                      "13.-   9 JUGADOR                      1-0   4  JUGADOR\r\n",
+                  "L\xEDnea 7: la mesa 3 aparece donde se esperaba la mesa 2\\n"
+                  "L\xEDnea 8: la mesa 13 aparece donde se esperaba la mesa 4"}),
+    [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace movarel::rounds

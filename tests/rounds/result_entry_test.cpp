@@ -38,6 +38,7 @@ TEST_P(ResultCodeTest, ConfirmingWritesBothPlayersScoreAndForfeitMark) {
   testing::MarkScores(t, 2, "X", "X");
   // Boards 2 to 4 keep JUG_B = 0 and are skipped; board 5 is the fixture's bye of player 1.
   testing::WriteBoards(t, 2, {{3, 7, c.rdo}});
+  testing::PairAsConfirmed(t, 2);
   ASSERT_NE(OpenRoundTable(t.state, 2, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 2).ok());
   CloseRoundTable(t.state);
@@ -80,6 +81,7 @@ TEST_P(ByeResultTest, ByeScoresFromItsCodeAndKeepsItsForfeitMark) {
   OpenTournament t(9, 3);
   testing::MarkScores(t, 1, "X", "i");
   testing::WriteBoards(t, 1, {{9, 0, GetParam().rdo}});
+  testing::PairAsConfirmed(t, 1);
   ASSERT_NE(OpenRoundTable(t.state, 1, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 1).ok());
   t.state.workspace.CloseAll();
@@ -97,32 +99,37 @@ INSTANTIATE_TEST_SUITE_P(Byes, ByeResultTest,
                            return std::string(info.param.name);
                          });
 
-TEST(ResultConfirmation, PlayerNumbersPastThePlayerTableAreReportedAndNeverWritten) {
+// Boards whose players the player table does not pair with each other: never confirmed, a
+// number past the table's end, a pairing changed after confirmation, a bye never given.
+TEST(ResultConfirmation, BoardsNotPairedInThePlayerTableRefuseEveryResult) {
   OpenTournament t(10, 5);
-  testing::MarkScores(t, 3, "X", "X");
-  const auto size_before = std::filesystem::file_size(t.player_table());
-  testing::WriteBoards(t, 3, {{3, 12, " 1-0 "}, {14, 5, " 0-1 "}, {6, 0, "     "}});
+  testing::WriteBoards(t, 3, {{3, 12, " 1-0 "}, {14, 5, " 0-1 "}, {7, 8, " 1-0 "}, {9, 2, " 0-1 "}});
+  testing::PairAsConfirmed(t, 3);
+  testing::WriteBoards(
+      t, 3, {{3, 12, " 1-0 "}, {14, 5, " 0-1 "}, {7, 2, " 1-0 "}, {9, 8, " 0-1 "}, {6, 0, "     "}});
+  t.torneos().Put("N_R_ACTUAL", 2.0);
+  t.torneos().Commit();
+  const std::string players = testing::ReadBytes(t.player_table());
+  const std::string register_bytes = testing::ReadBytes(t.Path("torneos.dbf"));
   ASSERT_NE(OpenRoundTable(t.state, 3, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 3).ok());
   t.state.workspace.CloseAll();
-
-  EXPECT_EQ(std::filesystem::file_size(t.player_table()), size_before);
-  const std::vector<std::string> rows = ReadFieldBytes(t.player_table(), "R3P R3I");
-  ASSERT_EQ(rows.size(), 10u);
-  EXPECT_EQ(rows[2], "31|20");
-  EXPECT_EQ(rows[4], "31|20");
-  EXPECT_EQ(rows[5], "31|58");
-  ASSERT_EQ(t.dialogs.shown.size(), 1u);
-  EXPECT_EQ(
-      t.dialogs.shown[0],
-      "EXCLAMATION|Hay errores en los resultados|El jugador n\xBA 12 de la mesa 1 no existe en el cuadro\\n"
-      "El jugador n\xBA 14 de la mesa 2 no existe en el cuadro");
+  EXPECT_EQ(testing::ReadBytes(t.player_table()), players);
+  EXPECT_EQ(testing::ReadBytes(t.Path("torneos.dbf")), register_bytes);
+  EXPECT_EQ(t.dialogs.shown,
+            std::vector<std::string>{
+                "STOP|Resultados de la ronda 3|El emparejamiento de la ronda 3 no ha sido "
+                "confirmado: en el cuadro de jugadores no se enfrentan\\nmesa 1 (3-12)\\n"
+                "mesa 2 (14-5)\\nmesa 3 (7-2)\\nmesa 4 (9-8)\\nmesa 5 (6 descansa)\\n"
+                "Confirme el emparejamiento y despu\xE9s los resultados, que quedan anotados en "
+                "la ronda\\nNo se ha cambiado el cuadro de jugadores"});
 }
 
 TEST(ResultConfirmation, CurrentRoundFollowsTheConfirmedRoundEvenBackwards) {
   OpenTournament t(4, 5);
   t.torneos().Put("N_R_ACTUAL", 4.0);
-  testing::WriteBoards(t, 2, {{1, 2, " 1-0 "}});
+  testing::WriteBoards(t, 2, {{1, 2, " 1-0 "}, {0, 0, "     "}});
+  testing::PairAsConfirmed(t, 2);
   ASSERT_NE(OpenRoundTable(t.state, 2, "T"), nullptr);
   ASSERT_TRUE(VALIDARRDOS(t.state, 2).ok());
   EXPECT_EQ(t.torneos().GetNumber("N_R_ACTUAL"), 2);
@@ -184,6 +191,7 @@ TEST(ResultEditor, OneClickPerBoardWalksTheBoardsAndStaysOnTheLast) {
   OpenTournament t(6, 3);
   t.torneos().Put("N_R_ACTUAL", 2.0);
   testing::WriteBoards(t, 2, {{1, 4, "     "}, {5, 2, "     "}, {3, 6, "     "}});
+  testing::PairAsConfirmed(t, 2);
   Session s = RunResultsScript(t,
                                "menu mnuRdos\n"
                                "form FrmElegRda\n"

@@ -1,7 +1,7 @@
 // Result entry and the Fígaro import through the real program, driven by a script as a user
 // would: the DOS tournament opened (and upgraded), round 4 imported from the printed list,
-// one board corrected in the result editor and the results confirmed. The same script runs
-// through the real windows under Xvfb. Files are read back with python3-dbf.
+// its pairing confirmed, one board corrected in the result editor and the results confirmed. The same script
+// runs through the real windows under Xvfb. Files are read back with python3-dbf.
 
 #include <gtest/gtest.h>
 
@@ -21,6 +21,7 @@ using testing::ReadFieldBytes;
 std::string ImportAndConfirmScript(const std::string& dos) {
   return "menu \"&Torneo\" \"&Elegir torneo\"\nfile " + dos + "/CUOP.DBF\nyes\n" +
          "menu \"Im&portar\" \"&Ronda del F\xC3\xADgaro\"\nfile " + dos + "/figaro-ronda4.txt\nyes\n" +
+         "menu mnuEmparej\nform FrmElegRda\nset cbxRdas 4\nclick btnOk\nform FrmEE\nclick btnOk\n"
          "menu mnuRdos\nform FrmElegRda\nset cbxRdas 4\nclick btnOk\n"
          "form FrmER\nset brwRdos 5\nclick btnRdo08\nclick btnOk\nquit\n";
 }
@@ -50,6 +51,15 @@ TEST(RoundResultsScript, FigaroRoundImportedCorrectedAndConfirmed) {
   ASSERT_EQ(run.status, 0) << run.transcript;
   const std::string expected_tail = "FILE|Elegir fichero|" + dos + "/figaro-ronda4.txt\n" +
                                     "YESNO||Confirme la importación de la Ronda 4|yes\n"
+                                    "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
+                                    "FORM|FrmEE|Emparejamiento de la ronda 4\n"
+                                    // The fixture's list repeats two games of earlier rounds.
+                                    "EXCLAMATION|Hay errores en el emparejamiento|"
+                                    "El jugador nº 1 ya ha jugado con el nº 3 en la ronda 3\\n"
+                                    "El jugador nº 3 ya ha jugado con el nº 1 en la ronda 3\\n"
+                                    "El jugador nº 4 ya ha jugado con el nº 6 en la ronda 1\\n"
+                                    "El jugador nº 6 ya ha jugado con el nº 4 en la ronda 1\n"
+                                    "RELEASE|FrmEE\n"
                                     "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
                                     "FORM|FrmER|Resultados de la ronda 4\nRELEASE|FrmER\n";
   ASSERT_GE(run.transcript.size(), expected_tail.size());

@@ -66,6 +66,32 @@ inline void WriteBoards(OpenTournament& t, int round, const std::vector<Board>& 
   t.state.workspace.Select("cuadro");
 }
 
+// Writes the pairing of round `round`'s boards into the player table the way confirming it
+// leaves it (opponent and colour of both players of each board with a White player), so
+// that its results can be confirmed.
+inline void PairAsConfirmed(OpenTournament& t, int round) {
+  auto ronda = t.state.workspace.Use(t.Path(registry::RoundTableName(round, "AB") + ".dbf"), "ronda", true);
+  ASSERT_TRUE(ronda.ok());
+  storage::Table& cuadro = t.cuadro();
+  auto pair = [&](double player, double opponent, const char* colour) {
+    if (player < 1 || player > cuadro.LastRec()) return;
+    cuadro.GoTo(static_cast<uint32_t>(player));
+    ASSERT_TRUE(cuadro.Put(registry::RoundFieldName(round, 'J'), opponent).ok());
+    ASSERT_TRUE(cuadro.Put(registry::RoundFieldName(round, 'C'), std::string(colour)).ok());
+  };
+  for ((*ronda)->GoTop(); !(*ronda)->Eof(); (*ronda)->Skip()) {
+    const double white = (*ronda)->GetNumber("JUG_B");
+    const double black = (*ronda)->GetNumber("JUG_N");
+    if (white == 0) continue;
+    pair(white, black, black == 0 ? "D" : "B");
+    if (black != 0) pair(black, white, "N");
+  }
+  ASSERT_TRUE(cuadro.Commit().ok());
+  t.state.workspace.Close("ronda");
+  t.state.workspace.Select("cuadro");
+  cuadro.GoTop();
+}
+
 // Fills R<round>P and R<round>I of every player with `mark`, so a test sees which were written.
 inline void MarkScores(OpenTournament& t, int round, const std::string& points, const std::string& forfeit) {
   storage::Table& cuadro = t.cuadro();

@@ -91,6 +91,30 @@ TEST_P(StandingsConfigScript, ATieBreakTableHeldByAnotherProgramIsNamedAndLeftAs
   EXPECT_EQ(InUse(t + "/dsAB.dbf"), (std::vector<std::string>{"01|BUC_R", "02|BUC_T", "03|SONEN"}));
 }
 
+// Every system of the template in use (sixteen), then the standings after a round: they used
+// to stop, the order key cut short at 255 characters. Round 1 of six players is 1-4, 5-2,
+// 3-6, won by White, Black and drawn: 1 and 2 one point, 3 and 6 a half, 4 and 5 none, and
+// no tie-break tells the equals apart, so the lower number goes first.
+TEST(StandingsOrder, EverySystemOfTheTemplateInUseStillOrdersTheStandings) {
+  ProgramSession session("movarel-standings");
+  ASSERT_TRUE(session.made_templates());
+  const std::string t = session.Folder("t");
+  std::string add;
+  for (int i = 0; i < 13; ++i) add += "set lbxDsNo 1\nclick btnAnadirDs\n";
+  const ProgramSession::Run run = session.Script(
+      CreateLines(t) + "menu mnuCfgDs\nform FrmCfgDs\n" + add + "click btnDsGrabar\n" +
+      "menu mnuEmparej\nform FrmElegRda\nset cbxRdas 1\nclick btnOk\nyes\nyes\nform FrmEE\nclick btnOk\n"
+      "menu mnuRdos\nform FrmElegRda\nset cbxRdas 1\nclick btnOk\nform FrmER\n"
+      "click btnRdo01\nclick btnRdo03\nclick btnRdo02\nclick btnOk\n"
+      "menu mnuLisHtmC\nform FrmElegRda\nset cbxRdas 1\nclick btnOk\nquit\n");
+  ASSERT_EQ(run.status, 0) << run.transcript;
+  EXPECT_EQ(run.transcript.find("STOP|"), std::string::npos) << run.transcript;
+  EXPECT_NE(run.transcript.find("OPEN|"), std::string::npos) << run.transcript;
+  EXPECT_EQ(InUse(t + "/dsAB.dbf").size(), 16u);
+  EXPECT_EQ(ReadTable(t + "/cuAB.dbf", "NUM PUESTO PTOS"),
+            (std::vector<std::string>{"1|1|1", "2|2|1", "3|3|0.5", "4|5|0", "5|6|0", "6|4|0.5"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(HeadlessAndWindowed, StandingsConfigScript, ::testing::Bool(),
                          movarel::testing::HeadlessOrWindowedName);
 

@@ -69,11 +69,26 @@ TEST(TieBreakList, SlotAfterTheSystemsInUseHoldsTheLastUnusedOneRead) {
   EXPECT_EQ(t.state.NDS, 3);
 }
 
+// `count` systems in use, numbered from "01", with the longest numeric names of the player
+// table.
+std::vector<std::pair<std::string, std::string>> LongNames(int count) {
+  const char* names[] = {"ELOFIDE", "ELOFEDA", "VAR_ELO"};
+  std::vector<std::pair<std::string, std::string>> records;
+  for (int i = 1; i <= count; ++i) records.push_back({(i < 10 ? "0" : "") + std::to_string(i), names[i % 3]});
+  return records;
+}
+
+std::vector<std::string> SystemsOf(const std::vector<std::pair<std::string, std::string>>& records) {
+  std::vector<std::string> systems;
+  for (const auto& record : records) systems.push_back(record.second);
+  return systems;
+}
+
 // PROCDS alone, over the player table's layout.
 struct ProcdsCase {
   const char* name;
   std::vector<std::pair<std::string, std::string>> records;  // (ORDEN, SISTEMA) in ORDEN order
-  std::string key;
+  std::vector<std::string> systems;                          // those in the key
   int nds;
 };
 
@@ -85,20 +100,22 @@ TEST_P(Procds, BuildsTheKeyFromTheSystemsInUse) {
   TieBreakWalk walk;
   std::array<std::string, kTieBreakSlots> slots;
   for (const auto& [orden, sistema] : c.records) PROCDS(orden, sistema, layout, walk, slots);
-  EXPECT_EQ(walk.CDS, c.key);
+  EXPECT_EQ(walk.systems, c.systems);
   EXPECT_EQ(walk.NDS, c.nds);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Records, Procds,
     ::testing::Values(
-        ProcdsCase{"None", {}, "", 1},
-        ProcdsCase{"TwoInOrder", {{"01", "BUC_T     "}, {"02", "SONEN"}}, "+str(BUC_T,6,1)+str(SONEN,6,1)", 3},
-        ProcdsCase{"GapStopsTheSequence", {{"01", "BUC_T"}, {"03", "SONEN"}}, "+str(BUC_T,6,1)", 2},
-        ProcdsCase{"NinetyNineIsNeverUsed", {{"  ", "ACUM"}, {"99", "SONEN"}}, "", 1},
+        ProcdsCase{"None", {}, {}, 1},
+        ProcdsCase{"TwoInOrder", {{"01", "BUC_T     "}, {"02", "SONEN"}}, {"BUC_T", "SONEN"}, 3},
+        ProcdsCase{"GapStopsTheSequence", {{"01", "BUC_T"}, {"03", "SONEN"}}, {"BUC_T"}, 2},
+        ProcdsCase{"NinetyNineIsNeverUsed", {{"  ", "ACUM"}, {"99", "SONEN"}}, {}, 1},
         // Not a numeric field of the player table: it keeps its position, out of the key.
-        ProcdsCase{"UnknownFieldKeepsItsPosition", {{"01", "NADA"}, {"02", "SONEN"}}, "+str(SONEN,6,1)", 3},
-        ProcdsCase{"TextFieldIsNoSystem", {{"01", "JUG"}}, "", 2}),
+        ProcdsCase{"UnknownFieldKeepsItsPosition", {{"01", "NADA"}, {"02", "SONEN"}}, {"SONEN"}, 3},
+        ProcdsCase{"TextFieldIsNoSystem", {{"01", "JUG"}}, {}, 2},
+        // Names of seven letters: the key text has room for seventeen of them.
+        ProcdsCase{"KeyWithoutRoomLeavesTheRestOut", LongNames(19), SystemsOf(LongNames(17)), 20}),
     [](const ::testing::TestParamInfo<ProcdsCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

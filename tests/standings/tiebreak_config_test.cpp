@@ -78,9 +78,22 @@ TEST(TieBreakMoves, ATwentyFirstSystemIsNotTakenIntoTheList) {
   TieBreakChoice choice;
   for (int i = 0; i < 20; ++i) choice.used.push_back("S" + std::to_string(i));
   choice.unused = {"ACUM"};
+  EXPECT_FALSE(RoomForTieBreak(choice, 1));
   EXPECT_FALSE(DSANADIR(choice, 1));
   EXPECT_EQ(choice.used.size(), 20u);
   EXPECT_EQ(choice.unused, List{"ACUM"});
+}
+
+// Seven-letter names leave the order key room for seventeen systems, not twenty.
+TEST(TieBreakMoves, ASystemTheOrderKeyHasNoRoomForIsNotTaken) {
+  TieBreakChoice choice;
+  for (int i = 0; i < 17; ++i) choice.used.push_back(i % 2 == 0 ? "ELOFIDE" : "VAR_ELO");
+  choice.unused = {"ELOFEDA", "ACUM"};
+  EXPECT_FALSE(RoomForTieBreak(choice, 1));
+  EXPECT_FALSE(DSANADIR(choice, 1));
+  EXPECT_EQ(choice.used.size(), 17u);
+  choice.used.pop_back();
+  EXPECT_TRUE(DSANADIR(choice, 1));
 }
 
 // ORDEN values as the DOS program, a template or this dialog leave them.
