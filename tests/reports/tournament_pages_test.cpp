@@ -157,7 +157,7 @@ TEST_F(TournamentList, OneLinePerRegisterRecordInUpperCase) {
   registry::TournamentOutcome outcome = WriteTournamentList(t.state, list_folder);
   EXPECT_EQ(outcome.change, registry::TournamentChange::kClosed);
   const std::string expected =
-      "<HTML><HEAD><TITLE>Lista de torneos</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
+      "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>Lista de torneos</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
       "type=\"text/css\">"
       "</HEAD><BODY>\r\n<H1 Align=Center>Lista de torneos</H1><H2 Align=Center>" +
       list_folder +
