@@ -1,10 +1,10 @@
 #pragma once
 // One game of a PGN file as the export writes it: the tag section, a comment saying so when
-// the game was decided by forfeit, the move text "1." with
-// no moves, so the games can be entered later in a chess database, and the game's
-// termination marker on a line of its own. Without the marker a game has no end: chess
-// databases join it to the next one or, at the end of the file, drop it. Every line ends
-// with CR LF and there are no blank lines, neither inside a game nor between games.
+// the game was decided by forfeit, the move text "1." with no moves, so the games can be
+// entered later in a chess database, and the game's termination marker on a line of its own.
+// Without the marker a game has no end: chess databases join it to the next one or, at the
+// end of the file, drop it. Every line ends with CR LF and there are no blank lines, neither
+// inside a game nor between games.
 
 #include <string>
 

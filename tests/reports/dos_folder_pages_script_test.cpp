@@ -33,9 +33,8 @@ class DosFolderPages : public movarel::testing::HeadlessAndWindowed {
 };
 
 TEST_P(DosFolderPages, DosNamesAndDrawsComeOutAsWindowsTextInAnAccentedFolder) {
-  const std::string stored = ReadBytes(file("CUOP.DBF"));
   const std::string transcript =
-      Script("menu \"&Torneo\" \"&Elegir torneo\"\nfile " + file("CUOP.DBF") +
+      Script("menu \"&Torneo\" \"&Elegir torneo\"\nfile " + file("CUOP.DBF") + "\nyes" +
              "\nmenu mnuLisHtmP\nform FrmElegRda\nset cbxRdas 3\nset txtFichero mesas\nclick btnOk\n"
              "menu mnuLisHtmC\nform FrmElegRda\nset cbxRdas 3\nclick btnOk\n"
              "menu mnuLisPapRdos\nform FrmElegRda\nset cbxRdas 3\nclick btnOk\nprint " +
