@@ -27,6 +27,7 @@
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/pdf/pdf_page.h"
+#include "ui/pdf/print_target.h"
 #include "ui/print_page.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
@@ -334,9 +335,10 @@ std::vector<WordBox> PdfWords(const std::string& pdf) {
 
 TEST_F(SlipTournament, TitleSubtitleAndRuleDoNotOverlap) {
   const std::string pdf = folder.file("papeletas.pdf");
-  ASSERT_TRUE(ui::PrintToTarget(pdf, "t", [this](ui::PrintPage& page) { DrawResultSlips(page, Read(1)); }).ok());
+  const ResultSlipRound slips = Read(1);
+  ASSERT_TRUE(ui::PrintToTarget(pdf, "t", [&slips](ui::PrintPage& page) { DrawResultSlips(page, slips); }).ok());
   ui::PrintRecording recording;
-  DrawResultSlips(recording, Read(1));
+  DrawResultSlips(recording, slips);
   const double rule = recording.pages()[0][3].row1 * 72 / 25.4;  // the first slip's rule, in points
   // The first slip: the title's words, then the subtitle's ("Sueca, del 01-07-2024 al ...").
   const std::vector<WordBox> words = PdfWords(pdf);
