@@ -1,5 +1,7 @@
 #include "pgn/game_record.h"
 
+#include "register/text_utilities.h"
+
 namespace movarel::pgn {
 namespace {
 
@@ -29,7 +31,7 @@ std::string PgnDate(const storage::Date& date) {
 
 std::string TagValue(std::string_view text) {
   std::string value;
-  for (char c : storage::RTrim(text)) {
+  for (char c : registry::NOHB_OEMTOANSI(storage::RTrim(text))) {
     if (c == '"' || c == '\\') value += '\\';
     value += c;
   }
@@ -44,10 +46,16 @@ std::string GameRecordText(const GameRecord& game) {
   AddTag(out, "Round", game.round);
   AddTag(out, "White", game.white);
   AddTag(out, "Black", game.black);
-  AddTag(out, "Result", game.result);
+  AddTag(out, "Result", GameTermination(game.result));
   AddTag(out, "ECO", game.eco);
   if (game.white_elo > 0) AddTag(out, "WhiteElo", storage::Str(game.white_elo, 4));
   if (game.black_elo > 0) AddTag(out, "BlackElo", storage::Str(game.black_elo, 4));
+  if (!game.comment.empty()) {
+    out += '{';
+    out += game.comment;
+    out += '}';
+    out += kLineEnd;
+  }
   out += "1.";
   out += kLineEnd;
   out += GameTermination(game.result);

@@ -23,12 +23,24 @@ std::string BoardResult(std::string_view rdo) {
   return result;
 }
 
-std::string PlayerResult(std::string_view points, bool player_had_white) {
+std::string PlayerResult(std::string_view points, std::string_view opponent_points, bool player_had_white) {
   const std::string_view trimmed = storage::AllTrim(points);
   if (trimmed.empty()) return "";
   if (IsHalf(trimmed[0])) return kDraw;
+  const std::string_view other = storage::AllTrim(opponent_points);
+  if (trimmed == other && (trimmed == "0" || trimmed == "1")) return std::string(trimmed) + "-" + std::string(other);
   if (player_had_white) return trimmed == "1" ? "1-0" : "0-1";
   return trimmed == "0" ? "1-0" : "0-1";
 }
+
+std::string ForfeitComment(std::string_view result) {
+  const std::string unplayed = "Partida no jugada: ";
+  if (result == "1-0") return unplayed + "ganan las blancas por incomparecencia de las negras";
+  if (result == "0-1") return unplayed + "ganan las negras por incomparecencia de las blancas";
+  if (result == "0-0") return unplayed + "ninguno de los dos jugadores se present\xF3";
+  return unplayed + "decidida por incomparecencia";
+}
+
+bool IsForfeitCode(std::string_view rdo) { return rdo.find('i') != std::string_view::npos; }
 
 }  // namespace movarel::pgn

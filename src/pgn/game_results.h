@@ -12,9 +12,21 @@ namespace movarel::pgn {
 // without blanks ("i0-0i" gives "0-0"); a board without result gives "".
 std::string BoardResult(std::string_view rdo);
 
-// From the chosen player's RnP in the one-player export: a half point (0xBD or 0xAB) gives
-// "1/2-1/2"; "1" is a win and anything else a loss for that player, seen from White. A game
-// without a result yet (blank points) gives "" as in the round export, not a loss.
-std::string PlayerResult(std::string_view points, bool player_had_white);
+// From the chosen player's RnP in the one-player export, with the opponent's RnP of that
+// round: a half point (0xBD or 0xAB) gives "1/2-1/2"; "1" is a win and anything else a loss
+// for that player, seen from White. When both players lost (a double forfeit) or both won
+// it gives "0-0" or "1-1", as the round export reads the board, so that neither player's
+// file claims a win the other's does not. A game without a result yet (blank points) gives
+// "" as in the round export, not a loss.
+std::string PlayerResult(std::string_view points, std::string_view opponent_points, bool player_had_white);
+
+// The PGN comment (without braces) of a game decided by forfeit, from its result as
+// BoardResult or PlayerResult give it ("1-0": Black did not come, "0-0": neither did), so
+// that a reader can tell it from a played game whose moves were not recorded.
+std::string ForfeitComment(std::string_view result);
+
+// True when a board's result code marks the game as decided by forfeit (an "i" anywhere, as
+// result entry reads it).
+bool IsForfeitCode(std::string_view rdo);
 
 }  // namespace movarel::pgn

@@ -9,6 +9,7 @@
 #include "rounds/tournament_tables.h"
 #include "storage/byte_file.h"
 #include "storage/value.h"
+#include "ui/platform.h"
 #include "ui/run_time_error.h"
 
 namespace movarel::pgn {
@@ -83,9 +84,11 @@ bool WriteFile(registry::WorkingState& state, const std::string& file, const std
 }  // namespace
 
 std::string PgnPath(registry::WorkingState& state, const std::string& file) {
-  if (!file.empty() && file.front() == '/') return file;
+  // The name is typed in the chooser's text box: text, made a path here.
+  const std::string name = ui::PathFromText(file);
+  if (!name.empty() && name.front() == '/') return name;
   storage::Table* cuadro = state.workspace.Find("cuadro");
-  return cuadro == nullptr ? file : rounds::TournamentFolderPrefix(*cuadro) + file;
+  return cuadro == nullptr ? name : rounds::TournamentFolderPrefix(*cuadro) + name;
 }
 
 bool WriteRoundPgn(registry::WorkingState& state, int round, const std::string& file) {

@@ -18,7 +18,8 @@ class Ui;
 namespace movarel::pgn {
 
 // The name a file given relative to the tournament folder has from the current folder: the
-// folder of the open player table is prefixed; an absolute name is kept.
+// folder of the open player table is prefixed; an absolute name is kept. `file` is text (the
+// chooser's box); the result is a path.
 std::string PgnPath(registry::WorkingState& state, const std::string& file);
 
 // The games of round `round` (its table "r" + n + key, opened shared as `ronda` and closed

@@ -59,8 +59,11 @@ void PROCLINRONDA(registry::WorkingState& state, const TournamentTags& tags, int
   ++state.NCONTLIN;
   const PlayerTags white = ReadPlayer(cuadro, white_number);
   const PlayerTags black = ReadPlayer(cuadro, black_number);
-  out += GameRecordText(Game(tags, std::to_string(round) + "." + std::to_string(state.NCONTLIN), white, black,
-                             BoardResult(ronda.GetText("RDO")), ""));
+  const std::string rdo = ronda.GetText("RDO");
+  GameRecord game =
+      Game(tags, std::to_string(round) + "." + std::to_string(state.NCONTLIN), white, black, BoardResult(rdo), "");
+  if (IsForfeitCode(rdo)) game.comment = ForfeitComment(game.result);
+  out += GameRecordText(game);
 }
 
 std::string RoundGames(registry::WorkingState& state, const TournamentTags& tags, int round,
@@ -76,7 +79,8 @@ std::string PlayerGames(const TournamentTags& tags, storage::Table& cuadro, uint
     int round;
     uint32_t opponent;
     bool white;
-    std::string result;
+    std::string points;  // the player's RnP
+    bool forfeit;        // RnI is "i"
   };
   std::vector<Meeting> meetings;
   cuadro.GoTo(recno);
@@ -88,15 +92,21 @@ std::string PlayerGames(const TournamentTags& tags, storage::Table& cuadro, uint
     if (opponent == 0) continue;
     // The DOS program also writes the colours in lower case; "b" is White there as well.
     const bool white = storage::Upper(cuadro.GetText(registry::RoundFieldName(n, 'C'))) == "B";
-    meetings.push_back(
-        {n, opponent, white, PlayerResult(cuadro.GetText(registry::RoundFieldName(n, 'P')), white)});
+    const bool forfeit = storage::Upper(cuadro.GetText(registry::RoundFieldName(n, 'I'))) == "I";
+    meetings.push_back({n, opponent, white, cuadro.GetText(registry::RoundFieldName(n, 'P')), forfeit});
   }
   std::string out;
   for (const Meeting& m : meetings) {
     const PlayerTags opponent = ReadPlayer(cuadro, m.opponent);
+    // The opponent's points of that round tell a double forfeit from a forfeit loss.
+    const std::string points_field = registry::RoundFieldName(m.round, 'P');
+    const std::string opponent_points = cuadro.HasField(points_field) ? cuadro.GetText(points_field) : "";
     const PlayerTags& white = m.white ? player : opponent;
     const PlayerTags& black = m.white ? opponent : player;
-    out += GameRecordText(Game(tags, std::to_string(m.round), white, black, m.result, "A00"));
+    GameRecord game =
+        Game(tags, std::to_string(m.round), white, black, PlayerResult(m.points, opponent_points, m.white), "A00");
+    if (m.forfeit) game.comment = ForfeitComment(game.result);
+    out += GameRecordText(game);
   }
   return out;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "register/program_identity.h"
+#include "register/text_utilities.h"
 #include "storage/value.h"
 #include "ui/form.h"
 #include "ui/ui.h"
@@ -34,10 +35,15 @@ bool ChoosePlayer(registry::WorkingState& state, ui::Ui& ui) {
     key = std::string(storage::AllTrim(torneos->GetText("FICHERO")));
   }
 
+  // The list shows the names as every window does (a DOS name in Windows-1252); the choice
+  // keeps the stored bytes, by which the export finds the player.
+  std::vector<std::string> shown;
+  for (const std::string& name : names) shown.push_back(registry::NOHB_OEMTOANSI(name));
+
   ui::Form frm(ui, "FrmElegJug", ui::FormKind::kModal);
   frm.Caption(kProgramTitle).Size(250, 200).Icon("tq");
   frm.AddLabel("lblJug").At(10, 10).Size(60, 20).Caption("&Jugador");
-  ui::Control& cbx = frm.AddComboBox("cbxJugs").At(10, 60).Size(150, 20).Items(names).Value(1.0);
+  ui::Control& cbx = frm.AddComboBox("cbxJugs").At(10, 60).Size(150, 20).Items(shown).Value(1.0);
   frm.AddLabel("lblFichero").At(50, 10).Size(50, 20).Caption("&Fichero");
   ui::Control& txt = frm.AddTextBox("txtFichero").At(50, 60).Size(150, 20).Value("Zd" + key + "-jug.pgn");
   frm.AddPictureButton("btnOk")

@@ -1,9 +1,12 @@
 #include "register/table_refusal.h"
 
+#include "ui/platform.h"
+
 namespace movarel::registry {
 
-std::string TableRefusalText(const std::string& what_cannot_be_done, const std::string& file,
+std::string TableRefusalText(const std::string& what_cannot_be_done, const std::string& path,
                              const storage::Status& status) {
+  const std::string file = ui::PathAsText(path);
   std::string cause;
   switch (status.code()) {
     case storage::Status::Code::kLocked:

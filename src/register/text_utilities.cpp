@@ -1,6 +1,7 @@
 #include "register/text_utilities.h"
 
 #include "storage/files.h"
+#include "ui/dos_text.h"
 
 namespace movarel::registry {
 namespace {
@@ -24,7 +25,7 @@ std::string MAYMINS(std::string_view text) {
   return out;
 }
 
-std::string NOHB_OEMTOANSI(std::string_view text) { return std::string(text); }
+std::string NOHB_OEMTOANSI(std::string_view text) { return ui::DosTextAsCp1252(text); }
 
 bool FIELDINFILE(std::string_view name, std::string_view alias, WorkingState& state) {
   const storage::Table* table = state.workspace.Find(alias);

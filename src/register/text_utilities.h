@@ -16,7 +16,9 @@ namespace movarel::registry {
 std::string MAYMINS(std::string_view text);
 
 // The one hook every name, club, tournament name and place passes through on its way to a
-// report or PGN file. It returns the text unchanged: DOS text keeps its code-page-850 bytes.
+// page, slip or PGN file: text the DOS program wrote in code page 850 comes out as
+// Windows-1252, text typed here unchanged (the rule and its limits: ui/dos_text.h). Apply it
+// once, to the bytes as stored.
 std::string NOHB_OEMTOANSI(std::string_view text);
 
 // True when the table open under `alias` has a field named `name`, compared without regard

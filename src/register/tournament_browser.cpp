@@ -38,7 +38,7 @@ TournamentOutcome HOJEARTORNEOS(WorkingState& state, ui::Ui& ui) {
   if (torneos == nullptr) return TournamentOutcome::Unchanged();
   TournamentOutcome outcome;
   ui::Form frm(ui, "FrmHT", ui::FormKind::kModal);
-  frm.Caption("Hojear torneos en " + ui::GetCurrentFolder()).Size(640, 400);
+  frm.Caption("Hojear torneos en " + ui::PathAsText(ui::GetCurrentFolder())).Size(640, 400);
   frm.AddGrid("brwTorneos")
       .At(5, 5)
       .Size(625, 300)

@@ -114,7 +114,7 @@ double NumberOf(const storage::Table* torneos, const ui::Form& frm, const Input&
 TournamentOutcome ShowTournamentForm(WorkingState& state, ui::Ui& ui, const TournamentData& data) {
   const storage::Table* torneos = state.workspace.Find("torneos");
   ui::Form frm(ui, "FrmET", ui::FormKind::kModal);
-  frm.Caption(ui::GetCurrentFolder()).Size(410, 480);
+  frm.Caption(ui::PathAsText(ui::GetCurrentFolder())).Size(410, 480);
   const std::string texts[] = {data.fichero, data.torneo, "", "", data.localidad, "", "", "",
                                data.pie_pag, data.prim_contr, data.segu_contr, data.arbit_ppal, data.arbit_aux};
   const double numbers[] = {0, 0, 0, 0, 0, data.n_jugs, data.n_rondas, data.n_r_actual, 0, 0, 0, 0, 0};
@@ -327,7 +327,8 @@ TournamentOutcome TORNEONUEVO(WorkingState& state, ui::Ui& ui) {
   state.workspace.CloseAll();
   state.CCARPETA = folder;
   if (!ui::SetCurrentFolder(folder)) {
-    state.dialogs->MsgStop("No se puede crear el torneo\r\nNo se puede entrar en la carpeta " + folder);
+    state.dialogs->MsgStop("No se puede crear el torneo\r\nNo se puede entrar en la carpeta " +
+                           ui::PathAsText(folder));
     return TournamentOutcome::Closed();
   }
   if (storage::FileExists("torneos.dbf")) {

@@ -31,7 +31,7 @@ bool CopyFiles(ui::Dialogs& dialogs, const std::string& source, const std::vecto
   for (const std::string& name : names) {
     const std::string target = storage::ResolvePath(here + ui::kPathSeparator + name);
     if (FileHeldOpen(target)) {
-      dialogs.MsgStop("No se puede importar el torneo\r\nEl fichero " + target +
+      dialogs.MsgStop("No se puede importar el torneo\r\nEl fichero " + ui::PathAsText(target) +
                       " est\xE1 abierto y no se puede sustituir");
       return false;
     }
@@ -39,7 +39,8 @@ bool CopyFiles(ui::Dialogs& dialogs, const std::string& source, const std::vecto
   for (const std::string& name : names) {
     const std::string from = source + ui::kPathSeparator + name;
     if (storage::Status s = COPIAFICHTORN(from, here + ui::kPathSeparator + name); !s.ok()) {
-      dialogs.MsgStop("No se ha podido importar el torneo\r\nNo se ha podido copiar el fichero " + from + "\r\n" +
+      dialogs.MsgStop("No se ha podido importar el torneo\r\nNo se ha podido copiar el fichero " + ui::PathAsText(from) +
+                      "\r\n" +
                       s.message());
       return false;
     }

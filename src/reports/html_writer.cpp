@@ -1,6 +1,7 @@
 #include "reports/html_writer.h"
 
 #include "register/program_identity.h"
+#include "register/text_utilities.h"
 #include "storage/files.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
@@ -39,11 +40,15 @@ std::string HtmlEscape(std::string_view text) {
   return out;
 }
 
+std::string PageText(std::string_view text) { return HtmlEscape(registry::NOHB_OEMTOANSI(text)); }
+
 HtmlPage HTML_INI(registry::WorkingState& state, const std::string& path, std::string_view title,
                   std::string_view subtitle) {
   std::string& doc = state.HDOCHTML;
   doc.clear();
-  doc += "<HTML><HEAD><TITLE>";
+  // The declaration comes before the title, whose accents it governs: a browser or phone
+  // whose locale would guess another character set still shows the Windows-1252 letters.
+  doc += "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>";
   doc += title;
   doc += "</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\"></HEAD><BODY>";
   doc += kCrLf;
@@ -91,8 +96,8 @@ void PIEHTML(registry::WorkingState& state) {
   std::string footer;
   std::string arbiter;
   if (const storage::Table* torneos = state.workspace.Find("torneos")) {
-    footer = HtmlEscape(storage::AllTrim(Text(*torneos, "PIE_PAG")));
-    arbiter = HtmlEscape(storage::AllTrim(Text(*torneos, "ARBIT_PPAL")));
+    footer = PageText(storage::AllTrim(Text(*torneos, "PIE_PAG")));
+    arbiter = PageText(storage::AllTrim(Text(*torneos, "ARBIT_PPAL")));
   }
   std::string& doc = state.HDOCHTML;
   doc += "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><td class=\"pie\">";
@@ -110,7 +115,7 @@ void PIEHTML(registry::WorkingState& state) {
 }
 
 std::string PageTitle(const storage::Table& torneos) {
-  return HtmlEscape(storage::AllTrim(Text(torneos, "TORNEO")));
+  return PageText(storage::AllTrim(Text(torneos, "TORNEO")));
 }
 
 std::string PageSubtitle(const storage::Table& torneos) {
@@ -118,7 +123,7 @@ std::string PageSubtitle(const storage::Table& torneos) {
   const storage::Date end = torneos.HasField("FECHA_FIN") ? torneos.GetDate("FECHA_FIN") : storage::Date{};
   std::string dates =
       start == end ? storage::Dtoc(start) : "del " + storage::Dtoc(start) + " al " + storage::Dtoc(end);
-  return HtmlEscape(storage::RTrim(Text(torneos, "LOCALIDAD"))) + ", " + dates;
+  return PageText(storage::RTrim(Text(torneos, "LOCALIDAD"))) + ", " + dates;
 }
 
 std::string PagePath(std::string_view name) {
@@ -130,7 +135,7 @@ std::string PagePath(std::string_view name) {
     path += folder;
     path += ui::kPathSeparator;
   }
-  path += name;
+  path += ui::PathFromText(std::string(name));  // a name typed in the chooser is text
   path += ".htm";
   return path;
 }
@@ -142,7 +147,7 @@ void OpenPageIfWanted(registry::WorkingState& state, const std::string& path, bo
 }
 
 std::string PageNotWrittenText(const std::string& path, const storage::Status& status) {
-  return "No se ha podido crear el fichero " + path + "\r\n" + status.message();
+  return "No se ha podido crear el fichero " + ui::PathAsText(path) + "\r\n" + status.message();
 }
 
 bool FinishPage(registry::WorkingState& state, const HtmlPage& page, bool open_afterwards) {

@@ -4,9 +4,9 @@
 // leaves nothing half-made on disk and its report can say so.
 //
 // Bytes: the program's texts are Windows-1252; line ends are CR LF only where the writer
-// puts them; no character-set declaration is written (the DOS-era pages had none and the
-// browsers read them as Windows-1252). Text from the tables goes through HtmlEscape before
-// it reaches a page; the program's own markup goes out as it stands.
+// puts them. The head declares the character set (the DOS-era pages had none and left the
+// browser to guess). Text from the tables goes through PageText before it reaches a page;
+// the program's own markup goes out as it stands.
 
 #include <string>
 #include <string_view>
@@ -26,6 +26,10 @@ struct HtmlPage {
 // "<" ">" "&" as entities, every other byte unchanged: table text can neither break a page
 // nor inject markup into it.
 std::string HtmlEscape(std::string_view text);
+
+// Table text on its way into a page: the DOS program's code page 850 as Windows-1252
+// (NOHB_OEMTOANSI), then escaped.
+std::string PageText(std::string_view text);
 
 // Starts a new page in HDOCHTML (whatever it held is dropped) with the head: title in the
 // window and as H1, subtitle as H2, the style sheet "zendral.css" linked (never written).

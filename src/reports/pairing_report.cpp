@@ -14,7 +14,7 @@ namespace {
 // "(" + number + ") " + name + "(" + points + ")" of the player whose record is `number`.
 std::string PlayerText(storage::Table& cuadro, double number, int points_width) {
   cuadro.GoTo(static_cast<uint32_t>(number));
-  return "(" + storage::Str(number, 3) + ") " + HtmlEscape(cuadro.GetText("JUG")) + "(" +
+  return "(" + storage::Str(number, 3) + ") " + PageText(cuadro.GetText("JUG")) + "(" +
          storage::Str(cuadro.GetNumber("PTOS"), points_width, 1) + ")";
 }
 
@@ -34,9 +34,14 @@ std::string PROCLINPAREO(const storage::Table& ronda, storage::Table& cuadro, bo
   if (black > 0) {
     line += " - " + PlayerText(cuadro, black, points_width);
   } else {
-    line += " - BYE ";
+    // As wide as a black player's text, so that the bye's result stands under "Rdo" too.
+    const size_t black_width = 3 + 1 + 3 + 2 + static_cast<size_t>(FieldWidth(cuadro, "JUG", 30)) + 1 +
+                               static_cast<size_t>(points_width) + 1;
+    std::string bye = " - BYE";
+    bye.resize(black_width, ' ');
+    line += bye;
   }
-  if (with_results) line += std::string(5, ' ') + HtmlEscape(ronda.GetText("RDO"));
+  if (with_results) line += std::string(5, ' ') + HtmlEscape(ResultCodeText(ronda.GetText("RDO")));
   return line;
 }
 

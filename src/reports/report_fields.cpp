@@ -32,6 +32,16 @@ char ResultSymbol(std::string_view points) {
   }
 }
 
+std::string ResultCodeText(std::string_view rdo) {
+  if (rdo == " 1/2 ") return " \xBD-\xBD ";
+  std::string text(rdo);
+  if (text.size() >= 4 && text[2] == '-' && ResultSymbol(text.substr(1, 1)) == '=' &&
+      ResultSymbol(text.substr(3, 1)) == '=') {
+    text[1] = text[3] = '\xBD';
+  }
+  return text;
+}
+
 std::string LockRefusedText(std::string_view used) {
   return "El Cuadro de jugadores est\xE1 siendo " + std::string(used) +
          " por otro programa\r\nNo se puede hacer el listado";

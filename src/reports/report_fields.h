@@ -22,6 +22,11 @@ std::string RoundText(int round);
 // point in either code page (0xBD written here, 0xAB by the DOS program), a blank otherwise.
 char ResultSymbol(std::string_view points);
 
+// A board's result code as a page prints it: a draw in any form the tables hold (the half
+// sign as 0xBD or as the DOS program's 0xAB, or the DOS program's " 1/2 ") is printed as this
+// program writes its own, " \xBD-\xBD " (forfeit marks kept); every other code as stored.
+std::string ResultCodeText(std::string_view rdo);
+
 // The lock message every listing that rewrites the player table shows when another program
 // holds it; `used` is the word as each operation spells it.
 std::string LockRefusedText(std::string_view used);

@@ -1,6 +1,7 @@
 #include "reports/result_slips.h"
 
 #include "register/file_names.h"
+#include "register/text_utilities.h"
 #include "register/tournament_opening.h"
 #include "rounds/round_chooser.h"
 #include "storage/table.h"
@@ -20,7 +21,7 @@ constexpr double kSlipPitchMm = 65;  // slips of a page start at rows 25, 90, 15
 // whose blank record gives number 0 and a blank name, as the DOS program printed it.
 std::string PlayerText(storage::Table& cuadro, double number) {
   cuadro.GoTo(number > 0 ? static_cast<uint32_t>(number) : 0);
-  return "(" + storage::Str(cuadro.GetNumber("NUM"), 3) + ") " + cuadro.GetText("JUG");
+  return "(" + storage::Str(cuadro.GetNumber("NUM"), 3) + ") " + registry::NOHB_OEMTOANSI(cuadro.GetText("JUG"));
 }
 
 }  // namespace
@@ -34,8 +35,8 @@ ResultSlipRound ReadResultSlips(registry::WorkingState& state, int round) {
   ResultSlipRound slips;
   slips.round = round;
   if (storage::Table* torneos = state.workspace.Find("torneos")) {
-    slips.tournament = std::string(storage::AllTrim(torneos->GetText("TORNEO")));
-    slips.place_and_dates = std::string(storage::RTrim(torneos->GetText("LOCALIDAD"))) + ", " +
+    slips.tournament = registry::NOHB_OEMTOANSI(storage::AllTrim(torneos->GetText("TORNEO")));
+    slips.place_and_dates = registry::NOHB_OEMTOANSI(storage::RTrim(torneos->GetText("LOCALIDAD"))) + ", " +
                             SlipDateText(torneos->GetDate("FECHA_INI"), torneos->GetDate("FECHA_FIN"));
   }
   storage::Table* ronda = state.workspace.Find("ronda");
@@ -65,9 +66,12 @@ void DefineSlipFonts(ui::PrintPage& page) {
 void PROCPAPRDOS(ui::PrintPage& page, const ResultSlipRound& round, const ResultSlip& slip, int k) {
   const double y = kSlipPitchMm * k;
   page.Rectangle(y + 25, 15, y + 70, 195);
-  page.Text(y + 30, 20, round.tournament, "FontTit");
-  page.Text(y + 36, 20, round.place_and_dates, "FontTit2");
-  page.Line(y + 41, 20, y + 41, 190);
+  // A text's row is the top of its font's ascent: the 20-point title needs some 8 mm with its
+  // descenders and the 14-point subtitle some 5.5 mm, so the DOS-era rows (30, 36, rule at
+  // 41) ran the title into the subtitle and the subtitle's descenders onto the rule.
+  page.Text(y + 26.5, 20, round.tournament, "FontTit");
+  page.Text(y + 34.5, 20, round.place_and_dates, "FontTit2");
+  page.Line(y + 42, 20, y + 42, 190);
   page.Text(y + 49, 20, "Ronda:", "FontText1");
   page.Rectangle(y + 46, 35, y + 56, 50);
   page.Text(y + 49, 40, storage::Str(round.round, 2), "FontTextRes1");

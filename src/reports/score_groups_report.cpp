@@ -66,7 +66,7 @@ std::string ScoreGroupHeader(int round) {
 }
 
 std::string PROCLINGP(const ScoreGroupPlayer& player, int round) {
-  std::string line = "(" + storage::Str(player.num, 3) + ") " + HtmlEscape(player.jug) + "  " +
+  std::string line = "(" + storage::Str(player.num, 3) + ") " + PageText(player.jug) + "  " +
                      storage::Str(player.ptos, 4, 1) + "  ";
   int white = 0;
   int black = 0;

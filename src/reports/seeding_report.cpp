@@ -12,11 +12,11 @@ std::string CABECERAOF() {
 
 std::string PROCLINOF(const storage::Table& cuadro) {
   std::string line = "(" + storage::Str(cuadro.GetNumber("NUM"), 3) + ") ";
-  line += HtmlEscape(cuadro.GetText("JUG"));
+  line += PageText(cuadro.GetText("JUG"));
   line += ' ';
-  line += HtmlEscape(cuadro.GetText("CLUB"));
+  line += PageText(cuadro.GetText("CLUB"));
   line += "   ";
-  line += HtmlEscape(cuadro.GetText("CAT"));
+  line += PageText(cuadro.GetText("CAT"));
   line += std::string(10, ' ');
   line += NumberOrBlank(cuadro, "ELOFIDE");
   line += std::string(5, ' ');

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "register/file_names.h"
-#include "register/text_utilities.h"
 #include "reports/fide_columns.h"
 #include "reports/html_writer.h"
 #include "reports/report_fields.h"
@@ -13,6 +12,7 @@
 #include "storage/value.h"
 #include "storage/workspace.h"
 #include "ui/dialogs.h"
+#include "ui/platform.h"
 #include "ui/run_time_error.h"
 
 namespace movarel::reports {
@@ -46,9 +46,6 @@ std::string Text(const storage::Table& table, std::string_view field) {
 double Number(const storage::Table& table, std::string_view field) {
   return table.HasField(field) ? table.GetNumber(field) : 0.0;
 }
-
-// Table text on its way into a page.
-std::string PageText(std::string_view text) { return HtmlEscape(registry::NOHB_OEMTOANSI(text)); }
 
 // The value of a one-character per-round field (colour, forfeit or float mark) in lower case;
 // a field of another type prints as the table layer formats it, a missing one as a blank.
@@ -147,7 +144,7 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
                                                                /*read_only=*/true);
   if (!cclas.ok()) {
     cuadro->Unlock();
-    state.dialogs->MsgStop("No se puede hacer el listado\r\nNo se ha podido abrir el fichero " + folder +
+    state.dialogs->MsgStop("No se puede hacer el listado\r\nNo se ha podido abrir el fichero " + ui::PathAsText(folder) +
                            "cclas.dbf\r\n" + cclas.status().message());
     return false;
   }
@@ -223,7 +220,9 @@ std::string CABECERACLAS(const registry::WorkingState& state, const StandingsCol
   std::string header = fide != nullptr && places ? fide->PlaceHeader() : "     ";
   if (columns.shown[kNumber]) header += "   # ";
   if (columns.shown[kName]) header += "Jugador" + std::string(24, ' ');
-  if (columns.shown[kClub]) header += "Procedencia    ";
+  // CLUB takes its 15 characters and a blank on the lines: the header is as wide, or "Cat"
+  // would stand one place left of the categories.
+  if (columns.shown[kClub]) header += "Procedencia     ";
   header += "Cat ";
   if (columns.shown[kFide]) header += "FIDE ";
   if (columns.shown[kPoints]) header += "Ptos ";
@@ -257,7 +256,7 @@ void PROCLINCLAS(registry::WorkingState& state, const StandingsColumns& columns,
   if (columns.shown[kNumber]) line += "(" + storage::Str(Number(cuadro, "NUM"), 3) + ")";
   if (columns.shown[kName]) line += PageText(Text(cuadro, "JUG")) + " ";
   if (columns.shown[kClub]) line += PageText(Text(cuadro, "CLUB")) + " ";
-  line += PageText(Text(cuadro, "CAT")) + "  ";
+  line += PageText(Text(cuadro, "CAT")) + "   ";  // as wide as the header's "Cat "
   if (columns.shown[kFide]) {
     const double elo = Number(cuadro, "ELOFIDE");
     line += (elo == 0 ? std::string(4, ' ') : storage::Str(elo, 4)) + " ";

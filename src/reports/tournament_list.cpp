@@ -1,10 +1,12 @@
 #include "reports/tournament_list.h"
 
+#include "register/text_utilities.h"
 #include "register/tournament_opening.h"
 #include "reports/html_writer.h"
 #include "storage/files.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
+#include "ui/dos_text.h"
 #include "ui/platform.h"
 
 namespace movarel::reports {
@@ -17,13 +19,18 @@ std::string RegisterPath(const std::string& folder) {
   return storage::ResolvePath(folder + ui::kPathSeparator + "torneos.dbf");
 }
 
+// In capitals, the accented letters too ("ALCALÁ", not "ALCALá"); a DOS text is read as
+// Windows text first, so that its letters have capitals to take.
+std::string UpperPageText(std::string_view stored) {
+  return HtmlEscape(ui::Cp1252Upper(registry::NOHB_OEMTOANSI(stored)));
+}
+
 }  // namespace
 
 std::string LISTORNS1(const storage::Table& torneos) {
-  return HtmlEscape(storage::Upper(torneos.GetText("FICHERO"))) + " - " +
-         HtmlEscape(storage::Upper(torneos.GetText("TORNEO"))) + " - " +
+  return UpperPageText(torneos.GetText("FICHERO")) + " - " + UpperPageText(torneos.GetText("TORNEO")) + " - " +
          storage::Dtoc(torneos.GetDate("FECHA_INI")) + " - " + storage::Dtoc(torneos.GetDate("FECHA_FIN")) +
-         " - " + HtmlEscape(storage::Upper(torneos.GetText("LOCALIDAD")));
+         " - " + UpperPageText(torneos.GetText("LOCALIDAD"));
 }
 
 registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, const std::string& folder,
@@ -42,7 +49,7 @@ registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, c
     return registry::TournamentOutcome::Closed();
   }
   storage::Table& torneos = **opened;
-  HtmlPage page = HTML_INI(state, page_path, "Lista de torneos", HtmlEscape(folder));
+  HtmlPage page = HTML_INI(state, page_path, "Lista de torneos", HtmlEscape(ui::PathAsText(folder)));
   HTML_LINE(state);
   HTML_TEXT(state, "<font type=\"Courier New\"><pre>");
   for (torneos.GoTop(); !torneos.Eof(); torneos.Skip()) HTML_LINETEXTK(state, LISTORNS1(torneos));

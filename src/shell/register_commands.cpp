@@ -1,6 +1,7 @@
 #include "shell/register_commands.h"
 
 #include "register/round_boards.h"
+#include "register/text_utilities.h"
 #include "register/tournament_browser.h"
 #include "register/tournament_form.h"
 #include "register/tournament_import.h"
@@ -26,7 +27,7 @@ void Follow(ui::Ui& ui, const registry::TournamentOutcome& outcome) {
       break;
     case registry::TournamentChange::kOpened:
       SITORNEO(*frm);
-      frm->Caption(std::string(kProgramTitle) + " - " + outcome.name);
+      frm->Caption(std::string(kProgramTitle) + " - " + registry::NOHB_OEMTOANSI(outcome.name));
       break;
     case registry::TournamentChange::kClosed:
       NOTORNEO(*frm);

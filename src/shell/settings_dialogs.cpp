@@ -42,7 +42,7 @@ std::string ChooserStartFolder() {
 bool Store(ui::Dialogs& dialogs, ui::IniFile& ini, const char* key, const std::string& value) {
   storage::Status status = ini.Set(kSettingsSection, key, value);
   if (status.ok()) return true;
-  dialogs.MsgStop("No se ha podido guardar la configuraci\xF3n en\r\n" + ini.path());
+  dialogs.MsgStop("No se ha podido guardar la configuraci\xF3n en\r\n" + ui::PathAsText(ini.path()));
   return false;
 }
 
@@ -50,7 +50,7 @@ void ConfigureRatingList(registry::WorkingState& state, const RatingListTexts& t
   ui::Dialogs& dialogs = *state.dialogs;
   ui::IniFile ini(SettingsFilePath());
   const std::string path = ini.existed() ? ini.Get(kSettingsSection, texts.key, "") : "";
-  if (!path.empty() && !dialogs.MsgYesNo(std::string(texts.question) + "\r\n" + path + "?")) return;
+  if (!path.empty() && !dialogs.MsgYesNo(std::string(texts.question) + "\r\n" + ui::PathAsText(path) + "?")) return;
   const std::string chosen =
       dialogs.GetFile({{"Ficheros .dbf", "*.dbf"}}, texts.chooser_title, ChooserStartFolder(), false);
   if (!chosen.empty()) Store(dialogs, ini, texts.key, chosen);

@@ -5,6 +5,7 @@
 #include "storage/value.h"
 #include "storage/workspace.h"
 #include "ui/control.h"
+#include "ui/dos_text.h"
 
 namespace movarel::ui {
 
@@ -31,7 +32,8 @@ std::string CellText(const GridColumn& column, storage::Table& table) {
       return on ? "T" : "F";
     }
     default:
-      return std::string(storage::RTrim(std::get<std::string>(value)));
+      // Shown only: an edit writes what is typed, a cell left alone keeps its stored bytes.
+      return DosTextAsCp1252(storage::RTrim(std::get<std::string>(value)));
   }
 }
 

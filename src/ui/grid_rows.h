@@ -22,7 +22,8 @@ struct GridRow {
   std::vector<std::string> cells;  // one per column, Windows-1252 as shown
 };
 
-// Cell texts: C fields as stored with trailing blanks cut, N by the field's width and
+// Cell texts: C fields with trailing blanks cut, a DOS program's code page 850 text shown as
+// Windows-1252 (ui/dos_text.h), N by the field's width and
 // decimals trimmed, D as "dd-mm-yyyy" (blank when empty), L as the column's pictures when
 // it has them, else "T"/"F". An alias that is not open gives no rows.
 std::vector<GridRow> ReadGridRows(const Control& grid, storage::Workspace& workspace);

@@ -1,5 +1,7 @@
 #include "ui/platform.h"
 
+#include "ui/cp1252.h"
+
 #include <sys/types.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -41,6 +43,10 @@ bool SetCurrentFolder(const std::string& folder) {
   std::filesystem::current_path(folder, ec);
   return !ec;
 }
+
+std::string PathAsText(const std::string& path) { return Utf8ToCp1252(path); }
+
+std::string PathFromText(const std::string& text) { return Cp1252ToUtf8(text); }
 
 std::string CurDrive() { return ""; }
 

@@ -20,6 +20,13 @@ std::string CurDrive();
 // CURDIR: the current folder without drive and without leading separator
 // ("home/ana/torneos"); "" at the root.
 std::string CurDir();
+// Paths are the file system's own bytes (UTF-8 here), never table text: the file and folder
+// dialogs give them so and they reach the file system unchanged ("Año 2024"). A path shown in
+// a message, a caption, a page or the transcript is first made Windows-1252 text; a file name
+// typed in a text box or a script (Windows-1252 text) is made a path before it is used.
+std::string PathAsText(const std::string& path);
+std::string PathFromText(const std::string& text);
+
 // The separator the program puts between folder and file names.
 inline constexpr char kPathSeparator = '/';
 

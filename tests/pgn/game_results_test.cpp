@@ -33,6 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct PlayerCase {
   const char* points;
+  const char* opponent_points;
   bool white;
   const char* result;
 };
@@ -40,17 +41,23 @@ struct PlayerCase {
 class PlayerResultTest : public ::testing::TestWithParam<PlayerCase> {};
 
 TEST_P(PlayerResultTest, GivesTheTagSeenFromWhite) {
-  EXPECT_EQ(PlayerResult(GetParam().points, GetParam().white), GetParam().result)
+  EXPECT_EQ(PlayerResult(GetParam().points, GetParam().opponent_points, GetParam().white), GetParam().result)
       << GetParam().points << (GetParam().white ? " White" : " Black");
 }
 
 INSTANTIATE_TEST_SUITE_P(BothColours, PlayerResultTest,
-                         ::testing::Values(PlayerCase{"1", true, "1-0"}, PlayerCase{"0", true, "0-1"},
-                                           PlayerCase{"1", false, "0-1"}, PlayerCase{"0", false, "1-0"},
-                                           PlayerCase{"\xBD", true, "1/2-1/2"},
-                                           PlayerCase{"\xAB", false, "1/2-1/2"},
+                         ::testing::Values(PlayerCase{"1", "0", true, "1-0"}, PlayerCase{"0", "1", true, "0-1"},
+                                           PlayerCase{"1", "0", false, "0-1"}, PlayerCase{"0", "1", false, "1-0"},
+                                           PlayerCase{"\xBD", "\xBD", true, "1/2-1/2"},
+                                           PlayerCase{"\xAB", "\xAB", false, "1/2-1/2"},
+                                           // The opponent's fields not filled in: the player's own.
+                                           PlayerCase{"0", " ", false, "1-0"},
+                                           // A double forfeit and a double win read the same
+                                           // from either player's side.
+                                           PlayerCase{"0", "0", true, "0-0"}, PlayerCase{"0", "0", false, "0-0"},
+                                           PlayerCase{"1", "1", false, "1-1"},
                                            // Paired but not yet played: no result rather than a loss.
-                                           PlayerCase{" ", true, ""}, PlayerCase{" ", false, ""}));
+                                           PlayerCase{" ", " ", true, ""}, PlayerCase{" ", " ", false, ""}));
 
 }  // namespace
 }  // namespace movarel::pgn

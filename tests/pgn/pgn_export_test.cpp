@@ -23,7 +23,10 @@ using rounds::testing::OpenTournament;
 using rounds::testing::ReadBytes;
 using testing::DosHead;
 using testing::kDosGarciaGames;
+using testing::kBlackAbsent;
+using testing::kBothAbsent;
 using testing::kDosRound3;
+using testing::kWhiteAbsent;
 using testing::Lines;
 
 struct Board {
@@ -154,7 +157,7 @@ const std::string kRound1 = Lines({"[Event \"Open de prueba\"]",
                                    "[Result \"0-1\"]",
                                    "[ECO \"\"]",
                                    "[BlackElo \"1980\"]",
-                                   "1.", "0-1"});
+                                   kWhiteAbsent, "1.", "0-1"});
 
 const std::string kRound2 = Lines({"[Event \"Open de prueba\"]",
                                    "[Site \"Val\xE8"
@@ -179,7 +182,7 @@ const std::string kRound2 = Lines({"[Event \"Open de prueba\"]",
                                    "[Result \"1-0\"]",
                                    "[ECO \"\"]",
                                    "[BlackElo \"1850\"]",
-                                   "1.", "1-0",
+                                   kBlackAbsent, "1.", "1-0",
                                    "[Event \"Open de prueba\"]",
                                    "[Site \"Val\xE8"
                                    "ncia\"]",
@@ -187,17 +190,17 @@ const std::string kRound2 = Lines({"[Event \"Open de prueba\"]",
                                    "[Round \"2.3\"]",
                                    "[White \"Vidal, Ot\"]",
                                    "[Black \"Z\xFA\xF1iga, Pau\"]",
-                                   "[Result \"0-0\"]",
+                                   "[Result \"*\"]",
                                    "[ECO \"\"]",
-                                   "1.", "*"});
+                                   kBothAbsent, "1.", "*"});
 
-// Round 3: the empty first board is skipped, the game without result has an empty Result.
+// Round 3: the empty first board is skipped, the game without result is unfinished ("*").
 const std::string kRound3 =
     Lines({"[Event \"Open de prueba\"]",
            "[Site \"Val\xE8"
            "ncia\"]",
            "[Date \"2004.03.05\"]", "[Round \"3.1\"]", "[White \"Z\xFA\xF1iga, Pau\"]",
-           "[Black \"L\xF3pez, Luis\"]", "[Result \"\"]", "[ECO \"\"]", "1.", "*"});
+           "[Black \"L\xF3pez, Luis\"]", "[Result \"*\"]", "[ECO \"\"]", "1.", "*"});
 
 TEST_F(PgnExportTest, RoundWithByeForfeitsAndDrawIsWrittenByteForByte) {
   ASSERT_TRUE(WriteRoundPgn(t_.state, 1, "ZdAB-r1.pgn"));
@@ -247,7 +250,7 @@ TEST_F(PgnExportTest, OnePlayersGamesUpToTheCurrentRound) {
   EXPECT_EQ(ReadBytes(t_.Path("Zdjug.pgn")),
             Head("1") +
                 Lines({"[White \"Z\xFA\xF1iga, Pau\"]", "[Black \"P\xE9rez, Juan\"]", "[Result \"0-1\"]",
-                       "[ECO \"A00\"]", "[BlackElo \"1980\"]", "1.", "0-1"}) +
+                       "[ECO \"A00\"]", "[BlackElo \"1980\"]", kWhiteAbsent, "1.", "0-1"}) +
                 Head("2") +
                 Lines({"[White \"P\xE9rez, Juan\"]",
                        "[Black \"Garc\xED"
@@ -255,7 +258,7 @@ TEST_F(PgnExportTest, OnePlayersGamesUpToTheCurrentRound) {
                        "[Result \"1/2-1/2\"]", "[ECO \"A00\"]", "[WhiteElo \"1980\"]", "[BlackElo \"2105\"]",
                        "1.", "1/2-1/2"}) +
                 Head("3") +
-                Lines({"[White \"Soto, Mar\"]", "[Black \"P\xE9rez, Juan\"]", "[Result \"\"]",
+                Lines({"[White \"Soto, Mar\"]", "[Black \"P\xE9rez, Juan\"]", "[Result \"*\"]",
                        "[ECO \"A00\"]", "[WhiteElo \"1850\"]", "[BlackElo \"1980\"]", "1.", "*"}));
   EXPECT_EQ(t_.dialogs.shown, std::vector<std::string>{"INFO||El fichero Zdjug.pgn ha sido creado"});
 }
@@ -268,6 +271,31 @@ TEST_F(PgnExportTest, OnePlayersByesAreNotWrittenAndDosHalfByteIsADraw) {
   EXPECT_EQ(ReadBytes(t_.Path("lopez.pgn")),
             Head("1") + Lines({"[White \"L\xF3pez, Luis\"]", "[Black \"Vidal, Ot\"]", "[Result \"1/2-1/2\"]",
                                "[ECO \"A00\"]", "1.", "1/2-1/2"}));
+}
+
+TEST_F(PgnExportTest, DoubleForfeitIsUnfinishedInBothPlayersFiles) {
+  // Vidal (6) and Zúñiga (7) both lost round 2 by forfeit; Ruiz (4) won round 2 against Soto
+  // (5) by Soto's absence.
+  SetPlayerRound(6, 2, 7, "B", "0", "i");
+  SetPlayerRound(7, 2, 6, "N", "0", "i");
+  SetPlayerRound(4, 2, 5, "B", "1", "i");
+  SetPlayerRound(5, 2, 4, "N", "0", "i");
+  t_.torneos().Put("N_R_ACTUAL", 2.0);
+  t_.torneos().Commit();
+  for (const char* name : {"Vidal, Ot", "Z\xFA\xF1iga, Pau"}) {
+    ASSERT_TRUE(WritePlayerPgn(t_.state, name, "jug.pgn"));
+    const std::string file = ReadBytes(t_.Path("jug.pgn"));
+    EXPECT_NE(file.find(Lines({"[White \"Vidal, Ot\"]", "[Black \"Z\xFA\xF1iga, Pau\"]", "[Result \"*\"]",
+                               "[ECO \"A00\"]", kBothAbsent, "1.", "*"})),
+              std::string::npos)
+        << name << "\n" << file;
+    EXPECT_EQ(CheckWithPgnExtract(t_.Path("jug.pgn")).diagnostics, "") << name;
+  }
+  ASSERT_TRUE(WritePlayerPgn(t_.state, "Soto, Mar", "soto.pgn"));
+  EXPECT_NE(ReadBytes(t_.Path("soto.pgn"))
+                .find(Lines({"[Result \"1-0\"]", "[ECO \"A00\"]", "[BlackElo \"1850\"]", kBlackAbsent, "1.",
+                             "1-0"})),
+            std::string::npos);
 }
 
 TEST_F(PgnExportTest, PlayersOfTheSameNameGiveTheFirstOne) {
@@ -375,7 +403,7 @@ class DosFolderPgnTest : public ::testing::Test {
   registry::WorkingState state_;
 };
 
-TEST_F(DosFolderPgnTest, RoundKeepsCodePage850NamesAndReadsEveryDrawForm) {
+TEST_F(DosFolderPgnTest, RoundGivesCodePage850NamesInWindows1252AndReadsEveryDrawForm) {
   ASSERT_TRUE(WriteRoundPgn(state_, 3, "ZdOP-r3.pgn"));
   EXPECT_EQ(ReadBytes(dir_ + "/ZdOP-r3.pgn"), kDosRound3);
   EXPECT_EQ(CheckWithPgnExtract(dir_ + "/ZdOP-r3.pgn").diagnostics, "");
@@ -390,7 +418,7 @@ TEST_F(DosFolderPgnTest, WholeTournamentHasTheFifteenGamesOfThreeRounds) {
   EXPECT_EQ(games, 15u);
   EXPECT_TRUE(written.ends_with(kDosRound3));
   // Round 1 board 1 of the DOS table: 2-1 " 1-0i".
-  EXPECT_TRUE(written.starts_with(DosHead("1.1") + Lines({"[White \"MU\xA5OZ,PEDRO\"]",
+  EXPECT_TRUE(written.starts_with(DosHead("1.1") + Lines({"[White \"MU\xD1OZ,PEDRO\"]",
                                                           "[Black \"GARCIA,MARIA\"]", "[Result \"1-0\"]"})));
   EXPECT_EQ(written.find(" 1/2"), std::string::npos);
   EXPECT_EQ(CheckWithPgnExtract(dir_ + "/ZdOP.pgn").diagnostics, "");

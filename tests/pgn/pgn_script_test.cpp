@@ -15,6 +15,7 @@ namespace movarel::pgn {
 namespace {
 
 using movarel::testing::ReadBytes;
+using testing::kBlackAbsent;
 using testing::DosHead;
 using testing::kDosGarciaGames;
 using testing::kDosRound3;
@@ -60,8 +61,9 @@ TEST_P(PgnScriptTest, RoundTournamentAndPlayerFilesFromTheMenu) {
   EXPECT_TRUE(
       ReadBytes(dos() + "/primera.pgn")
           .starts_with(DosHead("1.1") +
-                       Lines({"[White \"MU\xA5OZ,PEDRO\"]", "[Black \"GARCIA,MARIA\"]", "[Result \"1-0\"]",
-                              "[ECO \"\"]", "[WhiteElo \"1883\"]", "[BlackElo \"1537\"]", "1.", "1-0"})));
+                       Lines({"[White \"MU\xD1OZ,PEDRO\"]", "[Black \"GARCIA,MARIA\"]", "[Result \"1-0\"]",
+                              "[ECO \"\"]", "[WhiteElo \"1883\"]", "[BlackElo \"1537\"]", kBlackAbsent, "1.",
+                              "1-0"})));
   EXPECT_TRUE(ReadBytes(dos() + "/ZdOP.pgn").ends_with(kDosRound3));
   EXPECT_EQ(ReadBytes(dos() + "/ZdOP-jug.pgn"), kDosGarciaGames);
 }

@@ -46,11 +46,10 @@ INSTANTIATE_TEST_SUITE_P(
                                   "u\xD1"
                                   "ez"}));
 
-TEST(NohbOemToAnsiTest, ReturnsCodePage850BytesUnchanged) {
-  const std::string dos =
-      "IBA\xA5"
-      "EZ, JOS\x90 \xAB";  // IBAÑEZ, JOSÉ ½ in code page 850
-  EXPECT_EQ(NOHB_OEMTOANSI(dos), dos);
+TEST(NohbOemToAnsiTest, DosTextComesOutAsWindowsTextAndTypedTextAsItIs) {
+  // IBAÑEZ, JOSÉ ½ in code page 850, then as typed here.
+  EXPECT_EQ(NOHB_OEMTOANSI("IBA\xA5" "EZ, JOS\x90 \xAB"), "IBA\xD1" "EZ, JOS\xC9 \xBD");
+  EXPECT_EQ(NOHB_OEMTOANSI("IBA\xD1" "EZ, JOS\xC9"), "IBA\xD1" "EZ, JOS\xC9");
 }
 
 class FileReadTest : public ::testing::Test {

@@ -59,7 +59,7 @@ TEST_F(HtmlWriterTest, EveryWriterAddsItsBytesAndLineEndsOnlyWhereItShould) {
 
   const std::string expected =
       std::string(
-          "<HTML><HEAD><TITLE>T\xEDtulo</TITLE>"
+          "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>T\xEDtulo</TITLE>"
           "<link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\"></HEAD><BODY>\r\n"
           "<H1 Align=Center>T\xEDtulo</H1><H2 Align=Center>Sub</H2><BR>\r\n"
           "uno<BR>\r\n"
@@ -122,7 +122,7 @@ TEST_P(StandardListingTest, RulesFollowEveryFifthLineAndCloseTheListOnce) {
   ASSERT_TRUE(FinishPage(state, page, false));
   const std::string expected =
       std::string(
-          "<HTML><HEAD><TITLE>T</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
+          "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>T</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
           "type=\"text/css\"></HEAD>"
           "<BODY>\r\n<H1 Align=Center>T</H1><H2 Align=Center>S</H2><BR>\r\n"
           "<p class=\"updated\">Encabezado<BR>\r\n<HR>\r\n<pre>Cab\r\n<HR>\r\n") +

@@ -14,7 +14,7 @@ inline std::string Padded(const std::string& text, size_t width) {
 }
 
 inline const std::string kHandHead =
-    "<HTML><HEAD><TITLE>Open de Sueca</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\">"
+    "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>Open de Sueca</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" type=\"text/css\">"
     "</HEAD><BODY>\r\n"
     "<H1 Align=Center>Open de Sueca</H1><H2 Align=Center>Sueca, del 01-07-2024 al 03-07-2024</H2><BR>\r\n";
 

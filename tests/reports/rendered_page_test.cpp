@@ -90,6 +90,10 @@ TEST(RenderedPage, StandingsShowSpanishLettersAndAlignedColumnsInChromium) {
   EXPECT_NE(dom.find("MU\xC3\x91OZ, PEPE"), std::string::npos);
   // The club "Club <A&B>" is text, not markup.
   EXPECT_NE(dom.find("Club &lt;A&amp;B&gt;"), std::string::npos);
+  // The category stands under "Cat", the rating under "FIDE".
+  const std::vector<std::string> table = PreLines(dom);
+  ASSERT_FALSE(table.empty());
+  EXPECT_EQ(ColumnsOf(table, "A   2100"), ColumnsOf(table, "Cat")) << table[0];
 
   const std::vector<std::string> lines = PreLines(dom);
   ASSERT_EQ(lines.size(), 7u);  // the header and six players
@@ -143,15 +147,19 @@ TEST_F(RenderedHandPages, PairingListWithResultsAndScoreGroups) {
   EXPECT_NE(dom.find("Pe\xC3\xB1" "a &amp; Hijos"), std::string::npos) << dom;
   std::vector<std::string> lines = PreLines(dom);
   ASSERT_GE(lines.size(), 3u);
-  // The draw's half sign is one character wide, so every played board's result ends where
-  // the others end (the bye's line is shorter).
+  // The draw's half sign is one character wide, so every board's result ends where the
+  // others end, the bye's too, under "Rdo".
   EXPECT_NE(dom.find("\xC2\xBD-\xC2\xBD"), std::string::npos) << dom;
   std::vector<size_t> widths;
   for (const std::string& line : lines) {
-    if (line.find(") - (") != std::string::npos) widths.push_back(RenderedWidth(line));
+    if (line.find(") - (") != std::string::npos || line.find(" - BYE") != std::string::npos) {
+      widths.push_back(RenderedWidth(line));
+    }
   }
-  ASSERT_EQ(widths.size(), 2u);
+  ASSERT_EQ(widths.size(), 3u);
   EXPECT_EQ(widths[0], widths[1]);
+  EXPECT_EQ(widths[2], widths[0]);
+  EXPECT_EQ(ColumnsOf(lines, "1-0").back(), ColumnsOf(lines, "Rdo")[0]);
 
   ASSERT_TRUE(LISHTMGP(t_.state, 3));
   dom = Render("zendral.htm");

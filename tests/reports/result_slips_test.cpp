@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -26,6 +27,7 @@
 #include "ui/form.h"
 #include "ui/menu.h"
 #include "ui/pdf/pdf_page.h"
+#include "ui/pdf/print_target.h"
 #include "ui/print_page.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
@@ -184,9 +186,9 @@ TEST_F(SlipTournament, EveryElementOfASlipStandsAtItsMillimetrePosition) {
   // The first slip (board 2), top of the page.
   const std::vector<PrintOp> first = {
       Box(25, 15, 70, 195),
-      Text(30, 20, "Open de Sueca", "FontTit"),
-      Text(36, 20, place, "FontTit2"),
-      Line(41, 20, 41, 190),
+      Text(26.5, 20, "Open de Sueca", "FontTit"),
+      Text(34.5, 20, place, "FontTit2"),
+      Line(42, 20, 42, 190),
       Text(49, 20, "Ronda:", "FontText1"),
       Box(46, 35, 56, 50),
       Text(49, 40, " 2", "FontTextRes1"),
@@ -208,9 +210,9 @@ TEST_F(SlipTournament, EveryElementOfASlipStandsAtItsMillimetrePosition) {
   // The third slip (board 5, the bye) is 130 mm lower: it starts at row 155.
   const std::vector<PrintOp> third = {
       Box(155, 15, 200, 195),
-      Text(160, 20, "Open de Sueca", "FontTit"),
-      Text(166, 20, place, "FontTit2"),
-      Line(171, 20, 171, 190),
+      Text(156.5, 20, "Open de Sueca", "FontTit"),
+      Text(164.5, 20, place, "FontTit2"),
+      Line(172, 20, 172, 190),
       Text(179, 20, "Ronda:", "FontText1"),
       Box(176, 35, 186, 50),
       Text(179, 40, " 2", "FontTextRes1"),
@@ -308,6 +310,49 @@ TEST_F(SlipTournament, FiveBoardsPrintIntoATwoPagePdf) {
   EXPECT_NE(first.find("8) Vila, Pere"), std::string::npos) << first;
   EXPECT_EQ(first.find("Toni"), std::string::npos) << first;
   EXPECT_NE(first.find("Sueca, del 01-07-2024 al 03-07-2024"), std::string::npos) << first;
+}
+
+// The words of one page of a PDF with their boxes in points, as poppler's pdftotext lays
+// them out from the fonts' own metrics.
+struct WordBox {
+  std::string word;
+  double top = 0, bottom = 0;
+};
+std::vector<WordBox> PdfWords(const std::string& pdf) {
+  std::vector<WordBox> words;
+  const std::string html = movarel::testing::CommandOutput("pdftotext -bbox -f 1 -l 1 '" + pdf + "' -");
+  for (size_t at = html.find("<word "); at != std::string::npos; at = html.find("<word ", at + 1)) {
+    const size_t close = html.find('>', at);
+    const size_t end = html.find("</word>", close);
+    auto attribute = [&](const std::string& name) {
+      const size_t value = html.find(name + "=\"", at) + name.size() + 2;
+      return std::stod(html.substr(value, html.find('"', value) - value));
+    };
+    words.push_back({html.substr(close + 1, end - close - 1), attribute("yMin"), attribute("yMax")});
+  }
+  return words;
+}
+
+TEST_F(SlipTournament, TitleSubtitleAndRuleDoNotOverlap) {
+  const std::string pdf = folder.file("papeletas.pdf");
+  const ResultSlipRound slips = Read(1);
+  ASSERT_TRUE(ui::PrintToTarget(pdf, "t", [&slips](ui::PrintPage& page) { DrawResultSlips(page, slips); }).ok());
+  ui::PrintRecording recording;
+  DrawResultSlips(recording, slips);
+  const double rule = recording.pages()[0][3].row1 * 72 / 25.4;  // the first slip's rule, in points
+  // The first slip: the title's words, then the subtitle's ("Sueca, del 01-07-2024 al ...").
+  const std::vector<WordBox> words = PdfWords(pdf);
+  ASSERT_GE(words.size(), 8u);
+  ASSERT_EQ(words[0].word, "Open");
+  ASSERT_EQ(words[3].word, "Sueca,");
+  double title_bottom = 0, subtitle_top = 1e9, subtitle_bottom = 0;
+  for (size_t i = 0; i < 3; ++i) title_bottom = std::max(title_bottom, words[i].bottom);
+  for (size_t i = 3; i < 8; ++i) {
+    subtitle_top = std::min(subtitle_top, words[i].top);
+    subtitle_bottom = std::max(subtitle_bottom, words[i].bottom);
+  }
+  EXPECT_LE(title_bottom, subtitle_top);
+  EXPECT_LT(subtitle_bottom, rule);
 }
 
 TEST_F(SlipTournament, CancelledPrintDialogStopsWithoutPrinting) {

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "  1" + Blanks(5) + "(  2) " + kPena + "(0.5) - (  1) " + kGarcia + "(1.0)" + Blanks(5) +
                         " 0-1\r\n" + "  2" + Blanks(5) + "(  3) " + kLopez + "(0.0) - (  5) " + kRuiz +
                         "(1.0)" + Blanks(5) + "i0-1\r\n" + "  3" + Blanks(5) + "(  4) " + kMartin +
-                        "(0.5) - BYE " + Blanks(5) + " 1-0\r\n"},
+                        "(0.5) - BYE" + Blanks(38) + Blanks(5) + " 1-0\r\n"},
         // Round 3 without results: board 1 is unused and takes no line; the others keep
         // their own board numbers.
         PairingCase{"UnusedBoardWithoutResults", 3, false, "Emparejamiento de la 3\xAA ronda",

@@ -24,7 +24,7 @@ using testing::SmallTournament;
 std::string B(int blanks) { return std::string(static_cast<size_t>(blanks), ' '); }
 
 const std::string kHead =
-    "<HTML><HEAD><TITLE>Abierto de Sueca</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
+    "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>Abierto de Sueca</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
     "type=\"text/css\">"
     "</HEAD><BODY>\r\n<H1 Align=Center>Abierto de Sueca</H1>"
     "<H2 Align=Center>Sueca, del 01-07-2024 al 03-07-2024</H2><BR>\r\n";
@@ -34,10 +34,10 @@ const std::string kTail =
     "<center>Movarel v3.0-beta3 - <a href=https://www.movarel.example>www.movarel.example</a></center>"
     "</BODY></HTML>";
 
-// Place, number, name (30 + 1), club (15 + 1), category (1 + 2), FIDE (4 + 1), points (4 + 1),
+// Place, number, name (30 + 1), club (15 + 1), category (1 + 3), FIDE (4 + 1), points (4 + 1),
 // per round opponent (3), colour, result, forfeit; BUC_T (6), ELO_M (1 + 6), slot 3 blank
 // (6), rating variation (6).
-const std::string kHeader = B(5) + "   # " + "Jugador" + B(24) + "Procedencia    " + "Cat " + "FIDE " +
+const std::string kHeader = B(5) + "   # " + "Jugador" + B(24) + "Procedencia     " + "Cat " + "FIDE " +
                             "Ptos " + " 1\xAAR  " + " 2\xAAR  " + " 3\xAAR  " + " BUC_T" + "  ELO_M" + B(6) +
                             "  +ELO";
 
@@ -50,42 +50,42 @@ struct HandLine {
 };
 const HandLine kPlayer[7] = {
     {},
-    {"(  1)GARCIA, ANA" + B(20) + "Club &lt;A&amp;B&gt;" + B(6) + "A  " + "2100 ", " 1.5 ",
+    {"(  1)GARCIA, ANA" + B(20) + "Club &lt;A&amp;B&gt;" + B(6) + "A   " + "2100 ", " 1.5 ",
      "  4b+ "
      "  2n= "
      "  5b- "
      "   4.0"
      " 1750.0" +
          B(6) + "   0.0"},
-    {"(  2)LOPEZ, LUIS" + B(20) + "Sueca" + B(11) + "   " + B(5), " 1.5 ",
+    {"(  2)LOPEZ, LUIS" + B(20) + "Sueca" + B(11) + "    " + B(5), " 1.5 ",
      "  5n+ "
      "  1b= "
      "  3n-i"
      "   4.5"
      " 1850.0" +
          B(6) + "   0.0"},
-    {"(  3)MU\xD1OZ, PEPE" + B(20) + "Valencia" + B(8) + "B  " + "1950 ", " 0.5 ",
+    {"(  3)MU\xD1OZ, PEPE" + B(20) + "Valencia" + B(8) + "B   " + "1950 ", " 0.5 ",
      "  6b= "
      "  4n-i"
      "  2b-i"
      "   4.5"
      " 1600.0" +
          B(6) + "   0.0"},
-    {"(  4)PEREZ, EVA" + B(21) + B(16) + "C  " + B(5), " 1.0 ",
+    {"(  4)PEREZ, EVA" + B(21) + B(16) + "C   " + B(5), " 1.0 ",
      "  1n- "
      "  3b+i"
      "  6n- "
      "   5.0"
      " 1800.0" +
          B(6) + "   0.0"},
-    {"(  5)RUIZ, JOSE" + B(21) + "Alzira" + B(10) + "A  " + "1700 ", " 2.0 ",
+    {"(  5)RUIZ, JOSE" + B(21) + "Alzira" + B(10) + "A   " + "1700 ", " 2.0 ",
      "  2b- "
      "   d+ "
      "  1n+ "
      "   5.0"
      " 1900.0" +
          B(6) + "   0.0"},
-    {"(  6)SANZ, MARIA" + B(20) + "Gandia" + B(10) + "S  " + "1650 ", " 1.5 ",
+    {"(  6)SANZ, MARIA" + B(20) + "Gandia" + B(10) + "S   " + "1650 ", " 1.5 ",
      "  3n= " + B(6) +
          "  4b+ "
          "   3.5"
@@ -137,7 +137,7 @@ TEST_F(StandingsReportTest, CrosstableListsPlayersByNumberWithEveryPointsValue) 
 TEST_F(StandingsReportTest, EarlierRoundNamesTheRoundAndCountsOnlyItsRounds) {
   ASSERT_TRUE(LISHTMCLAS(t.state, 2, "zdabc2", false));
   ASSERT_TRUE(LISHTMCU(t.state, 2, "zdabcu2", false));
-  const std::string header2 = B(5) + "   # " + "Jugador" + B(24) + "Procedencia    " + "Cat " + "FIDE " +
+  const std::string header2 = B(5) + "   # " + "Jugador" + B(24) + "Procedencia     " + "Cat " + "FIDE " +
                               "Ptos " + " 1\xAAR  " + " 2\xAAR  " + " BUC_T" + "  ELO_M" + B(6) + "  +ELO";
   const std::string standings = ReadBytes(t.folder.file("zdabc2.htm"));
   EXPECT_NE(standings.find("<p class=\"updated\">Clasificaci\xF3n tras la 2\xAA ronda<BR>\r\n<HR>\r\n<pre>" +
@@ -145,9 +145,9 @@ TEST_F(StandingsReportTest, EarlierRoundNamesTheRoundAndCountsOnlyItsRounds) {
             std::string::npos);
   // After two rounds players 2 and 1 share 1.5 and total Buchholz 2.0 (the absent opponent
   // counts R / 2 = 1); the opponents' average puts 2 (1850) ahead of 1 (1800, one rated opponent).
-  EXPECT_NE(standings.find("  1. (  2)LOPEZ, LUIS" + B(20) + "Sueca" + B(11) + "   " + B(5) + " 1.5 " +
+  EXPECT_NE(standings.find("  1. (  2)LOPEZ, LUIS" + B(20) + "Sueca" + B(11) + "    " + B(5) + " 1.5 " +
                            "  5n+   1b= " + "   2.0 1850.0" + B(6) + "   0.0\r\n" + "  2. (  1)GARCIA, ANA" +
-                           B(20) + "Club &lt;A&amp;B&gt;" + B(6) + "A  2100 " + "  \"  " +
+                           B(20) + "Club &lt;A&amp;B&gt;" + B(6) + "A   2100 " + "  \"  " +
                            "  4b+   2n= " + "   2.0 1800.0" + B(6) + "   0.0\r\n"),
             std::string::npos);
   const std::string crosstable = ReadBytes(t.folder.file("zdabcu2.htm"));
@@ -163,8 +163,8 @@ TEST_F(StandingsReportTest, ColumnsSwitchedOffLeaveNoTraceInHeaderOrLines) {
   ASSERT_TRUE(LISHTMCLAS(t.state, 3, "zendral", false));
   const std::string page = ReadBytes(t.folder.file("zendral.htm"));
   const std::string body = "<pre>" + B(5) + "Jugador" + B(24) + "Cat Ptos\r\n<HR>\r\n" + "  1. RUIZ, JOSE" +
-                           B(21) + "A   2.0\r\n" + "  2. LOPEZ, LUIS" + B(20) + "    1.5\r\n" +
-                           "  3. GARCIA, ANA" + B(20) + "A    \"\r\n";
+                           B(21) + "A    2.0\r\n" + "  2. LOPEZ, LUIS" + B(20) + "     1.5\r\n" +
+                           "  3. GARCIA, ANA" + B(20) + "A     \"\r\n";
   EXPECT_NE(page.find(body), std::string::npos) << page;
 }
 

@@ -157,7 +157,7 @@ TEST_F(TournamentList, OneLinePerRegisterRecordInUpperCase) {
   registry::TournamentOutcome outcome = WriteTournamentList(t.state, list_folder);
   EXPECT_EQ(outcome.change, registry::TournamentChange::kClosed);
   const std::string expected =
-      "<HTML><HEAD><TITLE>Lista de torneos</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
+      "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>Lista de torneos</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
       "type=\"text/css\">"
       "</HEAD><BODY>\r\n<H1 Align=Center>Lista de torneos</H1><H2 Align=Center>" +
       list_folder +
@@ -167,9 +167,9 @@ TEST_F(TournamentList, OneLinePerRegisterRecordInUpperCase) {
       // Fields as stored: FICHERO 8, TORNEO 40, LOCALIDAD 25 (trailing blanks of the line go).
       testing::Padded("OP24", 8) + " - " + testing::Padded("OPEN DE SUECA", 40) +
       " - 01-07-2024 - 03-07-2024 - SUECA\r\n" +
-      // Upper case changes only a to z, as the DOS program's did.
-      testing::Padded("RB", 8) + " - R\xE1PIDO &amp; &lt;BLITZ&gt;" + testing::Blanks(24) +
-      " - 20-12-2024 - 20-12-2024 - VAL\xE8NCIA\r\n" +
+      // Accented letters take their capitals too.
+      testing::Padded("RB", 8) + " - R\xC1PIDO &amp; &lt;BLITZ&gt;" + testing::Blanks(24) +
+      " - 20-12-2024 - 20-12-2024 - VAL\xC8NCIA\r\n" +
       "</pre></font><HR>\r\n"
       "</BODY></HTML>";
   EXPECT_EQ(testing::ReadBytes(list_folder + "/ListaTorneos.htm"), expected);

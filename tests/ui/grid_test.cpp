@@ -83,6 +83,26 @@ TEST_F(GridOverRound, RowsShowLiveRecordsAsTextAndKeepTheTablePosition) {
   EXPECT_EQ(workspace_.Find("ronda")->RecNo(), 2u);
 }
 
+TEST_F(GridOverRound, DosTextShowsAsWindowsTextWhileTheTableKeepsItsBytes) {
+  storage::Table& ronda = *workspace_.Find("ronda");
+  ronda.GoTo(1);
+  ASSERT_TRUE(ronda.Put("RDO", std::string("Mu\xF1oz")).ok());  // typed here
+  ronda.GoTo(4);
+  ASSERT_TRUE(ronda.Put("RDO", std::string("Mu\xA4oz")).ok());  // the DOS program's code page 850
+  ASSERT_TRUE(ronda.Commit().ok());
+  std::ostringstream out;
+  std::vector<GridRow> rows;
+  RunScriptText("", workspace_, [&](Ui& ui) {
+    Form frm(ui, "Frm", FormKind::kMain);
+    rows = ReadGridRows(DefineGrid(frm), ui.workspace());
+  }, out);
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0].cells[3], "Mu\xF1oz");
+  EXPECT_EQ(rows[2].cells[3], "Mu\xF1oz");
+  ronda.GoTo(4);
+  EXPECT_EQ(ronda.GetText("RDO"), "Mu\xA4oz");
+}
+
 TEST_F(GridOverRound, ScriptSelectsDoubleClicksSortsAndEditsInPlace) {
   uint32_t double_clicked = 0;
   int header = 0;

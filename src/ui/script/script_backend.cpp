@@ -10,12 +10,14 @@ namespace movarel::ui {
 
 namespace {
 
-// What a real file or folder dialog returns: a full path.
+// What a real file or folder dialog returns: a full path, in the file system's bytes (the
+// script's answer is text like every other argument).
 std::string FullPath(const std::string& answer) {
   if (answer.empty()) return answer;
+  const std::string given = PathFromText(answer);
   std::error_code ec;
-  std::filesystem::path path = std::filesystem::absolute(answer, ec);
-  return ec ? answer : path.lexically_normal().string();
+  std::filesystem::path path = std::filesystem::absolute(given, ec);
+  return ec ? given : path.lexically_normal().string();
 }
 
 }  // namespace
@@ -59,7 +61,9 @@ std::string ScriptBackend::GetFolder(const std::string& title) {
   return FullPath(answer);
 }
 
-void ScriptBackend::OpenDocument(const std::string& path) { driver_->transcript().Write({"OPEN", path}); }
+void ScriptBackend::OpenDocument(const std::string& path) {
+  driver_->transcript().Write({"OPEN", PathAsText(path)});
+}
 
 std::string ScriptBackend::ChoosePrintTarget(const std::string& title) {
   std::string answer = driver_->TakeAnswer(AnswerKind::kPrint, {"PRINT", title});

@@ -63,10 +63,10 @@ std::string ChooseFile(wxWindow* parent, const std::vector<FileFilter>& filters,
     wildcard += ToWx(filter.description) + " (" + ToWx(filter.pattern) + ")|" + ToWx(CaseBlindPattern(filter.pattern));
   }
   if (wildcard.empty()) wildcard = wxFileSelectorDefaultWildcardStr;
-  wxFileDialog dialog(parent, ToWx(title), ToWx(initial_folder), wxString(), wildcard,
+  wxFileDialog dialog(parent, ToWx(title), PathToWx(initial_folder), wxString(), wildcard,
                       wxFD_OPEN | wxFD_FILE_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return std::string();
-  std::string path = FromWx(dialog.GetPath());
+  std::string path = PathFromWx(dialog.GetPath());
   if (change_folder) SetCurrentFolder(std::filesystem::path(path).parent_path().string());
   return path;
 }
@@ -74,7 +74,7 @@ std::string ChooseFile(wxWindow* parent, const std::vector<FileFilter>& filters,
 std::string ChooseFolder(wxWindow* parent, const std::string& title) {
   wxDirDialog dialog(parent, ToWx(title), wxGetCwd(), wxDD_DEFAULT_STYLE | wxDD_DIR_MUST_EXIST);
   if (dialog.ShowModal() != wxID_OK) return std::string();
-  return FromWx(dialog.GetPath());
+  return PathFromWx(dialog.GetPath());
 }
 
 std::string ChoosePdfFile(wxWindow* parent, const std::string& title) {
@@ -83,11 +83,11 @@ std::string ChoosePdfFile(wxWindow* parent, const std::string& title) {
   if (dialog.ShowModal() != wxID_OK) return std::string();
   wxFileName name(dialog.GetPath());
   if (!name.HasExt()) name.SetExt("pdf");
-  return FromWx(name.GetFullPath());
+  return PathFromWx(name.GetFullPath());
 }
 
 void OpenWithDesktop(const std::string& path) {
-  if (!wxLaunchDefaultApplication(ToWx(path))) OpenWithDefaultProgram(path);
+  if (!wxLaunchDefaultApplication(PathToWx(path))) OpenWithDefaultProgram(path);
 }
 
 }  // namespace movarel::ui

@@ -19,6 +19,13 @@ std::string FromWx(const wxString& text) {
   return Utf8ToCp1252(std::string_view(utf8.data(), utf8.length()));
 }
 
+wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName); }
+
+std::string PathFromWx(const wxString& path) {
+  const wxCharBuffer bytes = path.fn_str();
+  return bytes.data() != nullptr ? std::string(bytes.data()) : std::string();
+}
+
 wxString ToWxMultiline(const std::string& cp1252) {
   std::string text;
   text.reserve(cp1252.size());
