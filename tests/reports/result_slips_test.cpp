@@ -336,7 +336,7 @@ std::vector<WordBox> PdfWords(const std::string& pdf) {
 TEST_F(SlipTournament, TitleSubtitleAndRuleDoNotOverlap) {
   const std::string pdf = folder.file("papeletas.pdf");
   const ResultSlipRound slips = Read(1);
-  ASSERT_TRUE(ui::PrintToTarget(pdf, "t", [&slips](ui::PrintPage& page) { DrawResultSlips(page, slips); }).ok());
+  ASSERT_TRUE(ui::WritePdf(pdf, [&slips](ui::PrintPage& page) { DrawResultSlips(page, slips); }).ok());
   ui::PrintRecording recording;
   DrawResultSlips(recording, slips);
   const double rule = recording.pages()[0][3].row1 * 72 / 25.4;  // the first slip's rule, in points
