@@ -1,5 +1,7 @@
 #include "playerbase/rating_lists.h"
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -58,6 +60,23 @@ std::string MissingField(const storage::Table& table, const std::vector<ListFiel
   return "";
 }
 
+// A list whose header counts more records than the file holds was cut short in a copy or a
+// download; the table layer reads what is there, but ratings from half a list are wrong.
+std::string CutShort(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  unsigned char head[12] = {};
+  if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return "la cabecera est\xE1 incompleta";
+  const uint64_t count = head[4] | head[5] << 8 | head[6] << 16 | static_cast<uint64_t>(head[7]) << 24;
+  const uint64_t header_length = head[8] | head[9] << 8;
+  const uint64_t record_length = head[10] | head[11] << 8;
+  std::error_code error;
+  const uint64_t size = std::filesystem::file_size(path, error);
+  if (error || size < header_length + count * record_length) {
+    return "el archivo est\xE1 truncado: le faltan registros de los " + std::to_string(count) + " que declara";
+  }
+  return "";
+}
+
 using PerPlayer = std::function<storage::Status(storage::Table& bjugs, storage::Table& list)>;
 
 // The common frame: the list found, opened, checked and indexed over `key_text`; every
@@ -89,10 +108,13 @@ bool OverList(registry::WorkingState& state, const RatingList& list, std::string
   std::vector<ListField> fields = list.fields;
   fields.insert(fields.end(), extra_fields.begin(), extra_fields.end());
   const std::string missing = MissingField(table, fields);
+  const std::string cut_short = CutShort(shown_path);
   const std::string index_path = IndexPath(state, list);
   storage::Status status = storage::Status::Ok();
   if (!missing.empty()) {
     status = storage::Status::InvalidArgument("no tiene el campo " + missing);
+  } else if (!cut_short.empty()) {
+    status = storage::Status::Corrupt(cut_short);
   } else {
     status = table.CreateIndex(index_path, key_text);
   }

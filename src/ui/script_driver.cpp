@@ -135,6 +135,12 @@ void ScriptDriver::RunMenuCommand(Form& main_form, const ScriptLine& line) {
 void ScriptDriver::StepModal(Form& form) {
   if (reader_.AtEnd()) Unanswered({"FORM", form.name(), form.caption()}, nullptr);
   const ScriptLine& line = reader_.Peek();
+  if (line.verb == ScriptVerb::kMenu && !form.menu().empty()) {
+    // A modal form with a menu bar of its own (the player database browser) takes the line.
+    reader_.Take();
+    RunMenuCommand(form, line);
+    return;
+  }
   if (line.verb == ScriptVerb::kMenu || line.verb == ScriptVerb::kQuit) {
     // The main window's menu cannot be reached while a modal form is shown.
     Unanswered({"FORM", form.name(), form.caption()}, &line);
