@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "support/headless_and_windowed.h"
 #include "support/program_session.h"
 
 namespace movarel::playerbase {
@@ -24,10 +25,12 @@ constexpr char kDatabaseLayout[] =
 constexpr char kAdded[] = "INFO|Atención|Se ha añadido el jugador al torneo";
 constexpr char kBoardAdded[] = "INFO|¡Hecho!|Se ha añadido un registro a cada fichero de ronda";
 
-class PlayerDatabase : public ::testing::Test {
+class PlayerDatabase : public movarel::testing::HeadlessAndWindowed {
  protected:
+  PlayerDatabase() : HeadlessAndWindowed("movarel-base") {}
   void SetUp() override {
-    ASSERT_TRUE(session_.made_templates());
+    HeadlessAndWindowed::SetUp();
+    if (!Ready()) return;
     session_.Folder("torneos");
   }
   std::string folder() const { return session_.file("torneos"); }
@@ -50,7 +53,7 @@ class PlayerDatabase : public ::testing::Test {
   }
   // The script's transcript lines other than the window titles and the tournament's creation.
   std::vector<std::string> Run(const std::string& script, int expected_status = 0) {
-    const auto run = session_.Script(script);
+    const auto run = session_.Script(script, windowed());
     EXPECT_EQ(run.status, expected_status) << run.transcript;
     std::vector<std::string> lines;
     size_t start = 0;
@@ -67,11 +70,9 @@ class PlayerDatabase : public ::testing::Test {
     return lines;
   }
   int Boards(const std::string& path) { return static_cast<int>(ReadTable(path, "JUG_B").size()); }
-
-  movarel::testing::ProgramSession session_{"movarel-base"};
 };
 
-TEST_F(PlayerDatabase, TournamentPlayersAreAddedOnceInCapitalisedFormAndFreeSlotsSkipped) {
+TEST_P(PlayerDatabase, TournamentPlayersAreAddedOnceInCapitalisedFormAndFreeSlotsSkipped) {
   std::string script = CreateScript(4, 1) +
                        "menu mnuVerCuadro\nform FrmCuadro\n"
                        "edit brwCuadro 1 JUG PEREZ,JUAN\nedit brwCuadro 1 ELO 1800\n"
@@ -99,7 +100,7 @@ TEST_F(PlayerDatabase, TournamentPlayersAreAddedOnceInCapitalisedFormAndFreeSlot
   EXPECT_EQ(ReadBytes(database()), before);
 }
 
-TEST_F(PlayerDatabase, SearchAsTypedCopiesIntoFreeSlotsFirstThenGrowsTheTournament) {
+TEST_P(PlayerDatabase, SearchAsTypedCopiesIntoFreeSlotsFirstThenGrowsTheTournament) {
   WriteTable(database(), kDatabaseLayout,
              {"Perez, Juan|A1|1900|2100|2000|20|Alfil|A|ESP|  123456|    5001|19800101",
               "Garcia, Ana||0|0|0|25|||||||", "Romero, Luis||0|0|0|25|||||||"});
@@ -133,7 +134,7 @@ TEST_F(PlayerDatabase, SearchAsTypedCopiesIntoFreeSlotsFirstThenGrowsTheTourname
   EXPECT_EQ(Boards(tournament("r2AB.dbf")), 6);
 }
 
-TEST_F(PlayerDatabase, FormsCreateEditAndDeletePlayersAndRefuseANamelessOne) {
+TEST_P(PlayerDatabase, FormsCreateEditAndDeletePlayersAndRefuseANamelessOne) {
   const auto run = Run(
       CreateScript(2, 1) + "menu mnuHojBase\nform FrmHBase\n"
       "click btnHBaseNuevo\nform FrmNuJugBase\nclick btnOk\n"
@@ -153,7 +154,7 @@ TEST_F(PlayerDatabase, FormsCreateEditAndDeletePlayersAndRefuseANamelessOne) {
             (std::vector<std::string>{"Soler, Marta|2210|25|Peon|1990-03-02", "Abad, Luis|0|25|||*"}));
 }
 
-TEST_F(PlayerDatabase, RatingsByCodeAndCodesByName) {
+TEST_P(PlayerDatabase, RatingsByCodeAndCodesByName) {
   WriteTable(database(), kDatabaseLayout,
              {"Perez, Juan|A1|0|2000|0|20||||||",  // codes padded with blanks
               "Garcia, Ana||0|0|0|25|||||||",                        // two FIDE entries: ambiguous
@@ -190,7 +191,7 @@ TEST_F(PlayerDatabase, RatingsByCodeAndCodesByName) {
   for (const char* temp : {"ffide.tmp", "ffeda.tmp", "ffva.tmp"}) EXPECT_FALSE(std::filesystem::exists(session_.file(temp)));
 }
 
-TEST_F(PlayerDatabase, AListThatIsNotWhatItClaimsStopsBeforeTheDatabaseChanges) {
+TEST_P(PlayerDatabase, AListThatIsNotWhatItClaimsStopsBeforeTheDatabaseChanges) {
   WriteTable(database(), kDatabaseLayout, {"Perez, Juan||0|2000|0|20||||  123456||"});
   const std::string fide = session_.file("fide.dbf");
   movarel::testing::WriteBytes(session_.settings(), "[Movarel]\r\nEloFide=" + fide + "\r\n");
@@ -212,6 +213,8 @@ TEST_F(PlayerDatabase, AListThatIsNotWhatItClaimsStopsBeforeTheDatabaseChanges) 
   EXPECT_NE(run[1].find(fide), std::string::npos) << run[1];
   EXPECT_EQ(ReadBytes(database()), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Program, PlayerDatabase, ::testing::Bool(), movarel::testing::HeadlessOrWindowedName);
 
 }  // namespace
 }  // namespace movarel::playerbase
