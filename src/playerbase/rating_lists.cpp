@@ -77,6 +77,27 @@ std::string CutShort(const std::string& path) {
   return "";
 }
 
+// The progress window of one operation, closed on every way out before a message is shown.
+class ProgressShown {
+ public:
+  explicit ProgressShown(ui::Dialogs& dialogs) : dialogs_(dialogs) {}
+  ~ProgressShown() { End(); }
+  ProgressShown(const ProgressShown&) = delete;
+  ProgressShown& operator=(const ProgressShown&) = delete;
+  void Step(const std::string& text, uint64_t done, uint64_t total) {
+    shown_ = true;
+    dialogs_.Progress(text, done, total);
+  }
+  void End() {
+    if (shown_) dialogs_.ProgressEnd();
+    shown_ = false;
+  }
+
+ private:
+  ui::Dialogs& dialogs_;
+  bool shown_ = false;
+};
+
 using PerPlayer = std::function<storage::Status(storage::Table& bjugs, storage::Table& list)>;
 
 // The common frame: the list found, opened, checked and indexed over `key_text`; every
@@ -105,6 +126,8 @@ bool OverList(registry::WorkingState& state, const RatingList& list, std::string
     return false;
   }
   storage::Table& table = **opened;
+  ProgressShown progress(dialogs);
+  progress.Step("Ordenando la lista de Elo " + body, 0, 1);
   std::vector<ListField> fields = list.fields;
   fields.insert(fields.end(), extra_fields.begin(), extra_fields.end());
   const std::string missing = MissingField(table, fields);
@@ -119,6 +142,7 @@ bool OverList(registry::WorkingState& state, const RatingList& list, std::string
     status = table.CreateIndex(index_path, key_text);
   }
   if (!status.ok()) {
+    progress.End();
     workspace.Close(list.alias);
     if (storage::FileExists(index_path)) (void)storage::EraseFile(index_path);
     workspace.Select(kDatabaseAlias);
@@ -126,9 +150,14 @@ bool OverList(registry::WorkingState& state, const RatingList& list, std::string
     return false;
   }
   const uint32_t position = bjugs->RecNo();
+  const std::string step = "Buscando los jugadores de la base en la lista de Elo " + body;
+  const uint64_t players = bjugs->LastRec();
+  uint64_t visited = 0;
   for (bjugs->GoTop(); status.ok() && !bjugs->Eof(); bjugs->Skip()) {
+    if (++visited % 512 == 0) progress.Step(step, visited, players);
     if (filter(*bjugs)) status = per_player(*bjugs, table);
   }
+  progress.End();
   if (status.ok()) status = bjugs->Commit();
   bjugs->GoTo(position);
   workspace.Close(list.alias);
