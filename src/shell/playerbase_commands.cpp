@@ -1,19 +1,13 @@
 #include "shell/playerbase_commands.h"
 
+#include "playerbase/database_browser.h"
+#include "playerbase/player_database.h"
 #include "register/working_state.h"
-#include "shell/nohagasnada.h"
-#include "ui/run_time_error.h"
 
 namespace movarel::shell {
 
-void HOJEARBASEJUGS(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("HOJEARBASEJUGS");
-  NOHAGASNADA(*state.dialogs);
-}
+void HOJEARBASEJUGS(registry::WorkingState& state, ui::Ui& ui) { playerbase::HOJEARBASEJUGS(state, ui); }
 
-void ANAJUGSABASE(registry::WorkingState& state, ui::Ui&) {
-  ui::ActiveOperation op("ANAJUGSABASE");
-  NOHAGASNADA(*state.dialogs);
-}
+void ANAJUGSABASE(registry::WorkingState& state, ui::Ui&) { playerbase::ANAJUGSABASE(state); }
 
 }  // namespace movarel::shell

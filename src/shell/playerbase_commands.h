@@ -1,7 +1,5 @@
 #pragma once
-// Menu commands of the the player database. Until their operations are in the program each one
-// shows "Opción no disponible por el momento" (NOHAGASNADA); the body is the only thing that
-// changes when an operation arrives.
+// Menu commands of the player database.
 
 namespace movarel::registry {
 struct WorkingState;

@@ -3,6 +3,7 @@
 // interface; the wx backend shows real windows, the script backend answers from a script
 // and writes the transcript. All texts are Windows-1252 bytes; CR LF breaks lines.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,15 @@ class Dialogs {
   virtual std::string GetFolder(const std::string& title) = 0;  // GETFOLDER: "" when cancelled
   // _EXECUTE: opens a written document (an HTML page) with its associated program.
   virtual void OpenDocument(const std::string& path) = 0;
+  // Long work (seconds): a progress window with the step's text and a bar at `done` of
+  // `total`, shown on the first call and updated by later ones; ProgressEnd closes it. A
+  // headless run shows nothing and writes nothing to its transcript.
+  virtual void Progress(const std::string& step, uint64_t done, uint64_t total) {
+    (void)step;
+    (void)done;
+    (void)total;
+  }
+  virtual void ProgressEnd() {}
 };
 
 }  // namespace movarel::ui

@@ -136,7 +136,7 @@ void ScriptDriver::StepModal(Form& form) {
   if (reader_.AtEnd()) Unanswered({"FORM", form.name(), form.caption()}, nullptr);
   const ScriptLine& line = reader_.Peek();
   if (line.verb == ScriptVerb::kMenu && !form.menu().empty()) {
-    // A modal form with a menu of its own (the prize browser): the line chooses from it.
+    // A modal form with a menu of its own (the prize browser, the player database) takes the line.
     reader_.Take();
     RunMenuCommand(form, line);
     return;

@@ -2,8 +2,10 @@
 
 #include <wx/app.h>
 #include <wx/dialog.h>
+#include <wx/progdlg.h>
 #include <wx/time.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "ui/form.h"
@@ -13,6 +15,7 @@
 #include "ui/wx/screenshot.h"
 #include "ui/wx/standard_dialogs.h"
 #include "ui/wx/wx_print.h"
+#include "ui/wx/wx_text.h"
 
 namespace movarel::ui {
 
@@ -97,6 +100,19 @@ void WxBackend::OpenDocument(const std::string& path) {
   if (scripted_) return scripted_->OpenDocument(path);
   OpenWithDesktop(path);
 }
+
+void WxBackend::Progress(const std::string& step, uint64_t done, uint64_t total) {
+  constexpr int kRange = 1000;
+  const int value = total == 0 ? 0 : static_cast<int>(std::min<uint64_t>(done, total) * kRange / total);
+  if (!progress_) {
+    progress_ = std::make_unique<wxProgressDialog>("Movarel", ToWx(step), kRange, ActiveWindow(),
+                                                   wxPD_APP_MODAL | wxPD_SMOOTH | wxPD_ELAPSED_TIME);
+  }
+  // Update also lets the windows repaint while the work goes on.
+  progress_->Update(value, ToWx(step));
+}
+
+void WxBackend::ProgressEnd() { progress_.reset(); }
 
 std::string WxBackend::ChoosePrintTarget(const std::string& title) {
   if (scripted_) return scripted_->ChoosePrintTarget(title);

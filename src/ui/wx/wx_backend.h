@@ -15,6 +15,7 @@
 #include "ui/script_driver.h"
 
 class wxWindow;
+class wxProgressDialog;
 
 namespace movarel::ui {
 
@@ -48,6 +49,8 @@ class WxBackend : public Backend {
                       const std::string& initial_folder, bool change_folder) override;
   std::string GetFolder(const std::string& title) override;
   void OpenDocument(const std::string& path) override;
+  void Progress(const std::string& step, uint64_t done, uint64_t total) override;
+  void ProgressEnd() override;
 
   // Backend.
   void RunMain(Form& form) override;
@@ -78,6 +81,7 @@ class WxBackend : public Backend {
   std::unique_ptr<ScriptBackend> scripted_;  // the headless dialogs, reused for the answers
   Ui* ui_ = nullptr;
   std::map<const Form*, Shown> shown_;
+  std::unique_ptr<wxProgressDialog> progress_;
   std::optional<ScriptStop> pending_stop_;
   std::string screenshot_folder_;
   int screenshot_count_ = 0;
