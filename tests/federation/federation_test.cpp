@@ -181,6 +181,13 @@ TEST_F(Federation, ExchangeTablesAndTheirTextCopiesReadBackIndependently) {
   EXPECT_EQ(text.size(), 3 * 67 + 1u);
   EXPECT_EQ(text.back(), '\x1A');
 
+  // Under lower thresholds the FIDE block file lists the one candidate, without a code.
+  Thresholds("2", "0.5");
+  FIBLOQFIDE(t.state);
+  EXPECT_EQ(t.dialogs.infos.back(), "Ficheros ZdFIDEBloq.dbf y ZdFIDEBloq.txt con bloques para la FIDE creado");
+  EXPECT_EQ(movarel::testing::ReadTable(t.folder.file("ZdFIDEBloq.dbf"), "ID_CODE NAME W N RC N_RANKING"),
+            std::vector<std::string>{"|Peña & Hijos|0.5|2|1975|2"});
+
   // A tournament whose players hold no FIDE code or rating still gets its (empty) files.
   for (uint32_t recno = 1; recno <= 5; ++recno) {
     t.cuadro().GoTo(recno);
