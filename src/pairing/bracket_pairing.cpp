@@ -75,6 +75,27 @@ class BracketProblem {
     forced_[b] = -1;
   }
 
+  // Lowest band: among optimal matchings prefer the earliest transposition (Art. 4.2), that is
+  // S1[0]'s partner as early in S2 as possible, then S1[1]'s, and so on.
+  void set_tie_order(const std::vector<int>& s1, const std::vector<int>& s2) {
+    tie_s1_.assign(vertex_count_, -1);
+    tie_s2_.assign(vertex_count_, -1);
+    for (std::size_t i = 0; i < s1.size(); ++i) tie_s1_[s1[i]] = static_cast<int>(i);
+    for (std::size_t j = 0; j < s2.size(); ++j) tie_s2_[s2[j]] = static_cast<int>(j);
+    tie_count_ = static_cast<int>(s1.size());
+    tie_base_ = static_cast<int>(s2.size());
+    tie_digit_bits_ = std::bit_width(static_cast<unsigned>(tie_base_ + 1));
+    edges_built_ = false;
+  }
+  void clear_tie_order() {
+    tie_count_ = 0;
+    edges_built_ = false;
+  }
+  // How many S1 players one tie band may order.
+  static int tie_capacity(int s2_size) {
+    return std::max(1, 160 / static_cast<int>(std::bit_width(static_cast<unsigned>(s2_size + 1))));
+  }
+
   bool allowed(int a, int b) const {
     if (forced_[a] != -1 && forced_[a] != b) return false;
     if (forced_[b] != -1 && forced_[b] != a) return false;
@@ -264,6 +285,8 @@ class BracketProblem {
     // Band widths: each must hold the difference of two matchings' totals.
     std::vector<int> offsets(component_count_ + 1);
     int bit = 1;  // weights are doubled: the matching halves them
+    tie_offset_ = bit;
+    bit += tie_count_ * tie_digit_bits_;
     for (int c = component_count_ - 1; c >= 0; --c) {
       offsets[c + 1] = bit;
       if (c == c9_index_ && !c9_) continue;
@@ -292,6 +315,12 @@ class BracketProblem {
       W w = shifted<W>(1, offsets[0]);
       for (int c = 0; c < component_count_; ++c)
         if (values[c] != 0) w += shifted<W>(values[c], offsets[c + 1]);
+      if (tie_count_ > 0 && b < bracket_size_) {
+        int i = tie_s1_[a], j = tie_s2_[b];
+        if (i < 0) i = tie_s1_[b], j = tie_s2_[a];
+        if (i >= 0 && j >= 0)
+          w += shifted<W>(tie_base_ - j, tie_offset_ + (tie_count_ - 1 - i) * tie_digit_bits_);
+      }
       solver->all.push_back({a, b, w});
     };
     const int real = static_cast<int>(verts_.size());
@@ -313,6 +342,8 @@ class BracketProblem {
   bool c9_possible_ = false, c9_ = false, has_next_ = false, edges_built_ = false;
   std::vector<Place> place_;
   std::vector<int> forced_, group_;
+  std::vector<int> tie_s1_, tie_s2_;
+  int tie_count_ = 0, tie_base_ = 0, tie_digit_bits_ = 0, tie_offset_ = 0;
   std::map<int, int, std::greater<int>> bracket_levels_, next_levels_, sd_levels_;
   std::vector<long long> bounds_;
   int component_count_ = 0, c6_ = 0, c7_ = 0, c8_ = 0, c9_index_ = 0, c10_ = 0, c18_ = 0;
@@ -335,6 +366,14 @@ class EarliestOptimum {
   // Keeps the restrictions just set if the optimum survives them.
   bool reachable() {
     if (p_.satisfies(witness_)) return true;
+    std::vector<int> mate = p_.solve();
+    if (!p_.satisfies(mate) || p_.score_of(mate) != best_) return false;
+    witness_ = std::move(mate);
+    return true;
+  }
+
+  // Solves again even when the witness fits: the tie band has changed which optimum comes first.
+  bool resolve() {
     std::vector<int> mate = p_.solve();
     if (!p_.satisfies(mate) || p_.score_of(mate) != best_) return false;
     witness_ = std::move(mate);
@@ -395,9 +434,36 @@ std::vector<Exchange> exchanges_of_size(int s1, int s2, int size) {
   return all;
 }
 
+// Pairs every S1 player with an S2 player, the earliest transposition (Art. 4.2) that keeps the
+// optimum: first the natural one (S1[i] with S2[i]), which usually is; otherwise the tie band
+// orders the matching's optima, a slice of S1 at a time.
+void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
+                                 const std::vector<int>& s1, const std::vector<int>& s2,
+                                 const RoundContext& round) {
+  if (s1.empty()) return;
+  bool natural_possible = s2.size() >= s1.size();
+  for (std::size_t i = 0; natural_possible && i < s1.size(); ++i)
+    natural_possible = round.compatible(p.global(s1[i]), p.global(s2[i]));
+  if (natural_possible) {
+    for (std::size_t i = 0; i < s1.size(); ++i) p.force(s1[i], s2[i]);
+    if (search.reachable()) return;
+    for (std::size_t i = 0; i < s1.size(); ++i) p.unforce(s1[i], s2[i]);
+  }
+  const int slice = BracketProblem::tie_capacity(static_cast<int>(s2.size()));
+  for (std::size_t start = 0; start < s1.size(); start += slice) {
+    const std::size_t end = std::min(s1.size(), start + slice);
+    p.set_tie_order(std::vector<int>(s1.begin() + start, s1.begin() + end), s2);
+    const bool found = search.resolve();
+    p.clear_tie_order();
+    if (!found) return;  // cannot happen: the optimum was reachable before the band was added
+    for (std::size_t i = start; i < end; ++i) p.force(s1[i], search.witness()[s1[i]]);
+  }
+}
+
 // Homogeneous bracket or remainder (Art. 2.6): S1 = first MaxPairs players, S2 = the rest; try
 // the exchanges in order, then the S2 partners of S1[1], S1[2], ... in BSN order.
-void pair_homogeneous(BracketProblem& p, EarliestOptimum& search, const std::vector<int>& group) {
+void pair_homogeneous(BracketProblem& p, EarliestOptimum& search, const std::vector<int>& group,
+                      const RoundContext& round) {
   const std::vector<int>& mate = search.witness();
   int pairs = 0;
   for (int v : group)
@@ -436,23 +502,7 @@ void pair_homogeneous(BracketProblem& p, EarliestOptimum& search, const std::vec
   // to be tried; a failure here would be a broken invariant.
   std::vector<int> s1, s2;
   for (int v : group) (p.group(v) == 1 ? s1 : s2).push_back(v);
-  std::vector<bool> used(p.bracket_size(), false);
-  for (int a : s1) {
-    for (int b : s2) {
-      if (used[b]) continue;
-      if (search.witness()[a] == b) {
-        p.force(a, b);
-        used[b] = true;
-        break;
-      }
-      p.force(a, b);
-      if (search.reachable()) {
-        used[b] = true;
-        break;
-      }
-      p.unforce(a, b);
-    }
-  }
+  pair_in_transposition_order(p, search, s1, s2, round);
 }
 
 }  // namespace
@@ -498,24 +548,15 @@ std::optional<BracketOutcome> pair_bracket(const RoundContext& round, const std:
       }
     }
     // Art. 4.2: transpositions of S2 (the residents) in lexicographic order of S1's partners.
-    std::vector<bool> used(size, false);
-    for (int a : s1) {
-      for (int b = m0; b < size; ++b) {
-        if (used[b] || !round.compatible(p.global(a), p.global(b))) continue;
-        p.force(a, b);
-        if (search.reachable()) {
-          used[b] = true;
-          break;
-        }
-        p.unforce(a, b);
-      }
-    }
+    std::vector<int> s2;
+    for (int v = m0; v < size; ++v) s2.push_back(v);
+    pair_in_transposition_order(p, search, s1, s2, round);
     for (int v = m0; v < size; ++v)
-      if (!used[v]) remainder.push_back(v);
+      if (search.witness()[v] >= m0) remainder.push_back(v);
   } else {
     for (int v = 0; v < size; ++v) remainder.push_back(v);
   }
-  if (!remainder.empty()) pair_homogeneous(p, search, remainder);
+  if (!remainder.empty()) pair_homogeneous(p, search, remainder, round);
 
   BracketOutcome outcome;
   const std::vector<int>& mate = search.witness();
