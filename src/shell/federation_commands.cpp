@@ -2,6 +2,7 @@
 
 #include "register/working_state.h"
 #include "shell/nohagasnada.h"
+#include "trf_tables/trf_export.h"
 #include "ui/run_time_error.h"
 
 namespace movarel::shell {
@@ -45,5 +46,7 @@ void FINUEFVA(registry::WorkingState& state, ui::Ui&) {
   ui::ActiveOperation op("FINUEFVA");
   NOHAGASNADA(*state.dialogs);
 }
+
+void INFTRF(registry::WorkingState& state, ui::Ui&) { trf_tables::INFTRF(state); }
 
 }  // namespace movarel::shell

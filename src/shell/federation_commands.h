@@ -24,5 +24,6 @@ void FIFEDA(registry::WorkingState& state, ui::Ui& ui);      // FEDA rating file
 void FIBLOQFEDA(registry::WorkingState& state, ui::Ui& ui);  // FEDA block file
 void FIFVA(registry::WorkingState& state, ui::Ui& ui);       // FVA rating file
 void FINUEFVA(registry::WorkingState& state, ui::Ui& ui);    // FVA new players file
+void INFTRF(registry::WorkingState& state, ui::Ui& ui);      // the tournament as a TRF file
 
 }  // namespace movarel::shell

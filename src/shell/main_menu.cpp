@@ -82,6 +82,7 @@ void DefineInformes(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {
   m.AddItem("Fichero de b&loques para la FEDA", "mnuFBloqFEDA", [&] { FIBLOQFEDA(s, ui); });
   m.AddItem("Fic&hero para valoraciones FVA", "mnuFFVA", [&] { FIFVA(s, ui); });
   m.AddItem("Fic&hero de jugadores nuevos para FVA", "mnuFNueFVA", [&] { FINUEFVA(s, ui); });
+  m.AddItem("Fichero &TRF (FIDE)", "mnuInfTRF", [&] { INFTRF(s, ui); });
 }
 
 void DefinePremios(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {
@@ -106,6 +107,7 @@ void DefineImportar(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {
   ui::MenuItem& m = frm.AddPopup("Im&portar");
   m.AddItem("&Torneo", "mnuImpTorneo", [&] { IMPTORNEO(s, ui); });
   m.AddItem("&Ronda del F\xEDgaro", "mnuFigImpP", [&] { FIGIMPP(s, ui); });
+  m.AddItem("Torneo desde fichero &TRF", "mnuImpTRF", [&] { IMPTRF(s, ui); });
 }
 
 void DefineBaseDeJugadores(ui::Form& frm, registry::WorkingState& s, ui::Ui& ui) {

@@ -8,6 +8,7 @@
 #include "register/working_state.h"
 #include "shell/program_texts.h"
 #include "shell/tournament_commands.h"
+#include "trf_tables/trf_import.h"
 #include "ui/form.h"
 #include "ui/run_time_error.h"
 #include "ui/ui.h"
@@ -51,6 +52,8 @@ void EDITARTORNEO(registry::WorkingState& state, ui::Ui& ui) { registry::EDITART
 void ANAREGFRDAS(registry::WorkingState& state, ui::Ui&) { registry::ANAREGFRDAS(state); }
 
 void IMPTORNEO(registry::WorkingState& state, ui::Ui&) { registry::IMPTORNEO(state); }
+
+void IMPTRF(registry::WorkingState& state, ui::Ui& ui) { Follow(ui, trf_tables::IMPTRF(state)); }
 
 void ZDNTX(registry::WorkingState& state, ui::Ui&) { registry::ZDNTX(state); }
 

@@ -23,6 +23,7 @@ void TORNEONUEVO(registry::WorkingState& state, ui::Ui& ui);    // create a tour
 void EDITARTORNEO(registry::WorkingState& state, ui::Ui& ui);   // edit the open tournament's record
 void ANAREGFRDAS(registry::WorkingState& state, ui::Ui& ui);    // add a board to every round table
 void IMPTORNEO(registry::WorkingState& state, ui::Ui& ui);      // import a tournament from another folder
+void IMPTRF(registry::WorkingState& state, ui::Ui& ui);         // create a tournament from a TRF file
 void ZDNTX(registry::WorkingState& state, ui::Ui& ui);          // rebuild the indexes of the register
 
 }  // namespace movarel::shell

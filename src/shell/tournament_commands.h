@@ -12,14 +12,14 @@ class Form;
 
 namespace movarel::shell {
 
-inline constexpr std::array<std::string_view, 39> kTournamentCommands = {
+inline constexpr std::array<std::string_view, 40> kTournamentCommands = {
     "mnuHojTor",      "mnuCOF",        "mnuEmparej",      "mnuRdos",      "mnuVerCuadro", "mnuEditarTorn",
     "mnuAnaRegFRdas", "mnuLisHtmOF",   "mnuLisHtmP",      "mnuLisHtmC",   "mnuLisHtmCu",  "mnuLisHtmGP",
     "mnuLisHtmPr",    "mnuLisHtmPag",  "mnuLisPapRdos",   "mnuInFIDE",    "mnuInFEDA",    "mnuInFVA",
     "mnuFFIDE",       "mnuFBloqFIDE",  "mnuFFEDA",        "mnuFBloqFEDA", "mnuFFVA",      "mnuFNueFVA",
     "mnuHojPre",      "mnuCuaPre",     "mnuOrdenPremios", "mnuCalPre",    "mnuLisHtmPre", "mnuPGNRda",
     "mnuPGN",         "mnuPGNJug",     "mnuFigImpP",      "mnuImpTorneo", "mnuHojBase",   "mnuAnaJugs",
-    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx"};
+    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx",    "mnuInfTRF"};
 
 // `frm` is the main window "Frm" with its menu; an item missing from it is a bug (asserted).
 void SITORNEO(ui::Form& frm);

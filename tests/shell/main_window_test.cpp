@@ -98,6 +98,7 @@ constexpr char kExpectedMenu[] =
     "  Fichero de b&loques para la FEDA [mnuFBloqFEDA]\n"
     "  Fic&hero para valoraciones FVA [mnuFFVA]\n"
     "  Fic&hero de jugadores nuevos para FVA [mnuFNueFVA]\n"
+    "  Fichero &TRF (FIDE) [mnuInfTRF]\n"
     "&Premios\n"
     "  &Hojear premios [mnuHojPre]\n"
     "  &Premios a los que opta cada jugador [mnuCuaPre]\n"
@@ -113,6 +114,7 @@ constexpr char kExpectedMenu[] =
     "Im&portar\n"
     "  &Torneo [mnuImpTorneo]\n"
     "  &Ronda del F\xEDgaro [mnuFigImpP]\n"
+    "  Torneo desde fichero &TRF [mnuImpTRF]\n"
     "&Base de jugadores\n"
     "  &Hojear [mnuHojBase]\n"
     "  &A\xF1"
@@ -142,7 +144,7 @@ const std::set<std::string> kNeedTournament = {
     "mnuFFIDE",       "mnuFBloqFIDE",  "mnuFFEDA",        "mnuFBloqFEDA", "mnuFFVA",      "mnuFNueFVA",
     "mnuHojPre",      "mnuCuaPre",     "mnuOrdenPremios", "mnuCalPre",    "mnuLisHtmPre", "mnuPGNRda",
     "mnuPGN",         "mnuPGNJug",     "mnuFigImpP",      "mnuImpTorneo", "mnuHojBase",   "mnuAnaJugs",
-    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx"};
+    "mnuCfgDs",       "mnuCfgLisClas", "mnuCfgNtx",    "mnuInfTRF"};
 
 TEST(MainWindow, MenuTreeHasEveryPopupItemNameAndSeparator) {
   TempFolder folder;
@@ -170,7 +172,7 @@ TEST(MainWindow, TournamentCommandsDisabledAtStartUpUntilSitorneo) {
     Exit(frm);
   });
   run.Run();
-  EXPECT_EQ(kNeedTournament.size(), 39u);
+  EXPECT_EQ(kNeedTournament.size(), 40u);
   EXPECT_EQ(at_start, kNeedTournament);
   EXPECT_TRUE(after_si.empty());
   EXPECT_EQ(after_no, kNeedTournament);

@@ -20,7 +20,7 @@ TEST(ProgramScript, EveryTournamentCommandIsDisabledWithNoTournamentOpen) {
                          "mnuFBloqFEDA",    "mnuFFVA",       "mnuFNueFVA",   "mnuHojPre",     "mnuCuaPre",
                          "mnuOrdenPremios", "mnuCalPre",     "mnuLisHtmPre", "mnuPGNRda",     "mnuPGN",
                          "mnuPGNJug",       "mnuFigImpP",    "mnuImpTorneo", "mnuHojBase",    "mnuAnaJugs",
-                         "mnuCfgDs",        "mnuCfgLisClas", "mnuCfgNtx"};
+                         "mnuCfgDs",        "mnuCfgLisClas", "mnuCfgNtx",    "mnuInfTRF"};
   std::string script, expected = kTitleLine;
   for (const char* name : names) {
     script += std::string("menu ") + name + "\n";
