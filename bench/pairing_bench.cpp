@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "pairing/dutch_pairing.h"
-#include "fixture_trf.h"
+#include "case_files.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ std::vector<fs::path> cases(const std::string& folder) {
 
 void BM_PairLargeCase(benchmark::State& state) {
   const auto paths = cases("large");
-  const RoundInput input = testing::read_fixture_trf(paths.at(state.range(0)).string());
+  const RoundInput input = testing::read_case(paths.at(state.range(0))).input;
   for (auto _ : state) benchmark::DoNotOptimize(pair_round(input));
   state.counters["players"] = static_cast<double>(input.players.size());
 }
@@ -35,7 +35,7 @@ BENCHMARK(BM_PairLargeCase)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->It
 void BM_PairMediumCases(benchmark::State& state) {
   const auto paths = cases("medium");
   std::vector<RoundInput> inputs;
-  for (const auto& p : paths) inputs.push_back(testing::read_fixture_trf(p.string()));
+  for (const auto& p : paths) inputs.push_back(testing::read_case(p).input);
   for (auto _ : state)
     for (const auto& input : inputs) benchmark::DoNotOptimize(pair_round(input));
   state.counters["cases"] = static_cast<double>(inputs.size());
@@ -45,7 +45,7 @@ BENCHMARK(BM_PairMediumCases)->Unit(benchmark::kMillisecond)->Iterations(1);
 // Every small case once per iteration; the counters give the median and the slowest case.
 void BM_PairSmallCases(benchmark::State& state) {
   std::vector<RoundInput> inputs;
-  for (const auto& p : cases("small")) inputs.push_back(testing::read_fixture_trf(p.string()));
+  for (const auto& p : cases("small")) inputs.push_back(testing::read_case(p).input);
   std::vector<double> ms;
   for (auto _ : state) {
     ms.clear();

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "pairing/dutch_pairing.h"
-#include "fixture_trf.h"
+#include "case_files.h"
 
 namespace movarel::pairing {
 namespace {
@@ -46,12 +46,11 @@ class DutchCase : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(DutchCase, PairsLikeTheIndependentEngine) {
   const fs::path base = fs::path(MOVAREL_FIXTURES_DIR) / "dutch" / GetParam();
-  const RoundInput input = testing::read_fixture_trf(base.string() + ".trf");
+  const TrfRoundInput read = testing::read_case(base.string() + ".trf");
+  ASSERT_EQ(read.error, "");
+  const RoundInput& input = read.input;
   ASSERT_EQ(check_round_input(input), "");
-  std::ifstream expected_file(base.string() + ".pairs");
-  std::stringstream expected_text;
-  expected_text << expected_file.rdbuf();
-  const std::vector<std::string> expected = lines_of(expected_text.str());
+  const std::vector<std::string> expected = lines_of(testing::file_bytes(base.string() + ".pairs"));
   const std::vector<std::string> actual = lines_of(engine_answer(pair_round(input)));
   for (std::size_t i = 0; i < std::max(expected.size(), actual.size()); ++i) {
     const std::string want = i < expected.size() ? expected[i] : "(nothing)";
