@@ -91,9 +91,12 @@ class BracketProblem {
     tie_count_ = 0;
     edges_built_ = false;
   }
-  // How many S1 players one tie band may order.
-  static int tie_capacity(int s2_size) {
-    return std::max(1, 160 / static_cast<int>(std::bit_width(static_cast<unsigned>(s2_size + 1))));
+  // How many S1 players one tie band may order: as many as keep the weights in 128 bits when
+  // the criteria leave room, the built-in integer being several times faster than a wide one.
+  int tie_capacity(int s2_size) const {
+    const int digit = std::bit_width(static_cast<unsigned>(s2_size + 1));
+    const int room = criteria_bits_ + 8 < 126 ? 126 - criteria_bits_ : 160;
+    return std::max(1, room / digit);
   }
 
   bool allowed(int a, int b) const {
@@ -294,6 +297,7 @@ class BracketProblem {
     }
     offsets[0] = bit;
     bit += std::bit_width(static_cast<unsigned long long>(vertex_count_)) + 2;
+    criteria_bits_ = bit - tie_count_ * tie_digit_bits_;
     if (bit <= 126)
       build_typed<__int128>(offsets);
     else if (bit <= 254)
@@ -344,6 +348,7 @@ class BracketProblem {
   std::vector<int> forced_, group_;
   std::vector<int> tie_s1_, tie_s2_;
   int tie_count_ = 0, tie_base_ = 0, tie_digit_bits_ = 0, tie_offset_ = 0;
+  int criteria_bits_ = 0;  // width of the weights without the tie band
   std::map<int, int, std::greater<int>> bracket_levels_, next_levels_, sd_levels_;
   std::vector<long long> bounds_;
   int component_count_ = 0, c6_ = 0, c7_ = 0, c8_ = 0, c9_index_ = 0, c10_ = 0, c18_ = 0;
@@ -449,7 +454,7 @@ void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
     if (search.reachable()) return;
     for (std::size_t i = 0; i < s1.size(); ++i) p.unforce(s1[i], s2[i]);
   }
-  const int slice = BracketProblem::tie_capacity(static_cast<int>(s2.size()));
+  const int slice = p.tie_capacity(static_cast<int>(s2.size()));
   for (std::size_t start = 0; start < s1.size(); start += slice) {
     const std::size_t end = std::min(s1.size(), start + slice);
     p.set_tie_order(std::vector<int>(s1.begin() + start, s1.begin() + end), s2);
