@@ -254,7 +254,7 @@ std::optional<Error> FileReader::ReadLine(const Line& line) {
     players_.emplace_back(std::get<Player>(std::move(parsed)), line.number);
     return std::nullopt;
   }
-  bool separated = line.text.size() == 3 || line.text[3] == ' ';
+  bool separated = line.text.size() <= 3 || line.text[3] == ' ';
   if (id.size() == 3 && IsDigits(id) && separated) return ReadTag(std::stoi(std::string(id)), line);
   std::string value = line.text.size() > 4 ? Trimmed(line.text.substr(4)) : std::string();
   if (id == "XXR") {

@@ -44,10 +44,11 @@ storage::Status CreateFromTemplate(storage::Workspace& workspace, const std::str
                                    const std::string& table, CreatedFiles& created) {
   auto model = workspace.Use(template_path, kTemplateAlias, /*shared=*/true, /*read_only=*/true);
   if (!model.ok()) return model.status().WithContext(template_path);
-  created.Add(table);
   storage::Status status = (*model)->CopyStructure(table);
   workspace.Close(kTemplateAlias);
-  return status.ok() ? status : status.WithContext(table);
+  // Only what this import made is removed again: a failed copy leaves no file of its own.
+  if (status.ok()) created.Add(table);
+  return status;
 }
 
 storage::Status WritePlayers(storage::Table& cuadro, const ImportPlan& plan) {
@@ -134,11 +135,13 @@ storage::Status WriteRegisterRecord(storage::Table& torneos, const registry::Tou
   return s;
 }
 
-std::vector<std::string> KeysOfFolder(storage::Workspace& workspace) {
+// The keys of the current folder's register; a register that cannot be read refuses the
+// import before anything is written.
+storage::Result<std::vector<std::string>> KeysOfFolder(storage::Workspace& workspace) {
   std::vector<std::string> keys;
   if (!storage::FileExists("torneos.dbf")) return keys;
   auto opened = workspace.Use("torneos.dbf", "TORNEOSTRF", /*shared=*/true, /*read_only=*/true);
-  if (!opened.ok()) return keys;
+  if (!opened.ok()) return opened.status();
   for ((*opened)->GoTop(); !(*opened)->Eof(); (*opened)->Skip()) keys.push_back((*opened)->GetText("FICHERO"));
   workspace.Close("TORNEOSTRF");
   return keys;
@@ -176,8 +179,8 @@ bool WriteImportedTournament(registry::WorkingState& state, const ImportPlan& pl
   }
   if (!plan.tie_break_fields.empty()) {
     const std::string table = registry::TieBreakTableName(key) + ".dbf";
-    created.Add(table);
     if (auto s = storage::CopyFile(templates + "desempsw.mod", table); !s.ok()) return fail(s.WithContext(table));
+    created.Add(table);
     auto desemps = workspace.Use(table, "desemps", /*shared=*/false);
     if (!desemps.ok()) return fail(desemps.status().WithContext(table));
     storage::Status s = WriteTieBreaks(**desemps, plan.tie_break_fields);
@@ -185,8 +188,8 @@ bool WriteImportedTournament(registry::WorkingState& state, const ImportPlan& pl
     if (!s.ok()) return fail(s.WithContext(table));
   }
   if (!storage::FileExists("cclas.dbf")) {
-    created.Add("cclas.dbf");
     if (auto s = storage::CopyFile(templates + "cclas.dbf", "cclas.dbf"); !s.ok()) return fail(s.WithContext("cclas.dbf"));
+    created.Add("cclas.dbf");
   }
   if (!storage::FileExists("torneos.dbf")) {
     if (auto s = CreateFromTemplate(workspace, templates + "torneos.mod", "torneos.dbf", created); !s.ok()) {
@@ -243,8 +246,11 @@ registry::TournamentOutcome IMPTRF(registry::WorkingState& state) {
     return registry::TournamentOutcome::Unchanged();
   }
   plan.data.fichero = key;
+  const auto keys = KeysOfFolder(state.workspace);
   const std::vector<std::string> breaches =
-      registry::CheckNewTournament(plan.data, KeysOfFolder(state.workspace), registry::TournamentLimits{});
+      keys.ok() ? registry::CheckNewTournament(plan.data, keys.value(), registry::TournamentLimits{})
+                : std::vector<std::string>{registry::OpenRefusalText(folder + ui::kPathSeparator + "torneos.dbf",
+                                                                     keys.status())};
   const std::vector<std::string> own_files = registry::TournamentFiles(".", key, registry::kMaxRounds, {});
   const std::string templates = registry::TemplatesFolder(state.CCARPINI);
   std::string refusal;

@@ -183,6 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadInput{"empty", "", "", 1, ErrorKind::kNotTrf},
         BadInput{"binary", "", std::string("\x03\x00\x01\x02", 4), 1, ErrorKind::kNotTrf},
         BadInput{"no player line", "", "Lista de jugadores\r\n1. Abel\r\n", 1, ErrorKind::kNotTrf},
+        BadInput{"lines shorter than a record id", "", "012 T\r\np\r\n0\r\n", 2, ErrorKind::kNotTrf},
         BadInput{"line cut before its points", "1990/12/01  1.0    5     3 b 0  0000 - U     5 w 0", "1990/12/0", 26, ErrorKind::kLineTooShort},
         BadInput{"result code", "3 w =\r\n001    2", "3 w Q\r\n001    2", 21, ErrorKind::kUnknownResult},
         BadInput{"player twice", "001    6 m    Frost", "001    2 m    Frost", 26, ErrorKind::kDuplicatePlayer},

@@ -21,7 +21,7 @@ using movarel::testing::WriteBytes;
 std::map<std::string, std::string> FolderBytes(const std::string& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::directory_iterator(folder)) {
-    files[entry.path().filename().string()] = ReadBytes(entry.path().string());
+    files[entry.path().filename().string()] = entry.is_directory() ? "(folder)" : ReadBytes(entry.path().string());
   }
   return files;
 }
@@ -95,6 +95,24 @@ TEST(TrfRefusal, KeyAlreadyInTheFolderLeavesItAsItWas) {
   const ProgramSession::Run run = session.Script(import + "quit\n");
   EXPECT_NE(run.transcript.find("STOP||No se puede crear el torneo desde el fichero TRF\\nYa hay un torneo con la "
                                 "clave LAGO"),
+            std::string::npos)
+      << run.transcript;
+  EXPECT_EQ(FolderBytes(folder), before);
+}
+
+// A round table's name already taken by a folder: the import fails half-way, removes every
+// file it wrote and leaves the register alone.
+TEST(TrfRefusal, FailureHalfWayRemovesWhatWasWritten) {
+  ProgramSession session("movarel-trf-refusal");
+  ASSERT_TRUE(session.made_templates());
+  const std::string folder = session.Folder("nuevo");
+  WriteBytes(session.file("a.trf"), ExampleA());
+  const std::string import = "menu mnuImpTRF\nfile a.trf\nfolder " + folder + "\ninput ";
+  ASSERT_EQ(session.Script(import + "PRIMERO\nquit\n").status, 0);
+  fs::create_directories(folder + "/r2LAGO.dbf");
+  const auto before = FolderBytes(folder);
+  const ProgramSession::Run run = session.Script(import + "LAGO\nquit\n");
+  EXPECT_NE(run.transcript.find("STOP||No se puede crear el torneo desde el fichero TRF\\nr2LAGO.dbf"),
             std::string::npos)
       << run.transcript;
   EXPECT_EQ(FolderBytes(folder), before);
