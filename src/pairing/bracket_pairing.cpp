@@ -28,7 +28,7 @@ enum class Place : unsigned char { free, inside, outside };
 class BracketProblem {
  public:
   BracketProblem(const RoundContext& round, const std::vector<int>& mdps,
-                 const std::vector<int>& residents, const std::vector<int>& lower)
+                 const std::vector<int>& residents, const std::vector<int>& lower, bool with_bye)
       : round_(round) {
     verts_ = mdps;
     verts_.insert(verts_.end(), residents.begin(), residents.end());
@@ -43,10 +43,10 @@ class BracketProblem {
              round.players[verts_[next_end_]].score == next_score)
         ++next_end_;
     }
-    dummy_ = round.odd ? static_cast<int>(verts_.size()) : dummy_none;
-    vertex_count_ = static_cast<int>(verts_.size()) + (round.odd ? 1 : 0);
+    dummy_ = with_bye ? static_cast<int>(verts_.size()) : dummy_none;
+    vertex_count_ = static_cast<int>(verts_.size()) + (with_bye ? 1 : 0);
     // C9 is in scope only when nobody below the bracket can take the PAB.
-    c9_possible_ = round.odd;
+    c9_possible_ = with_bye;
     for (int i = bracket_size_; i < static_cast<int>(verts_.size()); ++i)
       if (round.may_take_bye(verts_[i])) c9_possible_ = false;
     place_.assign(vertex_count_, Place::free);
@@ -510,12 +510,15 @@ void pair_homogeneous(BracketProblem& p, EarliestOptimum& search, const std::vec
   pair_in_transposition_order(p, search, s1, s2, round);
 }
 
+BracketOutcome earliest_candidate(const RoundContext& round, BracketProblem& p,
+                                  EarliestOptimum& search);
+
 }  // namespace
 
 std::optional<BracketOutcome> pair_bracket(const RoundContext& round, const std::vector<int>& mdps,
                                            const std::vector<int>& residents,
                                            const std::vector<int>& lower) {
-  BracketProblem p(round, mdps, residents, lower);
+  BracketProblem p(round, mdps, residents, lower, round.odd);
   EarliestOptimum search(p);
   if (p.c9_possible()) p.set_c9(true);
   if (!search.start()) return std::nullopt;
@@ -531,6 +534,22 @@ std::optional<BracketOutcome> pair_bracket(const RoundContext& round, const std:
     p.set_c9(false);
     if (!search.start()) return std::nullopt;
   }
+  if (floaters_in(search.witness()) == 0 && !lower.empty()) {
+    // Nobody floats in any best candidate (C6), so the players below complete the round the same
+    // way whatever the bracket does, and C8 sees the same next bracket: the bracket alone decides.
+    BracketProblem alone(round, mdps, residents, {}, false);
+    EarliestOptimum alone_search(alone);
+    if (!alone_search.start()) return std::nullopt;
+    return earliest_candidate(round, alone, alone_search);
+  }
+  return earliest_candidate(round, p, search);
+}
+
+namespace {
+
+BracketOutcome earliest_candidate(const RoundContext& round, BracketProblem& p,
+                                  EarliestOptimum& search) {
+  const int size = p.bracket_size();
 
   std::vector<int> remainder;
   const int m0 = p.mdp_count();
@@ -574,6 +593,8 @@ std::optional<BracketOutcome> pair_bracket(const RoundContext& round, const std:
   }
   return outcome;
 }
+
+}  // namespace
 
 bool has_complete_pairing(const RoundContext& round, const std::vector<int>& players,
                           const std::vector<bool>& bye_allowed) {
