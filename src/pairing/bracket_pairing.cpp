@@ -167,59 +167,76 @@ class BracketProblem {
     }
   }
 
-  int level_index(const std::map<int, int, std::greater<int>>& levels, int score) const {
-    return levels.at(score);
-  }
-
   // Components (after the completion band): C6, C7 per score level, C8 pairs, C8 per level,
   // C9, C10..C17, C18 (floating, then per SD level), C19 per level, C20, C21.
   void lay_out_criteria() {
     int comp = 0;
+    // A bound of 0 marks a criterion nobody in this bracket can touch: it takes no bits.
     auto add = [&](long long bound) {
       bounds_.push_back(bound);
       return comp++;
     };
     const long long nb = bracket_size_;
-    for (int i = 0; i < bracket_size_; ++i) bracket_levels_.emplace(score(i), 0);
-    for (int i = 0; i < next_end_; ++i) next_levels_.emplace(score(i), 0);
+    std::map<int, long long> in_bracket, in_next;
+    for (int i = 0; i < bracket_size_; ++i) ++in_bracket[score(i)];
+    for (int i = 0; i < next_end_; ++i) ++in_next[score(i)];
+    for (auto [s, count] : in_bracket) bracket_levels_.emplace(s, 0);
+    for (auto [s, count] : in_next) next_levels_.emplace(s, 0);
     for (int i = 0; i < mdp_count_; ++i) sd_levels_.emplace(score(i) - resident_score_, 0);
+    bool topscorers = false, down1 = false, down2 = false, up1 = false, up2 = false;
+    bool mdp_down1 = false, mdp_down2 = false;
+    long long most_unplayed = 0;
+    for (int i = 0; i < bracket_size_; ++i) {
+      const PlayerState& p = round_.players[global(i)];
+      topscorers |= p.topscorer;
+      most_unplayed = std::max<long long>(most_unplayed, p.unplayed_rounds);
+      if (is_mdp(i)) {
+        mdp_down1 |= p.float_last == FloatKind::down;
+        mdp_down2 |= p.float_before_last == FloatKind::down;
+      } else {
+        down1 |= p.float_last == FloatKind::down;
+        down2 |= p.float_before_last == FloatKind::down;
+        up1 |= p.float_last == FloatKind::up;
+        up2 |= p.float_before_last == FloatKind::up;
+      }
+    }
+    const long long m0 = mdp_count_;
     c6_ = add(nb / 2);
     c7_ = comp;
     int idx = 0;
     for (auto& [s, i] : bracket_levels_) {
       i = idx++;
-      add(nb);
+      add(in_bracket[s]);
     }
     has_next_ = next_end_ > bracket_size_;
     c8_ = comp;
     if (has_next_) {
-      add(next_end_);
+      add(next_end_ / 2);
       idx = 0;
       for (auto& [s, i] : next_levels_) {
         i = idx++;
-        add(next_end_);
+        add(in_next[s]);
       }
     }
-    long long most_unplayed = 0;
-    for (int i = 0; i < bracket_size_; ++i)
-      most_unplayed = std::max<long long>(most_unplayed, round_.players[global(i)].unplayed_rounds);
     c9_index_ = add(most_unplayed);
-    c10_ = add(nb);
-    add(nb);      // C11
-    add(nb / 2);  // C12
-    add(nb / 2);  // C13
-    add(nb);      // C14
-    add(mdp_count_);  // C15
-    add(nb);      // C16
-    add(mdp_count_);  // C17
+    c10_ = add(topscorers ? nb : 0);
+    add(topscorers ? nb : 0);  // C11
+    add(nb / 2);               // C12
+    add(nb / 2);               // C13
+    add(down1 ? nb : 0);       // C14
+    add(up1 ? m0 : 0);         // C15
+    add(down2 ? nb : 0);       // C16
+    add(up2 ? m0 : 0);         // C17
     idx = 0;
     for (auto& [s, i] : sd_levels_) i = idx++;
     const int sd = static_cast<int>(sd_levels_.size());
     c18_ = comp;
-    for (int round_back = 0; round_back < 2; ++round_back) {
-      add(mdp_count_);  // C18 / C20: MDPs with that downfloat that float again
-      for (int l = 0; l < sd; ++l) add(mdp_count_);
-      for (int l = 0; l < sd; ++l) add(mdp_count_);  // C19 / C21
+    for (int back = 0; back < 2; ++back) {
+      const bool mdp_down = back == 0 ? mdp_down1 : mdp_down2;
+      const bool up = back == 0 ? up1 : up2;
+      add(mdp_down ? m0 : 0);  // C18 / C20: MDPs with that downfloat that float again
+      for (int l = 0; l < sd; ++l) add(mdp_down ? m0 : 0);
+      for (int l = 0; l < sd; ++l) add(up ? m0 : 0);  // C19 / C21
     }
     component_count_ = comp;
   }
@@ -292,7 +309,7 @@ class BracketProblem {
     bit += tie_count_ * tie_digit_bits_;
     for (int c = component_count_ - 1; c >= 0; --c) {
       offsets[c + 1] = bit;
-      if (c == c9_index_ && !c9_) continue;
+      if ((c == c9_index_ && !c9_) || bounds_[c] == 0) continue;
       bit += std::bit_width(static_cast<unsigned long long>(2 * bounds_[c])) + 1;
     }
     offsets[0] = bit;
