@@ -457,28 +457,40 @@ std::vector<Exchange> exchanges_of_size(int s1, int s2, int size) {
 }
 
 // Pairs every S1 player with an S2 player, the earliest transposition (Art. 4.2) that keeps the
-// optimum: first the natural one (S1[i] with S2[i]), which usually is; otherwise the tie band
-// orders the matching's optima, a slice of S1 at a time.
+// optimum. Before each slice of S1 the natural continuation (each next S1 player with the next
+// free S2 player) is tried, as it usually is the answer; otherwise the tie band orders the
+// matching's optima for that slice.
 void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
                                  const std::vector<int>& s1, const std::vector<int>& s2,
                                  const RoundContext& round) {
-  if (s1.empty()) return;
-  bool natural_possible = s2.size() >= s1.size();
-  for (std::size_t i = 0; natural_possible && i < s1.size(); ++i)
-    natural_possible = round.compatible(p.global(s1[i]), p.global(s2[i]));
-  if (natural_possible) {
-    for (std::size_t i = 0; i < s1.size(); ++i) p.force(s1[i], s2[i]);
-    if (search.reachable()) return;
-    for (std::size_t i = 0; i < s1.size(); ++i) p.unforce(s1[i], s2[i]);
-  }
+  std::vector<bool> taken(s2.size(), false);
+  // The natural continuation from S1[from]: each next S1 player with the next S2 player free.
+  auto natural_from = [&](std::size_t from) {
+    std::vector<std::pair<int, int>> pairs;
+    std::size_t j = 0;
+    for (std::size_t i = from; i < s1.size(); ++i) {
+      while (j < s2.size() && taken[j]) ++j;
+      if (j == s2.size() || !round.compatible(p.global(s1[i]), p.global(s2[j]))) return false;
+      pairs.emplace_back(s1[i], s2[j++]);
+    }
+    for (auto [a, b] : pairs) p.force(a, b);
+    if (search.reachable()) return true;
+    for (auto [a, b] : pairs) p.unforce(a, b);
+    return false;
+  };
   const int slice = p.tie_capacity(static_cast<int>(s2.size()));
   for (std::size_t start = 0; start < s1.size(); start += slice) {
+    if (natural_from(start)) return;
     const std::size_t end = std::min(s1.size(), start + slice);
     p.set_tie_order(std::vector<int>(s1.begin() + start, s1.begin() + end), s2);
     const bool found = search.resolve();
     p.clear_tie_order();
     if (!found) return;  // cannot happen: the optimum was reachable before the band was added
-    for (std::size_t i = start; i < end; ++i) p.force(s1[i], search.witness()[s1[i]]);
+    for (std::size_t i = start; i < end; ++i) {
+      const int partner = search.witness()[s1[i]];
+      p.force(s1[i], partner);
+      taken[std::find(s2.begin(), s2.end(), partner) - s2.begin()] = true;
+    }
   }
 }
 
