@@ -44,6 +44,8 @@ ColourCosts colour_costs(const PlayerState& higher, const PlayerState& lower, in
   auto account = [&](const PlayerState& p, Colour got) {
     if (p.preference != Colour::none && p.preference != got) {
       ++costs.unmet_preferences;
+      // C13 counts strong preferences only; an absolute one can be lost only by a topscorer
+      // in the last round, which C10/C11 already weigh.
       if (p.strength == PreferenceStrength::strong) ++costs.unmet_strong;
     }
   };
