@@ -10,6 +10,7 @@
 #include "register/working_state.h"
 #include "shell/about_box.h"
 #include "shell/main_window.h"
+#include "shell/pair_command.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
 #ifdef MOVAREL_HAVE_GUI
@@ -26,6 +27,8 @@ constexpr char kUsage[] =
     "     movarel --script FICHERO      sin ventanas, guiado por un guion (docs/script.md)\n"
     "     movarel --script FICHERO --gui  el mismo guion sobre las ventanas reales\n"
     "     movarel --make-templates CARPETA  escribe la carpeta de plantillas \"zd\"\n"
+    "     movarel --pair FICHERO.trf [--output SALIDA]  empareja la ronda siguiente (sistema suizo\n"
+    "                                   holand\xC3\xA9s de la FIDE)\n"
     "     movarel --help                esta ayuda\n";
 
 std::vector<std::string> LibraryVersions() {
@@ -98,6 +101,10 @@ int main(int argc, char** argv) {
     std::cout << kUsage;
     return 0;
   }
+  if (args[0] == "--pair" && args.size() == 2)
+    return movarel::shell::RunPairCommand(args[1], std::nullopt, std::cout, std::cerr);
+  if (args[0] == "--pair" && args.size() == 4 && args[2] == "--output")
+    return movarel::shell::RunPairCommand(args[1], args[3], std::cout, std::cerr);
   if (args[0] == "--make-templates" && args.size() == 2) return MakeTemplates(args[1].c_str());
   if (args[0] == "--script" && args.size() == 2)
     return ui::RunScript(args[1], state.workspace, MainProgram(state), std::cout);

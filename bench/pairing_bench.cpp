@@ -1,0 +1,64 @@
+// The Dutch pairing engine on the independent engine's cases (tests/data/dutch): each large
+// case (930-980 players) must pair in under 5 s, the median small case in under 5 ms.
+// BM_PairCase/<players> shows how the time grows with the number of players.
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+
+#include "pairing/dutch_pairing.h"
+#include "case_files.h"
+
+namespace {
+
+using namespace movarel::pairing;
+namespace fs = std::filesystem;
+
+std::vector<fs::path> cases(const std::string& folder) {
+  std::vector<fs::path> paths;
+  for (const auto& e : fs::directory_iterator(fs::path(MOVAREL_FIXTURES_DIR) / "dutch" / folder))
+    if (e.path().extension() == ".trf") paths.push_back(e.path());
+  std::sort(paths.begin(), paths.end());
+  return paths;
+}
+
+void BM_PairLargeCase(benchmark::State& state) {
+  const auto paths = cases("large");
+  const RoundInput input = testing::read_case(paths.at(state.range(0))).input;
+  for (auto _ : state) benchmark::DoNotOptimize(pair_round(input));
+  state.counters["players"] = static_cast<double>(input.players.size());
+}
+BENCHMARK(BM_PairLargeCase)->DenseRange(0, 2)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_PairMediumCases(benchmark::State& state) {
+  const auto paths = cases("medium");
+  std::vector<RoundInput> inputs;
+  for (const auto& p : paths) inputs.push_back(testing::read_case(p).input);
+  for (auto _ : state)
+    for (const auto& input : inputs) benchmark::DoNotOptimize(pair_round(input));
+  state.counters["cases"] = static_cast<double>(inputs.size());
+}
+BENCHMARK(BM_PairMediumCases)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Every small case once per iteration; the counters give the median and the slowest case.
+void BM_PairSmallCases(benchmark::State& state) {
+  std::vector<RoundInput> inputs;
+  for (const auto& p : cases("small")) inputs.push_back(testing::read_case(p).input);
+  std::vector<double> ms;
+  for (auto _ : state) {
+    ms.clear();
+    for (const auto& input : inputs) {
+      const auto start = std::chrono::steady_clock::now();
+      benchmark::DoNotOptimize(pair_round(input));
+      ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+  }
+  std::sort(ms.begin(), ms.end());
+  state.counters["median_ms"] = ms[ms.size() / 2];
+  state.counters["max_ms"] = ms.back();
+}
+BENCHMARK(BM_PairSmallCases)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+}  // namespace

@@ -1,0 +1,643 @@
+#include "pairing/bracket_pairing.h"
+
+#include <algorithm>
+#include <bit>
+#include <functional>
+#include <map>
+#include <memory>
+
+#include "pairing/colour_allocation.h"
+#include "pairing/weighted_matching.h"
+#include "pairing/wide_integer.h"
+
+namespace movarel::pairing {
+namespace {
+
+// Exact criteria values of a set of pairs, most significant first; compared lexicographically
+// (larger is better) they rank candidates as Art. 2 does.
+using Score = std::vector<long long>;
+
+constexpr int dummy_none = -1;
+
+// Where a player of the graph may be matched (the self-reduction of the generation order fixes
+// these one by one).
+enum class Place : unsigned char { free, inside, outside };
+
+// One bracket's matching problem: the bracket B, then every lower player (which lets the
+// matching prove completion, C4), then the PAB stand-in when the round is odd.
+class BracketProblem {
+ public:
+  BracketProblem(const RoundContext& round, const std::vector<int>& mdps,
+                 const std::vector<int>& residents, const std::vector<int>& lower, bool with_bye)
+      : round_(round) {
+    verts_ = mdps;
+    verts_.insert(verts_.end(), residents.begin(), residents.end());
+    mdp_count_ = static_cast<int>(mdps.size());
+    bracket_size_ = static_cast<int>(verts_.size());
+    verts_.insert(verts_.end(), lower.begin(), lower.end());
+    resident_score_ = round.players[residents.front()].score;
+    next_end_ = bracket_size_;
+    if (!lower.empty()) {
+      const int next_score = round.players[lower.front()].score;
+      while (next_end_ < static_cast<int>(verts_.size()) &&
+             round.players[verts_[next_end_]].score == next_score)
+        ++next_end_;
+    }
+    dummy_ = with_bye ? static_cast<int>(verts_.size()) : dummy_none;
+    vertex_count_ = static_cast<int>(verts_.size()) + (with_bye ? 1 : 0);
+    // C9 is in scope only when nobody below the bracket can take the PAB.
+    c9_possible_ = with_bye;
+    for (int i = bracket_size_; i < static_cast<int>(verts_.size()); ++i)
+      if (round.may_take_bye(verts_[i])) c9_possible_ = false;
+    place_.assign(vertex_count_, Place::free);
+    forced_.assign(vertex_count_, -1);
+    group_.assign(vertex_count_, 0);
+    lay_out_criteria();
+  }
+
+  int bracket_size() const { return bracket_size_; }
+  int mdp_count() const { return mdp_count_; }
+  int global(int local) const { return verts_[local]; }
+  bool c9_possible() const { return c9_possible_; }
+  void set_c9(bool on) {
+    c9_ = on;
+    edges_built_ = false;
+  }
+
+  Place& place(int v) { return place_[v]; }
+  int& group(int v) { return group_[v]; }
+  void force(int a, int b) {
+    forced_[a] = b;
+    forced_[b] = a;
+  }
+  void unforce(int a, int b) {
+    forced_[a] = -1;
+    forced_[b] = -1;
+  }
+
+  // Lowest band: among optimal matchings prefer the earliest transposition (Art. 4.2), that is
+  // S1[0]'s partner as early in S2 as possible, then S1[1]'s, and so on.
+  void set_tie_order(const std::vector<int>& s1, const std::vector<int>& s2) {
+    tie_s1_.assign(vertex_count_, -1);
+    tie_s2_.assign(vertex_count_, -1);
+    for (std::size_t i = 0; i < s1.size(); ++i) tie_s1_[s1[i]] = static_cast<int>(i);
+    for (std::size_t j = 0; j < s2.size(); ++j) tie_s2_[s2[j]] = static_cast<int>(j);
+    tie_count_ = static_cast<int>(s1.size());
+    tie_base_ = static_cast<int>(s2.size());
+    tie_digit_bits_ = std::bit_width(static_cast<unsigned>(tie_base_ + 1));
+    edges_built_ = false;
+  }
+  void clear_tie_order() {
+    tie_count_ = 0;
+    edges_built_ = false;
+  }
+  // How many S1 players one tie band may order: as many as keep the weights in 128 bits when
+  // the criteria leave room, the built-in integer being several times faster than a wide one.
+  int tie_capacity(int s2_size) const {
+    const int digit = std::bit_width(static_cast<unsigned>(s2_size + 1));
+    const int room = criteria_bits_ + 8 < 126 ? 126 - criteria_bits_ : 160;
+    return std::max(1, room / digit);
+  }
+
+  bool allowed(int a, int b) const {
+    if (forced_[a] != -1 && forced_[a] != b) return false;
+    if (forced_[b] != -1 && forced_[b] != a) return false;
+    const bool inside = a < bracket_size_ && b < bracket_size_;
+    for (int v : {a, b}) {
+      if (place_[v] == Place::inside && !inside) return false;
+      if (place_[v] == Place::outside && inside) return false;
+    }
+    if (inside && group_[a] != 0 && group_[a] == group_[b]) return false;
+    return true;
+  }
+
+  bool satisfies(const std::vector<int>& mate) const {
+    for (int v = 0; v < vertex_count_; ++v) {
+      if (mate[v] < 0) return false;
+      if (!allowed(v, mate[v])) return false;
+    }
+    return true;
+  }
+
+  // A maximum-weight matching under the current restrictions.
+  std::vector<int> solve() {
+    if (!edges_built_) build_edges();
+    return solver_->solve(*this);
+  }
+
+  Score score_of(const std::vector<int>& mate) const {
+    Score total(component_count_ + 1, 0);
+    std::vector<int> values(component_count_);
+    for (int v = 0; v < vertex_count_; ++v) {
+      const int w = mate[v];
+      if (w < v) continue;  // unmatched, or counted from the other end
+      ++total[0];
+      std::fill(values.begin(), values.end(), 0);
+      edge_values(v, w, values);
+      for (int c = 0; c < component_count_; ++c) total[c + 1] += values[c];
+    }
+    return total;
+  }
+
+  bool is_mdp(int v) const { return v < mdp_count_; }
+
+ private:
+  struct Solver {
+    virtual ~Solver() = default;
+    virtual std::vector<int> solve(const BracketProblem& p) = 0;
+  };
+  template <typename W>
+  struct TypedSolver : Solver {
+    std::vector<WeightedEdge<W>> all;
+    std::vector<WeightedEdge<W>> kept;
+    std::vector<int> solve(const BracketProblem& p) override {
+      kept.clear();
+      for (const auto& e : all)
+        if (p.allowed(e.u, e.v)) kept.push_back(e);
+      return max_weight_matching(p.vertex_count_, kept);
+    }
+  };
+
+  template <typename W>
+  static W shifted(long long v, int shift) {
+    if constexpr (std::is_same_v<W, __int128>) {
+      return static_cast<__int128>(v) * (static_cast<__int128>(1) << shift);
+    } else {
+      return W::shifted(v, shift);
+    }
+  }
+
+  // Components (after the completion band): C6, C7 per score level, C8 pairs, C8 per level,
+  // C9, C10..C17, C18 (floating, then per SD level), C19 per level, C20, C21.
+  void lay_out_criteria() {
+    int comp = 0;
+    // A bound of 0 marks a criterion nobody in this bracket can touch: it takes no bits.
+    auto add = [&](long long bound) {
+      bounds_.push_back(bound);
+      return comp++;
+    };
+    const long long nb = bracket_size_;
+    std::map<int, long long> in_bracket, in_next;
+    for (int i = 0; i < bracket_size_; ++i) ++in_bracket[score(i)];
+    for (int i = 0; i < next_end_; ++i) ++in_next[score(i)];
+    for (auto [s, count] : in_bracket) bracket_levels_.emplace(s, 0);
+    for (auto [s, count] : in_next) next_levels_.emplace(s, 0);
+    for (int i = 0; i < mdp_count_; ++i) sd_levels_.emplace(score(i) - resident_score_, 0);
+    bool topscorers = false, down1 = false, down2 = false, up1 = false, up2 = false;
+    bool mdp_down1 = false, mdp_down2 = false;
+    long long most_unplayed = 0;
+    for (int i = 0; i < bracket_size_; ++i) {
+      const PlayerState& p = round_.players[global(i)];
+      topscorers |= p.topscorer;
+      most_unplayed = std::max<long long>(most_unplayed, p.unplayed_rounds);
+      if (is_mdp(i)) {
+        mdp_down1 |= p.float_last == FloatKind::down;
+        mdp_down2 |= p.float_before_last == FloatKind::down;
+      } else {
+        down1 |= p.float_last == FloatKind::down;
+        down2 |= p.float_before_last == FloatKind::down;
+        up1 |= p.float_last == FloatKind::up;
+        up2 |= p.float_before_last == FloatKind::up;
+      }
+    }
+    const long long m0 = mdp_count_;
+    c6_ = add(nb / 2);
+    c7_ = comp;
+    int idx = 0;
+    for (auto& [s, i] : bracket_levels_) {
+      i = idx++;
+      add(in_bracket[s]);
+    }
+    has_next_ = next_end_ > bracket_size_;
+    c8_ = comp;
+    if (has_next_) {
+      add(next_end_ / 2);
+      idx = 0;
+      for (auto& [s, i] : next_levels_) {
+        i = idx++;
+        add(in_next[s]);
+      }
+    }
+    c9_index_ = add(most_unplayed);
+    c10_ = add(topscorers ? nb : 0);
+    add(topscorers ? nb : 0);  // C11
+    add(nb / 2);               // C12
+    add(nb / 2);               // C13
+    add(down1 ? nb : 0);       // C14
+    add(up1 ? m0 : 0);         // C15
+    add(down2 ? nb : 0);       // C16
+    add(up2 ? m0 : 0);         // C17
+    idx = 0;
+    for (auto& [s, i] : sd_levels_) i = idx++;
+    const int sd = static_cast<int>(sd_levels_.size());
+    c18_ = comp;
+    for (int back = 0; back < 2; ++back) {
+      const bool mdp_down = back == 0 ? mdp_down1 : mdp_down2;
+      const bool up = back == 0 ? up1 : up2;
+      add(mdp_down ? m0 : 0);  // C18 / C20: MDPs with that downfloat that float again
+      for (int l = 0; l < sd; ++l) add(mdp_down ? m0 : 0);
+      for (int l = 0; l < sd; ++l) add(up ? m0 : 0);  // C19 / C21
+    }
+    component_count_ = comp;
+  }
+
+  int score(int local) const { return round_.players[global(local)].score; }
+
+  void edge_values(int a, int b, std::vector<int>& out) const {
+    if (a > b) std::swap(a, b);
+    if (b == dummy_) {
+      // C9: fewest unplayed rounds for the player who is bound to receive the PAB.
+      if (c9_ && a < bracket_size_) out[c9_index_] = -round_.players[global(a)].unplayed_rounds;
+      return;
+    }
+    if (b < bracket_size_) {
+      bracket_edge_values(a, b, out);
+      return;
+    }
+    if (has_next_ && b < next_end_) {
+      // C8: how the next bracket (the floaters plus the next scoregroup) can pair.
+      out[c8_] = 1;
+      out[c8_ + 1 + next_levels_.at(score(a))] += 1;
+      out[c8_ + 1 + next_levels_.at(score(b))] += 1;
+    }
+  }
+
+  void bracket_edge_values(int a, int b, std::vector<int>& out) const {
+    const PlayerState& pa = round_.players[global(a)];
+    const PlayerState& pb = round_.players[global(b)];
+    out[c6_] = 1;  // C6: one pair more, two floaters fewer
+    out[c7_ + bracket_levels_.at(pa.score)] += 1;  // C7: the paired players' scores
+    out[c7_ + bracket_levels_.at(pb.score)] += 1;
+    // a is the higher ranked: rank indices grow down the bracket.
+    const ColourCosts colours =
+        colour_costs(pa, pb, round_.position[global(a)], round_.initial_colour);
+    out[c10_] = -colours.beyond_two;
+    out[c10_ + 1] = -colours.third_in_row;
+    out[c10_ + 2] = -colours.unmet_preferences;
+    out[c10_ + 3] = -colours.unmet_strong;
+    // C14 / C16: residents that float again after a downfloat; paying them to stay.
+    for (int v : {a, b}) {
+      if (is_mdp(v)) continue;
+      const PlayerState& p = round_.players[global(v)];
+      if (p.float_last == FloatKind::down) out[c10_ + 4] += 1;
+      if (p.float_before_last == FloatKind::down) out[c10_ + 6] += 1;
+    }
+    if (!is_mdp(a)) return;
+    // a is an MDP, b a resident (two MDPs never meet).
+    const int sd = sd_levels_.at(pa.score - resident_score_);
+    const int levels = static_cast<int>(sd_levels_.size());
+    if (pb.float_last == FloatKind::up) out[c10_ + 5] = -1;         // C15
+    if (pb.float_before_last == FloatKind::up) out[c10_ + 7] = -1;  // C17
+    const int block = 1 + 2 * levels;
+    for (int back = 0; back < 2; ++back) {
+      const FloatKind mdp_float = back == 0 ? pa.float_last : pa.float_before_last;
+      const FloatKind res_float = back == 0 ? pb.float_last : pb.float_before_last;
+      const int base = c18_ + back * block;
+      if (mdp_float == FloatKind::down) {
+        out[base] = 1;              // C18 / C20: not floating again
+        out[base + 1 + sd] = -1;    // and then the smallest score difference
+      }
+      if (res_float == FloatKind::up) out[base + 1 + levels + sd] = -1;  // C19 / C21
+    }
+  }
+
+  void build_edges() {
+    // Band widths: each must hold the difference of two matchings' totals.
+    std::vector<int> offsets(component_count_ + 1);
+    int bit = 1;  // weights are doubled: the matching halves them
+    tie_offset_ = bit;
+    bit += tie_count_ * tie_digit_bits_;
+    for (int c = component_count_ - 1; c >= 0; --c) {
+      offsets[c + 1] = bit;
+      if ((c == c9_index_ && !c9_) || bounds_[c] == 0) continue;
+      bit += std::bit_width(static_cast<unsigned long long>(2 * bounds_[c])) + 1;
+    }
+    offsets[0] = bit;
+    bit += std::bit_width(static_cast<unsigned long long>(vertex_count_)) + 2;
+    criteria_bits_ = bit - tie_count_ * tie_digit_bits_;
+    if (bit <= 126)
+      build_typed<__int128>(offsets);
+    else if (bit <= 254)
+      build_typed<WideInteger<4>>(offsets);
+    else if (bit <= 510)
+      build_typed<WideInteger<8>>(offsets);
+    else
+      build_typed<WideInteger<32>>(offsets);
+    edges_built_ = true;
+  }
+
+  template <typename W>
+  void build_typed(const std::vector<int>& offsets) {
+    auto solver = std::make_unique<TypedSolver<W>>();
+    std::vector<int> values(component_count_);
+    auto add_edge = [&](int a, int b) {
+      std::fill(values.begin(), values.end(), 0);
+      edge_values(a, b, values);
+      W w = shifted<W>(1, offsets[0]);
+      for (int c = 0; c < component_count_; ++c)
+        if (values[c] != 0) w += shifted<W>(values[c], offsets[c + 1]);
+      if (tie_count_ > 0 && b < bracket_size_) {
+        int i = tie_s1_[a], j = tie_s2_[b];
+        if (i < 0) i = tie_s1_[b], j = tie_s2_[a];
+        if (i >= 0 && j >= 0)
+          w += shifted<W>(tie_base_ - j, tie_offset_ + (tie_count_ - 1 - i) * tie_digit_bits_);
+      }
+      solver->all.push_back({a, b, w});
+    };
+    const int real = static_cast<int>(verts_.size());
+    for (int a = 0; a < real; ++a) {
+      for (int b = a + 1; b < real; ++b) {
+        if (a < mdp_count_ && b < mdp_count_) continue;  // MDPs never meet each other
+        if (!round_.compatible(global(a), global(b))) continue;
+        add_edge(a, b);
+      }
+      if (dummy_ != dummy_none && round_.may_take_bye(global(a))) add_edge(a, dummy_);
+    }
+    solver_ = std::move(solver);
+  }
+
+  const RoundContext& round_;
+  std::vector<int> verts_;
+  int mdp_count_ = 0, bracket_size_ = 0, next_end_ = 0, dummy_ = dummy_none, vertex_count_ = 0;
+  int resident_score_ = 0;
+  bool c9_possible_ = false, c9_ = false, has_next_ = false, edges_built_ = false;
+  std::vector<Place> place_;
+  std::vector<int> forced_, group_;
+  std::vector<int> tie_s1_, tie_s2_;
+  int tie_count_ = 0, tie_base_ = 0, tie_digit_bits_ = 0, tie_offset_ = 0;
+  int criteria_bits_ = 0;  // width of the weights without the tie band
+  std::map<int, int, std::greater<int>> bracket_levels_, next_levels_, sd_levels_;
+  std::vector<long long> bounds_;
+  int component_count_ = 0, c6_ = 0, c7_ = 0, c8_ = 0, c9_index_ = 0, c10_ = 0, c18_ = 0;
+  std::unique_ptr<Solver> solver_;
+};
+
+// Walks the generation order of Art. 4, keeping at each step the first choice with which the
+// optimum value is still reachable.
+class EarliestOptimum {
+ public:
+  explicit EarliestOptimum(BracketProblem& p) : p_(p) {}
+
+  bool start() {
+    witness_ = p_.solve();
+    if (!p_.satisfies(witness_)) return false;
+    best_ = p_.score_of(witness_);
+    return true;
+  }
+
+  // Keeps the restrictions just set if the optimum survives them.
+  bool reachable() {
+    if (p_.satisfies(witness_)) return true;
+    std::vector<int> mate = p_.solve();
+    if (!p_.satisfies(mate) || p_.score_of(mate) != best_) return false;
+    witness_ = std::move(mate);
+    return true;
+  }
+
+  // Solves again even when the witness fits: the tie band has changed which optimum comes first.
+  bool resolve() {
+    std::vector<int> mate = p_.solve();
+    if (!p_.satisfies(mate) || p_.score_of(mate) != best_) return false;
+    witness_ = std::move(mate);
+    return true;
+  }
+
+  const std::vector<int>& witness() const { return witness_; }
+
+ private:
+  BracketProblem& p_;
+  std::vector<int> witness_;
+  Score best_;
+};
+
+struct Exchange {
+  std::vector<int> out;  // leave S1 (positions in the remainder), descending
+  std::vector<int> in;   // enter S1, ascending
+  int difference = 0;
+};
+
+// Art. 4.3: fewer players swapped; smaller (entering - leaving) BSN sum; higher BSN leaving S1
+// first; lower BSN entering S1 first.
+std::vector<Exchange> exchanges_of_size(int s1, int s2, int size) {
+  std::vector<Exchange> all;
+  std::vector<int> out_pick(size), in_pick(size);
+  std::function<void(int, int)> pick_in;
+  std::function<void(int, int)> pick_out = [&](int from, int depth) {
+    if (depth == size) {
+      pick_in(s1, 0);
+      return;
+    }
+    for (int i = from; i < s1; ++i) {
+      out_pick[depth] = i;
+      pick_out(i + 1, depth + 1);
+    }
+  };
+  pick_in = [&](int from, int depth) {
+    if (depth == size) {
+      Exchange e;
+      e.out.assign(out_pick.rbegin(), out_pick.rend());
+      e.in = in_pick;
+      for (int v : e.in) e.difference += v;
+      for (int v : e.out) e.difference -= v;
+      all.push_back(std::move(e));
+      return;
+    }
+    for (int i = from; i < s1 + s2; ++i) {
+      in_pick[depth] = i;
+      pick_in(i + 1, depth + 1);
+    }
+  };
+  pick_out(0, 0);
+  std::sort(all.begin(), all.end(), [](const Exchange& a, const Exchange& b) {
+    if (a.difference != b.difference) return a.difference < b.difference;
+    if (a.out != b.out) return a.out > b.out;
+    return a.in < b.in;
+  });
+  return all;
+}
+
+// Pairs every S1 player with an S2 player, the earliest transposition (Art. 4.2) that keeps the
+// optimum. Before each slice of S1 the natural continuation (each next S1 player with the next
+// free S2 player) is tried, as it usually is the answer; otherwise the tie band orders the
+// matching's optima for that slice.
+void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
+                                 const std::vector<int>& s1, const std::vector<int>& s2,
+                                 const RoundContext& round) {
+  std::vector<bool> taken(s2.size(), false);
+  // The natural continuation from S1[from]: each next S1 player with the next S2 player free.
+  auto natural_from = [&](std::size_t from) {
+    std::vector<std::pair<int, int>> pairs;
+    std::size_t j = 0;
+    for (std::size_t i = from; i < s1.size(); ++i) {
+      while (j < s2.size() && taken[j]) ++j;
+      if (j == s2.size() || !round.compatible(p.global(s1[i]), p.global(s2[j]))) return false;
+      pairs.emplace_back(s1[i], s2[j++]);
+    }
+    for (auto [a, b] : pairs) p.force(a, b);
+    if (search.reachable()) return true;
+    for (auto [a, b] : pairs) p.unforce(a, b);
+    return false;
+  };
+  const int slice = p.tie_capacity(static_cast<int>(s2.size()));
+  for (std::size_t start = 0; start < s1.size(); start += slice) {
+    if (natural_from(start)) return;
+    const std::size_t end = std::min(s1.size(), start + slice);
+    p.set_tie_order(std::vector<int>(s1.begin() + start, s1.begin() + end), s2);
+    const bool found = search.resolve();
+    p.clear_tie_order();
+    if (!found) return;  // cannot happen: the optimum was reachable before the band was added
+    for (std::size_t i = start; i < end; ++i) {
+      const int partner = search.witness()[s1[i]];
+      p.force(s1[i], partner);
+      taken[std::find(s2.begin(), s2.end(), partner) - s2.begin()] = true;
+    }
+  }
+}
+
+// Homogeneous bracket or remainder (Art. 2.6): S1 = first MaxPairs players, S2 = the rest; try
+// the exchanges in order, then the S2 partners of S1[1], S1[2], ... in BSN order.
+void pair_homogeneous(BracketProblem& p, EarliestOptimum& search, const std::vector<int>& group,
+                      const RoundContext& round) {
+  const std::vector<int>& mate = search.witness();
+  int pairs = 0;
+  for (int v : group)
+    if (mate[v] < p.bracket_size() && std::find(group.begin(), group.end(), mate[v]) != group.end())
+      ++pairs;
+  pairs /= 2;
+  const int n = static_cast<int>(group.size());
+  for (int v : group) p.place(v) = Place::free;
+  if (pairs == 0) {
+    for (int v : group) p.place(v) = Place::outside;
+    return;
+  }
+  auto apply = [&](const std::vector<bool>& in_s1) {
+    for (int i = 0; i < n; ++i) {
+      p.group(group[i]) = in_s1[i] ? 1 : 2;
+      p.place(group[i]) = in_s1[i] ? Place::inside : Place::free;
+    }
+  };
+  std::vector<bool> in_s1(n, false);
+  for (int i = 0; i < pairs; ++i) in_s1[i] = true;
+  apply(in_s1);
+  bool found = search.reachable();
+  for (int size = 1; !found && size <= std::min(pairs, n - pairs); ++size) {
+    for (const Exchange& e : exchanges_of_size(pairs, n - pairs, size)) {
+      std::vector<bool> swapped = in_s1;
+      for (int v : e.out) swapped[v] = false;
+      for (int v : e.in) swapped[v] = true;
+      apply(swapped);
+      if (search.reachable()) {
+        found = true;
+        break;
+      }
+    }
+  }
+  // The optimum is always reachable by some split, the identity exchange at worst never fails
+  // to be tried; a failure here would be a broken invariant.
+  std::vector<int> s1, s2;
+  for (int v : group) (p.group(v) == 1 ? s1 : s2).push_back(v);
+  pair_in_transposition_order(p, search, s1, s2, round);
+}
+
+BracketOutcome earliest_candidate(const RoundContext& round, BracketProblem& p,
+                                  EarliestOptimum& search);
+
+}  // namespace
+
+std::optional<BracketOutcome> pair_bracket(const RoundContext& round, const std::vector<int>& mdps,
+                                           const std::vector<int>& residents,
+                                           const std::vector<int>& lower) {
+  BracketProblem p(round, mdps, residents, lower, round.odd);
+  EarliestOptimum search(p);
+  if (p.c9_possible()) p.set_c9(true);
+  if (!search.start()) return std::nullopt;
+  const int size = p.bracket_size();
+  auto floaters_in = [&](const std::vector<int>& mate) {
+    int count = 0;
+    for (int v = 0; v < size; ++v)
+      if (mate[v] >= size) ++count;
+    return count;
+  };
+  // C9 separates candidates only when the bracket floats exactly one player, the PAB receiver.
+  if (p.c9_possible() && floaters_in(search.witness()) != 1) {
+    p.set_c9(false);
+    if (!search.start()) return std::nullopt;
+  }
+  if (floaters_in(search.witness()) == 0 && !lower.empty()) {
+    // Nobody floats in any best candidate (C6), so the players below complete the round the same
+    // way whatever the bracket does, and C8 sees the same next bracket: the bracket alone decides.
+    BracketProblem alone(round, mdps, residents, {}, false);
+    EarliestOptimum alone_search(alone);
+    if (!alone_search.start()) return std::nullopt;
+    return earliest_candidate(round, alone, alone_search);
+  }
+  return earliest_candidate(round, p, search);
+}
+
+namespace {
+
+BracketOutcome earliest_candidate(const RoundContext& round, BracketProblem& p,
+                                  EarliestOptimum& search) {
+  const int size = p.bracket_size();
+
+  std::vector<int> remainder;
+  const int m0 = p.mdp_count();
+  if (m0 > 0) {
+    int m1 = 0;
+    for (int v = 0; v < m0; ++v)
+      if (search.witness()[v] < size) ++m1;
+    // Art. 4.4: the first valid MDP set, in the order of their sorted BSN lists.
+    std::vector<int> s1;
+    for (int v = 0; v < m0; ++v) {
+      if (static_cast<int>(s1.size()) == m1) {
+        p.place(v) = Place::outside;
+        continue;
+      }
+      p.place(v) = Place::inside;
+      if (search.reachable()) {
+        s1.push_back(v);
+      } else {
+        p.place(v) = Place::outside;
+      }
+    }
+    // Art. 4.2: transpositions of S2 (the residents) in lexicographic order of S1's partners.
+    std::vector<int> s2;
+    for (int v = m0; v < size; ++v) s2.push_back(v);
+    pair_in_transposition_order(p, search, s1, s2, round);
+    for (int v = m0; v < size; ++v)
+      if (search.witness()[v] >= m0) remainder.push_back(v);
+  } else {
+    for (int v = 0; v < size; ++v) remainder.push_back(v);
+  }
+  if (!remainder.empty()) pair_homogeneous(p, search, remainder, round);
+
+  BracketOutcome outcome;
+  const std::vector<int>& mate = search.witness();
+  for (int v = 0; v < size; ++v) {
+    if (mate[v] < size) {
+      if (v < mate[v]) outcome.pairs.emplace_back(p.global(v), p.global(mate[v]));
+    } else {
+      outcome.floaters.push_back(p.global(v));
+    }
+  }
+  return outcome;
+}
+
+}  // namespace
+
+bool has_complete_pairing(const RoundContext& round, const std::vector<int>& players,
+                          const std::vector<bool>& bye_allowed) {
+  const int n = static_cast<int>(players.size());
+  const bool odd = n % 2 == 1;
+  std::vector<WeightedEdge<long long>> edges;
+  for (int a = 0; a < n; ++a) {
+    for (int b = a + 1; b < n; ++b)
+      if (round.compatible(players[a], players[b])) edges.push_back({a, b, 2});
+    if (odd && bye_allowed[a]) edges.push_back({a, n, 2});
+  }
+  const int vertices = n + (odd ? 1 : 0);
+  const std::vector<int> mate = max_weight_matching(vertices, edges);
+  return std::all_of(mate.begin(), mate.end(), [](int m) { return m >= 0; });
+}
+
+}  // namespace movarel::pairing

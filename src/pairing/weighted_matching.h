@@ -1,0 +1,464 @@
+#pragma once
+// Maximum-weight matching on a general graph: Edmonds' blossom algorithm with dual variables,
+// O(V^3). Weights are of any exact integer type W (built-in or WideInteger) that has +, -, <, ==
+// and half(); every weight must be even so that the halved dual changes stay exact.
+
+#include <algorithm>
+#include <vector>
+
+#include "pairing/wide_integer.h"
+
+namespace movarel::pairing {
+
+template <typename W>
+struct WeightedEdge {
+  int u = 0;
+  int v = 0;
+  W weight{};
+};
+
+// Returns mate[v] (the vertex matched to v, or -1). Only edges of positive weight are ever used.
+template <typename W>
+std::vector<int> max_weight_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges);
+
+namespace detail {
+
+template <typename W>
+class BlossomMatcher {
+ public:
+  BlossomMatcher(int n, const std::vector<WeightedEdge<W>>& edges) : n_(n), edges_(edges) {}
+
+  std::vector<int> run() {
+    const int n = n_;
+    const int m = static_cast<int>(edges_.size());
+    std::vector<int> result(n, -1);
+    if (m == 0 || n == 0) return result;
+    W max_weight{};
+    for (const auto& e : edges_)
+      if (max_weight < e.weight) max_weight = e.weight;
+    endpoint_.resize(2 * m);
+    for (int k = 0; k < m; ++k) {
+      endpoint_[2 * k] = edges_[k].u;
+      endpoint_[2 * k + 1] = edges_[k].v;
+    }
+    neighbend_.assign(n, {});
+    for (int k = 0; k < m; ++k) {
+      neighbend_[edges_[k].u].push_back(2 * k + 1);
+      neighbend_[edges_[k].v].push_back(2 * k);
+    }
+    mate_.assign(n, -1);
+    label_.assign(2 * n, 0);
+    labelend_.assign(2 * n, -1);
+    inblossom_.resize(n);
+    for (int v = 0; v < n; ++v) inblossom_[v] = v;
+    blossomparent_.assign(2 * n, -1);
+    blossomchilds_.assign(2 * n, {});
+    blossombase_.assign(2 * n, -1);
+    for (int v = 0; v < n; ++v) blossombase_[v] = v;
+    blossomendps_.assign(2 * n, {});
+    bestedge_.assign(2 * n, -1);
+    blossombestedges_.assign(2 * n, {});
+    has_bestedges_.assign(2 * n, false);
+    unusedblossoms_.clear();
+    for (int b = 2 * n - 1; b >= n; --b) unusedblossoms_.push_back(b);
+    dualvar_.assign(2 * n, W{});
+    for (int v = 0; v < n; ++v) dualvar_[v] = max_weight;
+    allowedge_.assign(m, false);
+
+    for (int stage = 0; stage < n; ++stage) {
+      std::fill(label_.begin(), label_.end(), 0);
+      std::fill(bestedge_.begin(), bestedge_.end(), -1);
+      for (int b = n; b < 2 * n; ++b) {
+        blossombestedges_[b].clear();
+        has_bestedges_[b] = false;
+      }
+      std::fill(allowedge_.begin(), allowedge_.end(), false);
+      queue_.clear();
+      for (int v = 0; v < n; ++v)
+        if (mate_[v] == -1 && label_[inblossom_[v]] == 0) assign_label(v, 1, -1);
+      bool augmented = false;
+      for (;;) {
+        while (!queue_.empty() && !augmented) {
+          int v = queue_.back();
+          queue_.pop_back();
+          for (int p : neighbend_[v]) {
+            int k = p / 2;
+            int w = endpoint_[p];
+            if (inblossom_[v] == inblossom_[w]) continue;
+            W kslack{};
+            if (!allowedge_[k]) {
+              kslack = slack(k);
+              if (kslack <= W{}) allowedge_[k] = true;
+            }
+            if (allowedge_[k]) {
+              if (label_[inblossom_[w]] == 0) {
+                assign_label(w, 2, p ^ 1);
+              } else if (label_[inblossom_[w]] == 1) {
+                int base = scan_blossom(v, w);
+                if (base >= 0) {
+                  add_blossom(base, k);
+                } else {
+                  augment_matching(k);
+                  augmented = true;
+                  break;
+                }
+              } else if (label_[w] == 0) {
+                label_[w] = 2;
+                labelend_[w] = p ^ 1;
+              }
+            } else if (label_[inblossom_[w]] == 1) {
+              int b = inblossom_[v];
+              if (bestedge_[b] == -1 || kslack < slack(bestedge_[b])) bestedge_[b] = k;
+            } else if (label_[w] == 0) {
+              if (bestedge_[w] == -1 || kslack < slack(bestedge_[w])) bestedge_[w] = k;
+            }
+          }
+        }
+        if (augmented) break;
+        int deltatype = 1;
+        W delta = dualvar_[0];
+        for (int v = 1; v < n; ++v)
+          if (dualvar_[v] < delta) delta = dualvar_[v];
+        int deltaedge = -1, deltablossom = -1;
+        for (int v = 0; v < n; ++v) {
+          if (label_[inblossom_[v]] == 0 && bestedge_[v] != -1) {
+            W d = slack(bestedge_[v]);
+            if (d < delta) {
+              delta = d;
+              deltatype = 2;
+              deltaedge = bestedge_[v];
+            }
+          }
+        }
+        for (int b = 0; b < 2 * n; ++b) {
+          if (blossomparent_[b] == -1 && label_[b] == 1 && bestedge_[b] != -1) {
+            W d = half(slack(bestedge_[b]));
+            if (d < delta) {
+              delta = d;
+              deltatype = 3;
+              deltaedge = bestedge_[b];
+            }
+          }
+        }
+        for (int b = n; b < 2 * n; ++b) {
+          if (blossombase_[b] >= 0 && blossomparent_[b] == -1 && label_[b] == 2 &&
+              dualvar_[b] < delta) {
+            delta = dualvar_[b];
+            deltatype = 4;
+            deltablossom = b;
+          }
+        }
+        for (int v = 0; v < n; ++v) {
+          if (label_[inblossom_[v]] == 1)
+            dualvar_[v] -= delta;
+          else if (label_[inblossom_[v]] == 2)
+            dualvar_[v] += delta;
+        }
+        for (int b = n; b < 2 * n; ++b) {
+          if (blossombase_[b] >= 0 && blossomparent_[b] == -1) {
+            if (label_[b] == 1)
+              dualvar_[b] += delta;
+            else if (label_[b] == 2)
+              dualvar_[b] -= delta;
+          }
+        }
+        if (deltatype == 1) break;
+        if (deltatype == 2) {
+          allowedge_[deltaedge] = true;
+          int i = edges_[deltaedge].u, j = edges_[deltaedge].v;
+          if (label_[inblossom_[i]] == 0) std::swap(i, j);
+          queue_.push_back(i);
+        } else if (deltatype == 3) {
+          allowedge_[deltaedge] = true;
+          queue_.push_back(edges_[deltaedge].u);
+        } else {
+          expand_blossom(deltablossom, false);
+        }
+      }
+      if (!augmented) break;
+      for (int b = n; b < 2 * n; ++b) {
+        if (blossomparent_[b] == -1 && blossombase_[b] >= 0 && label_[b] == 1 &&
+            dualvar_[b] == W{})
+          expand_blossom(b, true);
+      }
+    }
+    for (int v = 0; v < n; ++v)
+      if (mate_[v] >= 0) result[v] = endpoint_[mate_[v]];
+    return result;
+  }
+
+ private:
+  W slack(int k) const {
+    const auto& e = edges_[k];
+    return dualvar_[e.u] + dualvar_[e.v] - e.weight - e.weight;
+  }
+
+  void blossom_leaves(int b, std::vector<int>& out) const {
+    if (b < n_) {
+      out.push_back(b);
+      return;
+    }
+    for (int t : blossomchilds_[b]) blossom_leaves(t, out);
+  }
+
+  void assign_label(int w, int t, int p) {
+    int b = inblossom_[w];
+    label_[w] = label_[b] = t;
+    labelend_[w] = labelend_[b] = p;
+    bestedge_[w] = bestedge_[b] = -1;
+    if (t == 1) {
+      blossom_leaves(b, queue_);
+    } else {
+      int base = blossombase_[b];
+      assign_label(endpoint_[mate_[base]], 1, mate_[base] ^ 1);
+    }
+  }
+
+  int scan_blossom(int v, int w) {
+    std::vector<int> path;
+    int base = -1;
+    while (v != -1 || w != -1) {
+      int b = inblossom_[v];
+      if (label_[b] & 4) {
+        base = blossombase_[b];
+        break;
+      }
+      path.push_back(b);
+      label_[b] = 5;
+      if (labelend_[b] == -1) {
+        v = -1;
+      } else {
+        v = endpoint_[labelend_[b]];
+        b = inblossom_[v];
+        v = endpoint_[labelend_[b]];
+      }
+      if (w != -1) std::swap(v, w);
+    }
+    for (int b : path) label_[b] = 1;
+    return base;
+  }
+
+  void add_blossom(int base, int k) {
+    int v = edges_[k].u, w = edges_[k].v;
+    int bb = inblossom_[base], bv = inblossom_[v], bw = inblossom_[w];
+    int b = unusedblossoms_.back();
+    unusedblossoms_.pop_back();
+    blossombase_[b] = base;
+    blossomparent_[b] = -1;
+    blossomparent_[bb] = b;
+    auto& path = blossomchilds_[b];
+    auto& endps = blossomendps_[b];
+    path.clear();
+    endps.clear();
+    while (bv != bb) {
+      blossomparent_[bv] = b;
+      path.push_back(bv);
+      endps.push_back(labelend_[bv]);
+      v = endpoint_[labelend_[bv]];
+      bv = inblossom_[v];
+    }
+    path.push_back(bb);
+    std::reverse(path.begin(), path.end());
+    std::reverse(endps.begin(), endps.end());
+    endps.push_back(2 * k);
+    while (bw != bb) {
+      blossomparent_[bw] = b;
+      path.push_back(bw);
+      endps.push_back(labelend_[bw] ^ 1);
+      w = endpoint_[labelend_[bw]];
+      bw = inblossom_[w];
+    }
+    label_[b] = 1;
+    labelend_[b] = labelend_[bb];
+    dualvar_[b] = W{};
+    std::vector<int> leaves;
+    blossom_leaves(b, leaves);
+    for (int leaf : leaves) {
+      if (label_[inblossom_[leaf]] == 2) queue_.push_back(leaf);
+      inblossom_[leaf] = b;
+    }
+    std::vector<int> bestedgeto(2 * n_, -1);
+    for (int child : path) {
+      auto consider = [&](int kk) {
+        int i = edges_[kk].u, j = edges_[kk].v;
+        if (inblossom_[j] == b) std::swap(i, j);
+        int bj = inblossom_[j];
+        if (bj != b && label_[bj] == 1 &&
+            (bestedgeto[bj] == -1 || slack(kk) < slack(bestedgeto[bj])))
+          bestedgeto[bj] = kk;
+      };
+      if (!has_bestedges_[child]) {
+        std::vector<int> child_leaves;
+        blossom_leaves(child, child_leaves);
+        for (int leaf : child_leaves)
+          for (int p : neighbend_[leaf]) consider(p / 2);
+      } else {
+        for (int kk : blossombestedges_[child]) consider(kk);
+      }
+      blossombestedges_[child].clear();
+      has_bestedges_[child] = false;
+      bestedge_[child] = -1;
+    }
+    auto& best = blossombestedges_[b];
+    best.clear();
+    for (int kk : bestedgeto)
+      if (kk != -1) best.push_back(kk);
+    has_bestedges_[b] = true;
+    bestedge_[b] = -1;
+    for (int kk : best)
+      if (bestedge_[b] == -1 || slack(kk) < slack(bestedge_[b])) bestedge_[b] = kk;
+  }
+
+  void expand_blossom(int b, bool endstage) {
+    std::vector<int> childs = blossomchilds_[b];
+    for (int s : childs) {
+      blossomparent_[s] = -1;
+      if (s < n_) {
+        inblossom_[s] = s;
+      } else if (endstage && dualvar_[s] == W{}) {
+        expand_blossom(s, endstage);
+      } else {
+        std::vector<int> leaves;
+        blossom_leaves(s, leaves);
+        for (int leaf : leaves) inblossom_[leaf] = s;
+      }
+    }
+    if (!endstage && label_[b] == 2) {
+      const auto& endps = blossomendps_[b];
+      const int len = static_cast<int>(childs.size());
+      int entrychild = inblossom_[endpoint_[labelend_[b] ^ 1]];
+      int j = static_cast<int>(std::find(childs.begin(), childs.end(), entrychild) - childs.begin());
+      int jstep, endptrick;
+      if (j & 1) {
+        j -= len;
+        jstep = 1;
+        endptrick = 0;
+      } else {
+        jstep = -1;
+        endptrick = 1;
+      }
+      auto at = [len](const std::vector<int>& vec, int idx) { return vec[((idx % len) + len) % len]; };
+      int p = labelend_[b];
+      while (j != 0) {
+        label_[endpoint_[p ^ 1]] = 0;
+        label_[endpoint_[at(endps, j - endptrick) ^ endptrick ^ 1]] = 0;
+        assign_label(endpoint_[p ^ 1], 2, p);
+        allowedge_[at(endps, j - endptrick) / 2] = true;
+        j += jstep;
+        p = at(endps, j - endptrick) ^ endptrick;
+        allowedge_[p / 2] = true;
+        j += jstep;
+      }
+      int bv = at(childs, j);
+      label_[endpoint_[p ^ 1]] = label_[bv] = 2;
+      labelend_[endpoint_[p ^ 1]] = labelend_[bv] = p;
+      bestedge_[bv] = -1;
+      j += jstep;
+      while (at(childs, j) != entrychild) {
+        bv = at(childs, j);
+        if (label_[bv] == 1) {
+          j += jstep;
+          continue;
+        }
+        std::vector<int> leaves;
+        blossom_leaves(bv, leaves);
+        int found = -1;
+        for (int leaf : leaves)
+          if (label_[leaf] != 0) {
+            found = leaf;
+            break;
+          }
+        if (found >= 0) {
+          label_[found] = 0;
+          label_[endpoint_[mate_[blossombase_[bv]]]] = 0;
+          assign_label(found, 2, labelend_[found]);
+        }
+        j += jstep;
+      }
+    }
+    label_[b] = labelend_[b] = -1;
+    blossomchilds_[b].clear();
+    blossomendps_[b].clear();
+    blossombase_[b] = -1;
+    blossombestedges_[b].clear();
+    has_bestedges_[b] = false;
+    bestedge_[b] = -1;
+    unusedblossoms_.push_back(b);
+  }
+
+  void augment_blossom(int b, int v) {
+    int t = v;
+    while (blossomparent_[t] != b) t = blossomparent_[t];
+    if (t >= n_) augment_blossom(t, v);
+    auto& childs = blossomchilds_[b];
+    auto& endps = blossomendps_[b];
+    const int len = static_cast<int>(childs.size());
+    int i = static_cast<int>(std::find(childs.begin(), childs.end(), t) - childs.begin());
+    int j = i;
+    int jstep, endptrick;
+    if (i & 1) {
+      j -= len;
+      jstep = 1;
+      endptrick = 0;
+    } else {
+      jstep = -1;
+      endptrick = 1;
+    }
+    auto at = [len](const std::vector<int>& vec, int idx) { return vec[((idx % len) + len) % len]; };
+    while (j != 0) {
+      j += jstep;
+      t = at(childs, j);
+      int p = at(endps, j - endptrick) ^ endptrick;
+      if (t >= n_) augment_blossom(t, endpoint_[p]);
+      j += jstep;
+      t = at(childs, j);
+      if (t >= n_) augment_blossom(t, endpoint_[p ^ 1]);
+      mate_[endpoint_[p]] = p ^ 1;
+      mate_[endpoint_[p ^ 1]] = p;
+    }
+    std::rotate(childs.begin(), childs.begin() + i, childs.end());
+    std::rotate(endps.begin(), endps.begin() + i, endps.end());
+    blossombase_[b] = blossombase_[childs[0]];
+  }
+
+  void augment_matching(int k) {
+    int v = edges_[k].u, w = edges_[k].v;
+    for (int side = 0; side < 2; ++side) {
+      int s = side == 0 ? v : w;
+      int p = side == 0 ? 2 * k + 1 : 2 * k;
+      for (;;) {
+        int bs = inblossom_[s];
+        if (bs >= n_) augment_blossom(bs, s);
+        mate_[s] = p;
+        if (labelend_[bs] == -1) break;
+        int t = endpoint_[labelend_[bs]];
+        int bt = inblossom_[t];
+        s = endpoint_[labelend_[bt]];
+        int j = endpoint_[labelend_[bt] ^ 1];
+        if (bt >= n_) augment_blossom(bt, j);
+        mate_[j] = labelend_[bt];
+        p = labelend_[bt] ^ 1;
+      }
+    }
+  }
+
+  int n_;
+  const std::vector<WeightedEdge<W>>& edges_;
+  std::vector<int> endpoint_;
+  std::vector<std::vector<int>> neighbend_;
+  std::vector<int> mate_, label_, labelend_, inblossom_, blossomparent_, blossombase_;
+  std::vector<std::vector<int>> blossomchilds_, blossomendps_, blossombestedges_;
+  std::vector<bool> has_bestedges_;
+  std::vector<int> bestedge_, unusedblossoms_, queue_;
+  std::vector<W> dualvar_;
+  std::vector<bool> allowedge_;
+};
+
+}  // namespace detail
+
+template <typename W>
+std::vector<int> max_weight_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges) {
+  return detail::BlossomMatcher<W>(vertex_count, edges).run();
+}
+
+}  // namespace movarel::pairing
