@@ -7,9 +7,12 @@ cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
 jobs=$(nproc)
+# A compiler cache, where the machine has one, makes a rebuild of unchanged sources cheap.
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 echo "== sanitizer build"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOVAREL_SANITIZE=ON -DMOVAREL_BENCH=OFF >/dev/null
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DMOVAREL_SANITIZE=ON -DMOVAREL_BENCH=OFF "${launcher[@]}" >/dev/null
 cmake --build build-asan -j "$jobs"
 if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-asan -j "$jobs" --output-on-failure --timeout 600 >build-asan/ctest.log 2>&1; then
@@ -21,7 +24,7 @@ grep -E "tests passed|tests failed" build-asan/ctest.log
 
 echo "== fuzz targets"
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DMOVAREL_FUZZ=ON -DMOVAREL_GUI=OFF -DMOVAREL_BENCH=OFF -DMOVAREL_TESTS=OFF >/dev/null
+  -DMOVAREL_FUZZ=ON -DMOVAREL_GUI=OFF -DMOVAREL_BENCH=OFF -DMOVAREL_TESTS=OFF "${launcher[@]}" >/dev/null
 cmake --build build-fuzz -j "$jobs" --target fuzz_all
 for target in build-fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
@@ -41,6 +44,6 @@ for target in build-fuzz/fuzz/fuzz_*; do
 done
 
 echo "== build and tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --timeout 600

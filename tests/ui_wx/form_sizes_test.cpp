@@ -79,7 +79,9 @@ TEST(FormSizes, EveryCaptionFitsItsControlOnEveryForm) {
   ProgramSession session("movarel-sizes");
   ASSERT_TRUE(session.made_templates());
   const char* pictures = std::getenv("MOVAREL_TEST_PICTURES");
-  const std::string shots = pictures != nullptr ? std::string(pictures) + "/forms" : session.file("shots");
+  // Beside the other tests' pictures, not inside them: GuiScript empties its folder when it starts,
+  // and ctest may run the two at once.
+  const std::string shots = pictures != nullptr ? std::string(pictures) + "-forms" : session.file("shots");
   std::filesystem::remove_all(shots);
   std::filesystem::create_directories(shots);
   WriteBytes(session.file("forms.script"), EveryForm(session.Folder("torneo")));
