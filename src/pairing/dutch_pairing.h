@@ -13,6 +13,9 @@ namespace movarel::pairing {
 // a bye, a repeated pairing number, limits exceeded.
 std::string check_round_input(const RoundInput& input);
 
+// What to tell the user when pair_round finds no pairing for `round`.
+std::string no_pairing_sentence(int round);
+
 // The pairing of input.round, or nullopt when no pairing satisfies the absolute criteria
 // (C1-C3) with an eligible PAB receiver. The input must have passed check_round_input.
 std::optional<RoundPairing> pair_round(const RoundInput& input);

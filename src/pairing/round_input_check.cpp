@@ -24,6 +24,11 @@ bool has_opponent(Outcome o) { return is_played(o) || o == Outcome::forfeit_win 
 
 }  // namespace
 
+std::string no_pairing_sentence(int round) {
+  return "no hay emparejamiento v\xE1lido para la ronda " + std::to_string(round) +
+         ": ninguno evita repetir rivales y respetar los colores y el descanso";
+}
+
 std::string check_round_input(const RoundInput& input) {
   if (input.round < 1 || input.round > max_rounds)
     return "la ronda a emparejar (" + std::to_string(input.round) + ") no esta entre 1 y " +

@@ -9,10 +9,13 @@
 #include <vector>
 
 #include "register/file_names.h"
+#include "rounds/absolute_rules.h"
+#include "rounds/automatic_pairing.h"
 #include "rounds/pairing_validation.h"
 #include "rounds/round_chooser.h"
 #include "rounds/round_pairing_check.h"
 #include "rounds/round_table_access.h"
+#include "rounds/sit_out_dialog.h"
 #include "rounds/tournament_tables.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
@@ -30,32 +33,34 @@ std::string PlayerButtonName(long number) {
 
 storage::Status PairRoundOne(storage::Table& ronda, int players, bool first_white) {
   const int half = players / 2;
-  char colour = first_white ? 'B' : 'N';
+  std::vector<pairing::Board> boards;
+  bool white = first_white;
+  for (int i = 1; i <= half; ++i, white = !white) {
+    boards.push_back(white ? pairing::Board{i, i + half} : pairing::Board{i + half, i});
+  }
+  if (players % 2 == 1) boards.push_back({players, 0});
+  return PlaceBoards(ronda, boards);
+}
+
+storage::Status PlaceBoards(storage::Table& ronda, const std::vector<pairing::Board>& boards) {
   storage::Status status;
-  auto put = [&](const char* field, int value) {
-    if (status.ok()) status = ronda.Put(field, static_cast<double>(value));
+  auto put = [&](const char* field, const storage::Value& value) {
+    if (status.ok()) status = ronda.Put(field, value);
   };
   ronda.GoTop();
-  for (int i = 1; i <= half && !ronda.Eof(); ++i) {
-    put(colour == 'B' ? "JUG_B" : "JUG_N", i);
-    put(colour == 'B' ? "JUG_N" : "JUG_B", i + half);
-    colour = colour == 'B' ? 'N' : 'B';
-    ronda.Skip();
-  }
-  if (players % 2 == 1 && !ronda.Eof()) {
-    put("JUG_B", players);
-    put("JUG_N", 0);
+  for (const pairing::Board& board : boards) {
+    if (ronda.Eof()) break;
+    put("JUG_B", static_cast<double>(board.white));
+    put("JUG_N", static_cast<double>(board.black));
     ronda.Skip();
   }
   for (; !ronda.Eof(); ronda.Skip()) {
-    put("JUG_B", 0);
-    put("JUG_N", 0);
+    put("JUG_B", 0.0);
+    put("JUG_N", 0.0);
   }
   // The old results belong to the old games: kept, they would be confirmed for new opponents
   // and colours.
-  for (ronda.GoTop(); !ronda.Eof() && status.ok(); ronda.Skip()) {
-    status = ronda.Put("RDO", std::string(5, ' '));
-  }
+  for (ronda.GoTop(); !ronda.Eof(); ronda.Skip()) put("RDO", std::string(5, ' '));
   if (status.ok()) status = ronda.Commit();
   ronda.GoTop();
   return status;
@@ -91,16 +96,34 @@ std::vector<Board> ReadBoards(storage::Table& ronda) {
 
 bool HasResult(const Board& board) { return !storage::AllTrim(board.rdo).empty(); }
 
-// Whether any result of `round` was entered: a code on a board or a score in the player table.
+// Whether any result of `round` was entered: a code on a board or the score of a player the
+// player table has on a board (the points of one left out of the round are no result).
 bool RoundHasResults(registry::WorkingState& state, const std::vector<Board>& boards, int round) {
   if (std::any_of(boards.begin(), boards.end(), HasResult)) return true;
   storage::Table* cuadro = state.workspace.Find("cuadro");
   if (cuadro == nullptr) return false;
   const std::string points = registry::RoundFieldName(round, 'P');
+  const std::string opponent = registry::RoundFieldName(round, 'J');
+  const std::string colour = registry::RoundFieldName(round, 'C');
   for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
-    if (!storage::AllTrim(cuadro->GetText(points)).empty()) return true;
+    const bool on_board = cuadro->GetNumber(opponent) != 0 || !storage::AllTrim(cuadro->GetText(colour)).empty();
+    if (on_board && !storage::AllTrim(cuadro->GetText(points)).empty()) return true;
   }
   return false;
+}
+
+std::string ResultsWillBeLost(int round) {
+  return "La ronda " + std::to_string(round) +
+         " ya tiene resultados: el emparejamiento nuevo los borrar\xE1.\r\n\xBF"
+         "Desea continuar?";
+}
+
+std::string EditorTitle(int round) { return "Emparejamiento de la ronda " + std::to_string(round); }
+
+std::vector<pairing::Board> PairedBoards(const std::vector<Board>& boards) {
+  std::vector<pairing::Board> paired;
+  for (const Board& b : boards) paired.push_back({static_cast<int>(b.white), static_cast<int>(b.black)});
+  return paired;
 }
 
 std::string BoardList(const std::vector<uint32_t>& boards) {
@@ -114,9 +137,10 @@ class PairingEditor {
  public:
   // `opened`: the boards as the editor found them, before any automatic pairing;
   // `results_cleared`: that pairing cleared the round's results.
-  PairingEditor(registry::WorkingState& state, ui::Form& form, storage::Table& ronda, int round,
+  PairingEditor(registry::WorkingState& state, ui::Ui& ui, ui::Form& form, storage::Table& ronda, int round,
                 std::vector<Board> opened, bool results_cleared)
       : state_(state),
+        ui_(ui),
         form_(form),
         ronda_(ronda),
         round_(round),
@@ -136,6 +160,7 @@ class PairingEditor {
       }
     }
     if (!results_cleared_ && changed.empty() && PairingConfirmed(state_, round_)) return true;
+    if (!KeepBreaches(now)) return false;
     std::vector<uint32_t> with_results;
     for (uint32_t board : changed) {
       if (HasResult(now[board - 1])) with_results.push_back(board);
@@ -145,7 +170,7 @@ class PairingEditor {
                                       BoardList(with_results) +
                                       ".\r\n\xBF"
                                       "Desea continuar?",
-                                  "Emparejamiento de la ronda " + std::to_string(round_))) {
+                                  EditorTitle(round_))) {
       return false;
     }
     std::set<uint32_t> void_results;
@@ -163,7 +188,12 @@ class PairingEditor {
         for (uint32_t recno = 1; recno <= cuadro->LastRec(); ++recno) void_results.insert(recno);
       }
     }
-    storage::Result<std::string> validated = VALIDARPAREO(state_, round_, void_results);
+    if (sit_outs_) {
+      for (int number : sit_outs_->absent) void_results.erase(static_cast<uint32_t>(number));
+      for (int number : sit_outs_->half_bye) void_results.erase(static_cast<uint32_t>(number));
+      GiveSitOutPoints();
+    }
+    storage::Result<std::string> validated = VALIDARPAREO(state_, round_, void_results, /*rules_asked=*/true);
     if (!validated.ok()) {
       state_.dialogs->MsgStop("No se ha podido validar el emparejamiento\r\n" + validated.status().message());
     }
@@ -181,6 +211,45 @@ class PairingEditor {
       if (ronda_.GetText("RDO") != board.rdo) Write("RDO", board.rdo);
       ronda_.Skip();
     }
+  }
+
+  // btnEmpAuto: the whole round by the Dutch system, after asking who sits it out. The boards
+  // fill in as if placed by hand; nothing else is written before OK.
+  void PairAutomatically() {
+    storage::Table* torneos = state_.workspace.Find("torneos");
+    storage::Table* cuadro = state_.workspace.Find("cuadro");
+    if (torneos == nullptr || cuadro == nullptr) return;
+    if (!results_cleared_ && RoundHasResults(state_, opened_, round_) &&
+        !state_.dialogs->MsgYesNo(ResultsWillBeLost(round_), "\xA1"
+                                                              "Cuidado!")) {
+      return;
+    }
+    const int players = static_cast<int>(cuadro->LastRec());
+    const std::optional<SitOuts> sit_outs =
+        AskSitOuts(state_, ui_, round_, players, sit_outs_ ? *sit_outs_ : RecordedSitOuts(state_, round_));
+    if (!sit_outs) return;
+    storage::Result<pairing::RoundPairing> paired = PairByDutchSystem(*torneos, *cuadro, round_, *sit_outs);
+    if (!paired.ok()) {
+      state_.dialogs->MsgStop(paired.status().message(), EditorTitle(round_));
+      return;
+    }
+    std::vector<pairing::Board> boards = paired->boards;
+    if (paired->bye != 0) boards.push_back({paired->bye, 0});
+    if (boards.size() > ronda_.LastRec()) {
+      state_.dialogs->MsgStop("El fichero de la ronda " + std::to_string(round_) + " tiene " +
+                                  std::to_string(ronda_.LastRec()) + " mesas y el emparejamiento necesita " +
+                                  std::to_string(boards.size()),
+                              EditorTitle(round_));
+      return;
+    }
+    if (storage::Status status = PlaceBoards(ronda_, boards); !status.ok()) WriteFailed(ronda_, status);
+    results_cleared_ = true;
+    sit_outs_ = *sit_outs;
+    for (int number = 1; number <= players; ++number) ShowButton(number);
+    HidePlacedPlayers();
+    Grid().Value(1.0);
+    Side().Value(1.0);
+    Grid().Call(ui::Method::kRefresh);
   }
 
   void PONERJUG(long number, ui::Control& button) {
@@ -237,6 +306,41 @@ class PairingEditor {
 
  private:
   ui::Control& Grid() { return *form_.Find("brwPareo"); }
+
+  // A pairing that breaks an absolute rule is kept only when the arbiter says so.
+  bool KeepBreaches(const std::vector<Board>& now) {
+    storage::Table* torneos = state_.workspace.Find("torneos");
+    storage::Table* cuadro = state_.workspace.Find("cuadro");
+    if (torneos == nullptr || cuadro == nullptr) return true;
+    const std::vector<std::string> breaches = AbsoluteRuleBreaches(
+        *cuadro, PairedBoards(now), round_, static_cast<int>(torneos->GetNumber("N_RONDAS")));
+    if (breaches.empty()) return true;
+    std::string text;
+    for (const std::string& breach : breaches) text += breach + "\r\n";
+    return state_.dialogs->MsgYesNo(text + "\xBF" "Desea mantener este emparejamiento?", EditorTitle(round_));
+  }
+
+  // The round's points of those the automatic pairing left out: they have no board to carry
+  // a result, and the next pairing must know an absence from a bye they asked for.
+  void GiveSitOutPoints() {
+    storage::Table* cuadro = state_.workspace.Find("cuadro");
+    if (cuadro == nullptr) return;
+    const std::string points = registry::RoundFieldName(round_, 'P');
+    const std::string forfeit = registry::RoundFieldName(round_, 'I');
+    storage::Status status;
+    auto give = [&](const std::set<int>& numbers, const std::string& value) {
+      for (int number : numbers) {
+        if (number < 1 || static_cast<uint32_t>(number) > cuadro->LastRec() || !status.ok()) continue;
+        cuadro->GoTo(static_cast<uint32_t>(number));
+        status = cuadro->Put(points, value);
+        if (status.ok()) status = cuadro->Put(forfeit, std::string(" "));
+      }
+    };
+    give(sit_outs_->absent, "0");
+    give(sit_outs_->half_bye, "\xBD");
+    if (status.ok()) status = cuadro->Commit();
+    if (!status.ok()) WriteFailed(*cuadro, status);
+  }
   ui::Control& Side() { return *form_.Find("rdgBN"); }
 
   // A grid without a selected board (or one past the table) changes nothing.
@@ -280,11 +384,13 @@ class PairingEditor {
   }
 
   registry::WorkingState& state_;
+  ui::Ui& ui_;
   ui::Form& form_;
   storage::Table& ronda_;
   int round_;
   std::vector<Board> opened_;
   bool results_cleared_;
+  std::optional<SitOuts> sit_outs_;  // those the automatic pairing left out
 };
 
 }  // namespace
@@ -294,7 +400,7 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
   const std::optional<RoundChoice> choice = ChooseRound(state, ui, RoundChooserVariant::kRoundOnly);
   if (!choice) return;
   const int round = choice->round;
-  storage::Table* ronda = OpenRoundTable(state, round, "Emparejamiento de la ronda " + std::to_string(round));
+  storage::Table* ronda = OpenRoundTable(state, round, EditorTitle(round));
   if (ronda == nullptr) return;
 
   const int players = RegisterPlayerCount(state);
@@ -305,12 +411,8 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
                               "Emparejamiento autom\xE1tico?",
                               "\xA1"
                               "Cuidado!") &&
-      (!RoundHasResults(state, opened, round) ||
-       state.dialogs->MsgYesNo(
-           "La ronda 1 ya tiene resultados: el emparejamiento nuevo los borrar\xE1.\r\n\xBF"
-           "Desea continuar?",
-           "\xA1"
-           "Cuidado!"))) {
+      (!RoundHasResults(state, opened, round) || state.dialogs->MsgYesNo(ResultsWillBeLost(round), "\xA1"
+                                                                                                 "Cuidado!"))) {
     const bool first_white = state.dialogs->MsgYesNo("\xBFJuega el n\xFAmero 1 del ranking con blancas?",
                                                      "Responda No si el 1 juega con negras");
     if (storage::Status status = PairRoundOne(*ronda, players, first_white); !status.ok()) {
@@ -320,9 +422,9 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
   }
 
   ui::Form frm(ui, "FrmEE", ui::FormKind::kModal);
-  frm.Caption("Emparejamiento de la ronda " + std::to_string(round))
+  frm.Caption(EditorTitle(round))
       .Size(std::max(400, 350 + 35 * (players / 10)), 440);
-  PairingEditor editor(state, frm, *ronda, round, std::move(opened), results_cleared);
+  PairingEditor editor(state, ui, frm, *ronda, round, std::move(opened), results_cleared);
   frm.AddGrid("brwPareo")
       .At(5, 5)
       .Size(250, 350)
@@ -352,6 +454,12 @@ void VEREMPAREJ(registry::WorkingState& state, ui::Ui& ui) {
         .OnClick([&editor, &button, i] { editor.PONERJUG(i, button); });
   }
   frm.AddFrame("Frame1").At(frm.height() - 70, 10).Size(frm.width() - 20, 1);
+  frm.AddButton("btnEmpAuto")
+      .At(frm.height() - 65, 10)
+      .Size(170, 25)
+      .Caption("Emparejar autom\xE1ticamente")
+      .Tooltip("Emparejar la ronda por el sistema suizo holand\xE9s de la FIDE")
+      .OnClick([&] { editor.PairAutomatically(); });
   frm.AddPictureButton("btnOk")
       .At(frm.height() - 65, frm.width() - 40)
       .Size(30, 25)

@@ -64,14 +64,15 @@ class Validation {
     return status_;
   }
 
-  storage::Status CheckPlayers() {  // OTRASCOMPRS
+  storage::Status CheckPlayers(bool rules_asked) {  // OTRASCOMPRS
     for (cuadro_.GoTop(); !cuadro_.Eof(); cuadro_.Skip()) {
       if (cuadro_.GetLogical("BAJA")) continue;
       const std::string prefix = PlayerPrefix(static_cast<long>(cuadro_.GetNumber("NUM")));
       const double opponent = cuadro_.GetNumber(now_.j);
       const std::string colour = UpperTrimmed(cuadro_, now_.c);
-      if (opponent <= 0 && colour != "D") Add(prefix + " no ha sido emparejado");
-      for (int k = 1; k < round_; ++k) {
+      // Points without a board: the arbiter left him out of the round (absent, or a bye he asked for).
+      if (opponent <= 0 && colour != "D" && Trimmed(cuadro_, now_.p).empty()) Add(prefix + " no ha sido emparejado");
+      for (int k = 1; k < round_ && !rules_asked; ++k) {
         const RoundFields earlier(k);
         const double earlier_opponent = cuadro_.GetNumber(earlier.j);
         const std::string earlier_forfeit = UpperTrimmed(cuadro_, earlier.i);
@@ -171,7 +172,7 @@ class Validation {
 }  // namespace
 
 storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int round,
-                                          const std::set<uint32_t>& void_results) {
+                                          const std::set<uint32_t>& void_results, bool rules_asked) {
   storage::Table* cuadro = state.workspace.Find("cuadro");
   storage::Table* ronda = state.workspace.Find("ronda");
   if (cuadro == nullptr || ronda == nullptr) {
@@ -193,7 +194,7 @@ storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int rou
   // An earlier round keeps its float marks for players who get no new one.
   if (status = validation.ClearRound(round == current, void_results); !status.ok()) return status;
   if (status = validation.WriteBoards(); !status.ok()) return status;
-  if (status = validation.CheckPlayers(); !status.ok()) return status;
+  if (status = validation.CheckPlayers(rules_asked); !status.ok()) return status;
   if (status = cuadro->Commit(); !status.ok()) return status;
 
   if (!validation.errors().empty()) {

@@ -27,6 +27,9 @@ namespace movarel::rounds {
 // board is left unwritten: the DOS program wrote such numbers as opponents and the standings
 // then read outside the table.
 //
+// An active player without a board is reported unless he has points for the round: those the
+// arbiter left out of it, absent or on a bye he asked for.
+//
 // A withdrawn player on a board that has a result, or who has a score in the round, played
 // it before withdrawing: he is written like any other, not reported.
 //
@@ -35,7 +38,11 @@ namespace movarel::rounds {
 //
 // Errors: the standings before the round cannot be computed (the player table is then left as
 // it was), or a write is refused.
+//
+// `rules_asked`: the caller has already shown the absolute rules' breaches (players meeting
+// again, a second bye, a bye after a forfeit win) and the arbiter kept them; they are not
+// listed again.
 storage::Result<std::string> VALIDARPAREO(registry::WorkingState& state, int round,
-                                          const std::set<uint32_t>& void_results = {});
+                                          const std::set<uint32_t>& void_results = {}, bool rules_asked = false);
 
 }  // namespace movarel::rounds

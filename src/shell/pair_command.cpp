@@ -46,8 +46,7 @@ int RunPairCommand(const std::string& trf_path, const std::optional<std::string>
   }
   const std::optional<pairing::RoundPairing> pairing = pairing::pair_round(round.input);
   if (!pairing) {
-    err << prefix << "no hay emparejamiento v\xC3\xA1lido para la ronda " << round.input.round
-        << ": ninguno evita repetir rivales y respetar los colores y el descanso\n";
+    err << prefix << ui::Cp1252ToUtf8(pairing::no_pairing_sentence(round.input.round)) << "\n";
     return 1;
   }
   const std::string answer = engine_answer(*pairing);

@@ -94,23 +94,25 @@ TEST_P(PairingRoad, RoundOneAutomaticThenRoundTwoByHandWithEveryKindOfBreach) {
   WriteFields("r2AB.dbf", 4, "JUG_B=3 JUG_N=7");
   WriteFields("r2AB.dbf", 5, "JUG_B=9 JUG_N=3");
 
-  // Round 2: 1-6 again, 2 (forfeit winner) and 5 (bye in round 1) each given the bye.
+  // Round 2: 1-6 again, 2 (forfeit winner) and 5 (bye in round 1) each given the bye. The
+  // arbiter is warned, keeps the editor open once, then keeps the pairing.
+  const std::string kBreaches =
+      "YESNO|Emparejamiento de la ronda 2|El jugador nº 1 y el nº 6 ya han jugado en la ronda 1\\n"
+      "El jugador nº 2 ha ganado por incomparecencia en la ronda 1\\n"
+      "El jugador nº 5 ya ha descansado en la ronda 1\\n¿Desea mantener este emparejamiento?";
   transcript = Script(
       "menu mnuAbrTorn1\nmenu mnuEmparej\nform FrmElegRda\nset cbxRdas 2\nclick btnOk\n"
       "form FrmEE\nclick btnJug009\n"
       "click btnJug001\nclick btnJug006\nclick btnJug002\nclick btnBorrar\n"
-      "click btnJug005\nclick btnBorrar\nclick btnOk\nquit\n");
+      "click btnJug005\nclick btnBorrar\nclick btnOk\nno\nclick btnOk\nyes\nquit\n");
   ASSERT_EQ(status_, 0) << transcript;
   EXPECT_EQ(transcript, kTitle + kOpenTitle + chooser +
                             "FORM|FrmEE|Emparejamiento de la ronda 2\n"
-                            "CONTROL DISABLED|FrmEE|btnJug009\n"
+                            "CONTROL DISABLED|FrmEE|btnJug009\n" +
+                            kBreaches + "|no\n" + kBreaches + "|yes\n"
                             "EXCLAMATION|Hay errores en el emparejamiento|"
                             "El jugador nº 3 aparece dos veces\\n"
-                            "El jugador nº 1 ya ha jugado con el nº 6 en la ronda 1\\n"
-                            "El jugador nº 2 descansa y ha ganado por incomparecencia en la ronda 1\\n"
                             "El jugador nº 4 no ha sido emparejado\\n"
-                            "El jugador nº 5 ya ha descansado en la ronda 1\\n"
-                            "El jugador nº 6 ya ha jugado con el nº 1 en la ronda 1\\n"
                             "El jugador nº 8 no ha sido emparejado\n"
                             "RELEASE|FrmEE\n");
   EXPECT_EQ(ReadTable("r2AB.dbf", "JUG_B JUG_N"),

@@ -225,7 +225,7 @@ TEST_F(FigaroRound, CorrectedListWithFewerBoardsLeavesNoStaleBoardToConfirm) {
 
   Transcript(session_,
              kOpen +
-                 "menu mnuEmparej\nform FrmElegRda\nset cbxRdas 4\nclick btnOk\nform FrmEE\nclick btnOk\n" +
+                 "menu mnuEmparej\nform FrmElegRda\nset cbxRdas 4\nclick btnOk\nform FrmEE\nclick btnOk\nyes\n" +
                  kResultsOfRoundFour + "click btnOk\nquit\n");
   // 8 keeps his win over 10; 7 and 9 play no game.
   EXPECT_EQ(ReadFieldBytes(dos_ + "/CUOP.DBF", "NUM R4J R4P R4I"),

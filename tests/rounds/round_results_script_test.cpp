@@ -21,7 +21,7 @@ using testing::ReadFieldBytes;
 std::string ImportAndConfirmScript(const std::string& dos) {
   return "menu \"&Torneo\" \"&Elegir torneo\"\nfile " + dos + "/CUOP.DBF\nyes\n" +
          "menu \"Im&portar\" \"&Ronda del F\xC3\xADgaro\"\nfile " + dos + "/figaro-ronda4.txt\nyes\n" +
-         "menu mnuEmparej\nform FrmElegRda\nset cbxRdas 4\nclick btnOk\nform FrmEE\nclick btnOk\n"
+         "menu mnuEmparej\nform FrmElegRda\nset cbxRdas 4\nclick btnOk\nform FrmEE\nclick btnOk\nyes\n"
          "menu mnuRdos\nform FrmElegRda\nset cbxRdas 4\nclick btnOk\n"
          "form FrmER\nset brwRdos 5\nclick btnRdo08\nclick btnOk\nquit\n";
 }
@@ -54,11 +54,10 @@ TEST(RoundResultsScript, FigaroRoundImportedCorrectedAndConfirmed) {
                                     "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
                                     "FORM|FrmEE|Emparejamiento de la ronda 4\n"
                                     // The fixture's list repeats two games of earlier rounds.
-                                    "EXCLAMATION|Hay errores en el emparejamiento|"
-                                    "El jugador nº 1 ya ha jugado con el nº 3 en la ronda 3\\n"
-                                    "El jugador nº 3 ya ha jugado con el nº 1 en la ronda 3\\n"
-                                    "El jugador nº 4 ya ha jugado con el nº 6 en la ronda 1\\n"
-                                    "El jugador nº 6 ya ha jugado con el nº 4 en la ronda 1\n"
+                                    "YESNO|Emparejamiento de la ronda 4|"
+                                    "El jugador nº 3 y el nº 1 ya han jugado en la ronda 3\\n"
+                                    "El jugador nº 4 y el nº 6 ya han jugado en la ronda 1\\n"
+                                    "¿Desea mantener este emparejamiento?|yes\n"
                                     "RELEASE|FrmEE\n"
                                     "FORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
                                     "FORM|FrmER|Resultados de la ronda 4\nRELEASE|FrmER\n";
