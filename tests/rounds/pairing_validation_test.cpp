@@ -14,6 +14,7 @@ namespace movarel::rounds {
 namespace {
 
 using testing::OpenTournament;
+using testing::SetRound;
 
 // Opens round `round` under `ronda` and writes its boards (White, Black), appending boards
 // the table lacks and emptying the rest.
@@ -35,18 +36,6 @@ void SetBoards(OpenTournament& t, int round, const std::vector<std::pair<int, in
     table.Put("JUG_N", 0.0);
   }
   table.Commit();
-}
-
-// One earlier round of a player as validation and result entry leave it.
-void SetRound(OpenTournament& t, int player, int round, int opponent, const std::string& colour,
-              const std::string& points, const std::string& forfeit = " ") {
-  storage::Table& c = t.cuadro();
-  c.GoTo(player);
-  c.Put(registry::RoundFieldName(round, 'J'), static_cast<double>(opponent));
-  c.Put(registry::RoundFieldName(round, 'C'), colour);
-  c.Put(registry::RoundFieldName(round, 'P'), points);
-  c.Put(registry::RoundFieldName(round, 'I'), forfeit);
-  c.Commit();
 }
 
 void SetCurrentRound(OpenTournament& t, int round) {

@@ -225,4 +225,16 @@ inline std::vector<std::string> FolderListing(const std::string& dir) {
   return names;
 }
 
+// One earlier round of a player as validation and result entry leave it.
+inline void SetRound(OpenTournament& t, int player, int round, int opponent, const std::string& colour,
+              const std::string& points, const std::string& forfeit = " ") {
+  storage::Table& c = t.cuadro();
+  c.GoTo(player);
+  c.Put(registry::RoundFieldName(round, 'J'), static_cast<double>(opponent));
+  c.Put(registry::RoundFieldName(round, 'C'), colour);
+  c.Put(registry::RoundFieldName(round, 'P'), points);
+  c.Put(registry::RoundFieldName(round, 'I'), forfeit);
+  c.Commit();
+}
+
 }  // namespace movarel::rounds::testing
