@@ -66,17 +66,16 @@ std::optional<SitOuts> AskSitOuts(registry::WorkingState& state, ui::Ui& ui, int
                                   const SitOuts& preset) {
   std::optional<SitOuts> chosen;
   ui::Form frm(ui, "FrmDescansos", ui::FormKind::kModal);
-  frm.Caption("Emparejamiento autom\xE1tico de la ronda " + std::to_string(round)).Size(360, 220).Icon("tq");
+  frm.Caption("Emparejamiento autom\xE1tico de la ronda " + std::to_string(round)).Size(440, 200).Icon("tq");
   frm.AddLabel("lblExplica")
       .At(10, 10)
-      .Size(330, 30)
-      .Caption("Jugadores que no se emparejan en esta ronda (n\xFAmeros separados por comas). "
-               "Los retirados no se emparejan nunca.");
-  frm.AddLabel("lblAusentes").At(50, 10).Size(150, 20).Caption("&Ausentes (0 puntos)");
-  ui::Control& absent = frm.AddTextBox("txtAusentes").At(50, 170).Size(170, 20).Value(NumberList(preset.absent));
-  frm.AddLabel("lblMedioPunto").At(80, 10).Size(150, 20).Caption("&Descanso pedido (\xBD punto)");
+      .Size(420, 20)
+      .Caption("N\xFAmeros separados por comas; los retirados nunca se emparejan");
+  frm.AddLabel("lblAusentes").At(50, 10).Size(150, 20).Caption("Ausentes (0 puntos)");
+  ui::Control& absent = frm.AddTextBox("txtAusentes").At(50, 170).Size(250, 20).Value(NumberList(preset.absent));
+  frm.AddLabel("lblMedioPunto").At(80, 10).Size(150, 20).Caption("Descanso pedido (\xBD punto)");
   ui::Control& half =
-      frm.AddTextBox("txtMedioPunto").At(80, 170).Size(170, 20).Value(NumberList(preset.half_bye));
+      frm.AddTextBox("txtMedioPunto").At(80, 170).Size(250, 20).Value(NumberList(preset.half_bye));
   frm.AddFrame("Frame1").At(frm.height() - 70, 10).Size(frm.width() - 20, 1);
   frm.AddPictureButton("btnOk")
       .At(frm.height() - 65, frm.width() - 40)

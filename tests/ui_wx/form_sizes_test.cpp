@@ -26,7 +26,8 @@ std::string EveryForm(const std::string& folder) {
          "\nform FrmET\nset txtFICHERO TALLAS\nset txtTORNEO Open de prueba\nset txtN_JUGS 12\n"
          "set txtN_RONDAS 3\nclick btnOk\n"
          "menu mnuVerCuadro\nform FrmCuadro\nedit brwCuadro 1 JUG P\xC3\x89REZ GARC\xC3\x8D" "A, ANA\nclick btnHTOk\n"
-         "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nno\nform FrmEE\nclick btnOk\n"
+         "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nno\nform FrmEE\nclick btnEmpAuto\n"
+         "form FrmDescansos\nclick btnOk\nform FrmEE\nclick btnOk\n"
          "menu mnuRdos\nform FrmElegRda\nclick btnOk\nform FrmER\nclick btnOk\n"
          "menu mnuHojTor\nform FrmHT\nclick btnHTOk\n"
          "menu mnuCfgDs\nform FrmCfgDs\nclick btnDsOk\n"
@@ -99,7 +100,7 @@ TEST(FormSizes, EveryCaptionFitsItsControlOnEveryForm) {
     for (const std::string& fault : Faults(ReadBytes(entry.path().string()), form)) faults.push_back(fault);
     forms.insert(form);
   }
-  EXPECT_EQ(forms, (std::set<std::string>{"Frm", "FrmET", "FrmCuadro", "FrmElegRda", "FrmEE", "FrmER", "FrmHT",
+  EXPECT_EQ(forms, (std::set<std::string>{"Frm", "FrmET", "FrmCuadro", "FrmElegRda", "FrmEE", "FrmDescansos", "FrmER", "FrmHT",
                                           "FrmCfgDs", "FrmCfgLC", "FrmElegJug"}));
   EXPECT_EQ(faults, std::vector<std::string>{});
   // GTK's own words for a widget given less room than its padding.
