@@ -104,5 +104,41 @@ TEST(PairingEditor, ButtonsAreNumberedWithThreeDigitsInColumnsOfTen) {
   EXPECT_EQ(PlayerButtonName(120), "btnJug120");
 }
 
+// The players left out, typed wrong, then cancelled, change nothing; typed right, the round
+// is paired without them, and OK gives the absent his zero and the bye-taker his half point
+// with no "not paired" breach.
+TEST(PairingEditor, AutomaticPairingLeavesOutThePlayersTheArbiterNames) {
+  OpenTournament t(7, 3);
+  const std::vector<std::string> before = Boards(t, 1);
+  const std::string open = "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nno\nform FrmEE\nclick btnEmpAuto\n";
+  Session s = RunPairingScript(t, open +
+                                      "form FrmDescansos\nset txtAusentes 3, x\nclick btnOk\n"
+                                      "set txtAusentes 3\nset txtMedioPunto 7 3\nclick btnOk\n"
+                                      "click btnCancel\nform FrmEE\nclick btnCancel\nquit\n");
+  ASSERT_EQ(s.status, 0) << s.transcript;
+  const std::string head =
+      "TITLE|Movarel v3.0-beta3\nFORM|FrmElegRda|Elegir ronda\nRELEASE|FrmElegRda\n"
+      "YESNO|¡Cuidado!|¿Emparejamiento automático?|no\n"
+      "FORM|FrmEE|Emparejamiento de la ronda 1\nFORM|FrmDescansos|Emparejamiento automático de la ronda 1\n";
+  EXPECT_EQ(s.transcript, head +
+                              "STOP|Emparejamiento de la ronda 1|Ausentes: «x» no es un número de jugador\n"
+                              "STOP|Emparejamiento de la ronda 1|El jugador nº 3 está en las dos listas\n"
+                              "RELEASE|FrmDescansos\nRELEASE|FrmEE\n");
+  EXPECT_EQ(Boards(t, 1), before);
+
+  s = RunPairingScript(t, open + "form FrmDescansos\nset txtAusentes 3\nset txtMedioPunto 7\nclick btnOk\n"
+                                 "form FrmEE\nclick btnOk\nquit\n");
+  ASSERT_EQ(s.status, 0) << s.transcript;
+  EXPECT_EQ(s.transcript, head + "RELEASE|FrmDescansos\nRELEASE|FrmEE\n");
+  // Five left: 1 and 2 against 4 and 5, the last (6) on the bye.
+  EXPECT_EQ(Boards(t, 1), (std::vector<std::string>{"1|4", "5|2", "6|0", "0|0"}));
+  std::vector<std::string> round;
+  for (t.cuadro().GoTop(); !t.cuadro().Eof(); t.cuadro().Skip()) {
+    round.push_back(std::to_string(static_cast<int>(t.cuadro().GetNumber("R1J"))) + t.cuadro().GetText("R1C") +
+                    t.cuadro().GetText("R1P"));
+  }
+  EXPECT_EQ(round, (std::vector<std::string>{"4B ", "5N ", "0 0", "1N ", "2B ", "0D ", "0 \xBD"}));
+}
+
 }  // namespace
 }  // namespace movarel::rounds
