@@ -146,15 +146,18 @@ class BracketProblem {
     virtual ~Solver() = default;
     virtual std::vector<int> solve(const BracketProblem& p) = 0;
   };
+  // Successive questions differ in a few edges or weights, so each search starts from the
+  // previous optimum and its duals and only repairs what changed.
   template <typename W>
   struct TypedSolver : Solver {
     std::vector<WeightedEdge<W>> all;
     std::vector<WeightedEdge<W>> kept;
+    MatchingState<W> last;
     std::vector<int> solve(const BracketProblem& p) override {
       kept.clear();
       for (const auto& e : all)
         if (p.allowed(e.u, e.v)) kept.push_back(e);
-      return max_weight_matching(p.vertex_count_, kept);
+      return max_cardinality_matching(p.vertex_count_, kept, last);
     }
   };
 
@@ -353,6 +356,8 @@ class BracketProblem {
       }
       if (dummy_ != dummy_none && round_.may_take_bye(global(a))) add_edge(a, dummy_);
     }
+    if (auto* previous = dynamic_cast<TypedSolver<W>*>(solver_.get()))
+      solver->last = std::move(previous->last);
     solver_ = std::move(solver);
   }
 

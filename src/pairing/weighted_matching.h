@@ -21,12 +21,45 @@ struct WeightedEdge {
 template <typename W>
 std::vector<int> max_weight_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges);
 
+// A matching with vertex duals that prove it optimal: y[u] + y[v] >= 2 w for every edge, with
+// equality on the matched ones. A solution of one problem is a good start for a similar one.
+template <typename W>
+struct MatchingState {
+  std::vector<int> mate;
+  std::vector<W> dual;
+};
+
+// The maximum-weight matching among those of maximum cardinality. `state`, when it holds a
+// solution of a similar problem on the same vertices, is where the search starts (its duals are
+// repaired and only the pairs still tight are kept); it receives the new solution.
+template <typename W>
+std::vector<int> max_cardinality_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges,
+                                          MatchingState<W>& state);
+
 namespace detail {
 
 template <typename W>
 class BlossomMatcher {
  public:
   BlossomMatcher(int n, const std::vector<WeightedEdge<W>>& edges) : n_(n), edges_(edges) {}
+
+  // Starting from the given feasible duals and the matching on tight edges instead of the
+  // uniform duals; vertex duals may then go below zero, so the matching is of maximum cardinality.
+  void start_from(const MatchingState<W>& state) {
+    start_ = &state;
+    max_cardinality_ = true;
+  }
+
+  // The duals of the last run with each blossom's dual added to its vertices: still feasible,
+  // and tight on the matched edges that do not leave a blossom of positive dual.
+  std::vector<W> flattened_duals() const {
+    std::vector<W> dual(n_);
+    for (int v = 0; v < n_; ++v) {
+      dual[v] = dualvar_[v];
+      for (int b = blossomparent_[v]; b != -1; b = blossomparent_[b]) dual[v] += dualvar_[b];
+    }
+    return dual;
+  }
 
   std::vector<int> run() {
     const int n = n_;
@@ -64,6 +97,19 @@ class BlossomMatcher {
     dualvar_.assign(2 * n, W{});
     for (int v = 0; v < n; ++v) dualvar_[v] = max_weight;
     allowedge_.assign(m, false);
+    if (start_ != nullptr) {
+      for (int v = 0; v < n; ++v) {
+        dualvar_[v] = start_->dual[v];
+        const int partner = start_->mate[v];
+        if (partner <= v) continue;
+        for (int p : neighbend_[v]) {
+          if (endpoint_[p] != partner) continue;
+          mate_[v] = p;
+          mate_[partner] = p ^ 1;
+          break;
+        }
+      }
+    }
 
     for (int stage = 0; stage < n; ++stage) {
       std::fill(label_.begin(), label_.end(), 0);
@@ -115,15 +161,21 @@ class BlossomMatcher {
           }
         }
         if (augmented) break;
-        int deltatype = 1;
-        W delta = dualvar_[0];
-        for (int v = 1; v < n; ++v)
-          if (dualvar_[v] < delta) delta = dualvar_[v];
+        // Type 1 (a vertex dual reaches zero) ends a maximum-weight search; a maximum-cardinality
+        // one ends when no dual change can make another edge tight (type -1).
+        int deltatype = -1;
+        W delta{};
+        if (!max_cardinality_) {
+          deltatype = 1;
+          delta = dualvar_[0];
+          for (int v = 1; v < n; ++v)
+            if (dualvar_[v] < delta) delta = dualvar_[v];
+        }
         int deltaedge = -1, deltablossom = -1;
         for (int v = 0; v < n; ++v) {
           if (label_[inblossom_[v]] == 0 && bestedge_[v] != -1) {
             W d = slack(bestedge_[v]);
-            if (d < delta) {
+            if (deltatype == -1 || d < delta) {
               delta = d;
               deltatype = 2;
               deltaedge = bestedge_[v];
@@ -133,7 +185,7 @@ class BlossomMatcher {
         for (int b = 0; b < 2 * n; ++b) {
           if (blossomparent_[b] == -1 && label_[b] == 1 && bestedge_[b] != -1) {
             W d = half(slack(bestedge_[b]));
-            if (d < delta) {
+            if (deltatype == -1 || d < delta) {
               delta = d;
               deltatype = 3;
               deltaedge = bestedge_[b];
@@ -142,12 +194,13 @@ class BlossomMatcher {
         }
         for (int b = n; b < 2 * n; ++b) {
           if (blossombase_[b] >= 0 && blossomparent_[b] == -1 && label_[b] == 2 &&
-              dualvar_[b] < delta) {
+              (deltatype == -1 || dualvar_[b] < delta)) {
             delta = dualvar_[b];
             deltatype = 4;
             deltablossom = b;
           }
         }
+        if (deltatype == -1) break;
         for (int v = 0; v < n; ++v) {
           if (label_[inblossom_[v]] == 1)
             dualvar_[v] -= delta;
@@ -444,6 +497,8 @@ class BlossomMatcher {
 
   int n_;
   const std::vector<WeightedEdge<W>>& edges_;
+  const MatchingState<W>* start_ = nullptr;
+  bool max_cardinality_ = false;
   std::vector<int> endpoint_;
   std::vector<std::vector<int>> neighbend_;
   std::vector<int> mate_, label_, labelend_, inblossom_, blossomparent_, blossombase_;
@@ -454,11 +509,78 @@ class BlossomMatcher {
   std::vector<bool> allowedge_;
 };
 
+// Makes `state` a valid start for `edges`: raises the duals an edge would violate, keeps the
+// pairs that are still edges and tight, and gives every unmatched vertex an even dual (the
+// search halves the slack between two of them). Without a usable state it starts from each
+// vertex's best edge and pairs greedily along the edges that are then tight.
+template <typename W>
+void repair_start(int n, const std::vector<WeightedEdge<W>>& edges, MatchingState<W>& state) {
+  auto slack = [&](const WeightedEdge<W>& e) { return state.dual[e.u] + state.dual[e.v] - e.weight - e.weight; };
+  const bool warm = static_cast<int>(state.dual.size()) == n && static_cast<int>(state.mate.size()) == n;
+  if (!warm) {
+    state.dual.assign(n, W{});
+    std::vector<bool> seen(n, false);
+    for (const auto& e : edges)
+      for (int v : {e.u, e.v})
+        if (!seen[v] || state.dual[v] < e.weight) {
+          state.dual[v] = e.weight;
+          seen[v] = true;
+        }
+    // Lower each dual in turn to the least its neighbours allow: more edges become tight.
+    std::vector<std::vector<int>> incident(n);
+    for (int k = 0; k < static_cast<int>(edges.size()); ++k) {
+      incident[edges[k].u].push_back(k);
+      incident[edges[k].v].push_back(k);
+    }
+    for (int v = 0; v < n; ++v) {
+      for (std::size_t i = 0; i < incident[v].size(); ++i) {
+        const auto& e = edges[incident[v][i]];
+        const W need = e.weight + e.weight - state.dual[e.u == v ? e.v : e.u];
+        if (i == 0 || state.dual[v] < need) state.dual[v] = need;
+      }
+    }
+    state.mate.assign(n, -1);
+  }
+  for (const auto& e : edges) {
+    const W s = slack(e);
+    if (s < W{}) state.dual[e.u] -= s;
+  }
+  std::vector<int> mate(n, -1);
+  for (const auto& e : edges)
+    if (state.mate[e.u] == e.v && slack(e) == W{}) {
+      mate[e.u] = e.v;
+      mate[e.v] = e.u;
+    }
+  if (!warm)
+    for (const auto& e : edges)
+      if (mate[e.u] == -1 && mate[e.v] == -1 && slack(e) == W{}) {
+        mate[e.u] = e.v;
+        mate[e.v] = e.u;
+      }
+  for (int v = 0; v < n; ++v)
+    if (mate[v] == -1 && half(state.dual[v]) + half(state.dual[v]) != state.dual[v])
+      state.dual[v] += W{1};
+  state.mate = std::move(mate);
+}
+
 }  // namespace detail
 
 template <typename W>
 std::vector<int> max_weight_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges) {
   return detail::BlossomMatcher<W>(vertex_count, edges).run();
+}
+
+template <typename W>
+std::vector<int> max_cardinality_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges,
+                                          MatchingState<W>& state) {
+  detail::repair_start(vertex_count, edges, state);
+  if (edges.empty()) return state.mate;
+  detail::BlossomMatcher<W> matcher(vertex_count, edges);
+  matcher.start_from(state);
+  std::vector<int> mate = matcher.run();
+  state.dual = matcher.flattened_duals();
+  state.mate = mate;
+  return mate;
 }
 
 }  // namespace movarel::pairing
