@@ -125,6 +125,12 @@ class BracketProblem {
     return solver_->solve(*this);
   }
 
+  // The last answer was refused and its restrictions are lifted again: the next search starts
+  // from the answer before, which is nearer to the next question.
+  void discard_last_solve() {
+    if (solver_) solver_->discard_last();
+  }
+
   Score score_of(const std::vector<int>& mate) const {
     Score total(component_count_ + 1, 0);
     std::vector<int> values(component_count_);
@@ -145,6 +151,7 @@ class BracketProblem {
   struct Solver {
     virtual ~Solver() = default;
     virtual std::vector<int> solve(const BracketProblem& p) = 0;
+    virtual void discard_last() = 0;
   };
   // Successive questions differ in a few edges or weights, so each search starts from the
   // previous optimum and its duals and only repairs what changed.
@@ -152,13 +159,15 @@ class BracketProblem {
   struct TypedSolver : Solver {
     std::vector<WeightedEdge<W>> all;
     std::vector<WeightedEdge<W>> kept;
-    MatchingState<W> last;
+    MatchingState<W> last, before;
     std::vector<int> solve(const BracketProblem& p) override {
       kept.clear();
       for (const auto& e : all)
         if (p.allowed(e.u, e.v)) kept.push_back(e);
+      before = last;
       return max_cardinality_matching(p.vertex_count_, kept, last);
     }
+    void discard_last() override { last = before; }
   };
 
   template <typename W>
@@ -306,18 +315,30 @@ class BracketProblem {
 
   void build_edges() {
     // Band widths: each must hold the difference of two matchings' totals.
-    std::vector<int> offsets(component_count_ + 1);
-    int bit = 1;  // weights are doubled: the matching halves them
-    tie_offset_ = bit;
-    bit += tie_count_ * tie_digit_bits_;
-    for (int c = component_count_ - 1; c >= 0; --c) {
-      offsets[c + 1] = bit;
+    std::vector<int> widths(component_count_, 0);
+    criteria_bits_ = 1;  // weights are doubled: the matching halves them
+    for (int c = 0; c < component_count_; ++c) {
       if ((c == c9_index_ && !c9_) || bounds_[c] == 0) continue;
-      bit += std::bit_width(static_cast<unsigned long long>(2 * bounds_[c])) + 1;
+      widths[c] = std::bit_width(static_cast<unsigned long long>(2 * bounds_[c])) + 1;
+      criteria_bits_ += widths[c];
     }
-    offsets[0] = bit;
+    // C4 needs no band: the matching is of maximum cardinality. The width a completion band
+    // would take stays free above the criteria, as room for the duals of the search, which
+    // start from the last optimum and may sink below zero.
+    criteria_bits_ += std::bit_width(static_cast<unsigned long long>(vertex_count_)) + 2;
+    // The tie band keeps its room whether in use or not when the weights fit in 128 bits: the
+    // criteria then keep their values, and each search can start from the last optimum.
+    const int tie_bits = tie_count_ * tie_digit_bits_;
+    const int tie_room = criteria_bits_ + 8 < 126 ? std::max(tie_bits, 126 - criteria_bits_) : tie_bits;
+    std::vector<int> offsets(component_count_);
+    int bit = 1;
+    tie_offset_ = bit;
+    bit += tie_room;
+    for (int c = component_count_ - 1; c >= 0; --c) {
+      offsets[c] = bit;
+      bit += widths[c];
+    }
     bit += std::bit_width(static_cast<unsigned long long>(vertex_count_)) + 2;
-    criteria_bits_ = bit - tie_count_ * tie_digit_bits_;
     if (bit <= 126)
       build_typed<__int128>(offsets);
     else if (bit <= 254)
@@ -336,9 +357,9 @@ class BracketProblem {
     auto add_edge = [&](int a, int b) {
       std::fill(values.begin(), values.end(), 0);
       edge_values(a, b, values);
-      W w = shifted<W>(1, offsets[0]);
+      W w{};
       for (int c = 0; c < component_count_; ++c)
-        if (values[c] != 0) w += shifted<W>(values[c], offsets[c + 1]);
+        if (values[c] != 0) w += shifted<W>(values[c], offsets[c]);
       if (tie_count_ > 0 && b < bracket_size_) {
         int i = tie_s1_[a], j = tie_s2_[b];
         if (i < 0) i = tie_s1_[b], j = tie_s2_[a];
@@ -394,7 +415,10 @@ class EarliestOptimum {
   bool reachable() {
     if (p_.satisfies(witness_)) return true;
     std::vector<int> mate = p_.solve();
-    if (!p_.satisfies(mate) || p_.score_of(mate) != best_) return false;
+    if (!p_.satisfies(mate) || p_.score_of(mate) != best_) {
+      p_.discard_last_solve();
+      return false;
+    }
     witness_ = std::move(mate);
     return true;
   }

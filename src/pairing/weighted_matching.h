@@ -551,8 +551,7 @@ void repair_start(int n, const std::vector<WeightedEdge<W>>& edges, MatchingStat
       mate[e.u] = e.v;
       mate[e.v] = e.u;
     }
-  if (!warm)
-    for (const auto& e : edges)
+  for (const auto& e : edges)
       if (mate[e.u] == -1 && mate[e.v] == -1 && slack(e) == W{}) {
         mate[e.u] = e.v;
         mate[e.v] = e.u;
