@@ -130,6 +130,15 @@ class BracketProblem {
   void discard_last_solve() {
     if (solver_) solver_->discard_last();
   }
+  // The last answer is an optimum: its duals may later rule out questions without a search.
+  void accept_last_solve() {
+    if (solver_) solver_->accept_last(weights_key_);
+  }
+  // Whether the restrictions now set, which force `pairs`, certainly lose the optimum.
+  bool optimum_excludes(const std::vector<std::pair<int, int>>& pairs) {
+    if (!edges_built_) build_edges();
+    return solver_->rules_out(*this, pairs, weights_key_);
+  }
 
   Score score_of(const std::vector<int>& mate) const {
     Score total(component_count_ + 1, 0);
@@ -152,6 +161,10 @@ class BracketProblem {
     virtual ~Solver() = default;
     virtual std::vector<int> solve(const BracketProblem& p) = 0;
     virtual void discard_last() = 0;
+    virtual void accept_last(int weights_key) = 0;
+    // `pairs` are forced already.
+    virtual bool rules_out(const BracketProblem& p, const std::vector<std::pair<int, int>>& pairs,
+                           int weights_key) const = 0;
   };
   // Successive questions differ in a few edges or weights, so each search starts from the
   // previous optimum and its duals and only repairs what changed.
@@ -160,14 +173,48 @@ class BracketProblem {
     std::vector<WeightedEdge<W>> all;
     std::vector<WeightedEdge<W>> kept;
     MatchingState<W> last, before;
+    DualCertificate<W> certificate;
+    // The duals that proved the last accepted optimum, the weights they were for, and the edges
+    // (then left out) that they do not cover.
+    DualCertificate<W> proof;
+    int proof_key = -1;
+    std::vector<int> uncovered;
     std::vector<int> solve(const BracketProblem& p) override {
       kept.clear();
       for (const auto& e : all)
         if (p.allowed(e.u, e.v)) kept.push_back(e);
       before = last;
-      return max_cardinality_matching(p.vertex_count_, kept, last);
+      return max_cardinality_matching(p.vertex_count_, kept, last, &certificate);
     }
     void discard_last() override { last = before; }
+    void accept_last(int weights_key) override {
+      // An optimum under a tie band proves nothing about the criteria alone: the older proof
+      // stays.
+      if (weights_key == -1) return;
+      proof = certificate;
+      proof_key = weights_key;
+      uncovered.clear();
+      for (int k = 0; k < static_cast<int>(all.size()); ++k)
+        if (proof.reduced_cost(all[k].u, all[k].v, all[k].weight) < W{}) uncovered.push_back(k);
+    }
+    // True when no matching of the optimum's value can hold all `pairs` (forced already): the
+    // proof's duals are feasible on every edge now allowed, and one of the pairs costs more than
+    // zero.
+    bool rules_out(const BracketProblem& p, const std::vector<std::pair<int, int>>& pairs,
+                   int weights_key) const override {
+      if (proof_key == -1 || proof_key != weights_key) return false;
+      for (int k : uncovered)
+        if (p.allowed(all[k].u, all[k].v)) return false;
+      for (auto [a, b] : pairs) {
+        const WeightedEdge<W> key{std::min(a, b), std::max(a, b), W{}};
+        auto e = std::lower_bound(all.begin(), all.end(), key, [](const auto& x, const auto& y) {
+          return x.u != y.u ? x.u < y.u : x.v < y.v;
+        });
+        if (e == all.end() || e->u != key.u || e->v != key.v) return true;
+        if (W{} < proof.reduced_cost(e->u, e->v, e->weight)) return true;
+      }
+      return false;
+    }
   };
 
   template <typename W>
@@ -330,6 +377,7 @@ class BracketProblem {
     // criteria then keep their values, and each search can start from the last optimum.
     const int tie_bits = tie_count_ * tie_digit_bits_;
     const int tie_room = criteria_bits_ + 8 < 126 ? std::max(tie_bits, 126 - criteria_bits_) : tie_bits;
+    weights_key_ = tie_count_ == 0 ? (c9_ ? 1 : 0) + 2 * tie_room : -1;
     std::vector<int> offsets(component_count_);
     int bit = 1;
     tie_offset_ = bit;
@@ -377,8 +425,12 @@ class BracketProblem {
       }
       if (dummy_ != dummy_none && round_.may_take_bye(global(a))) add_edge(a, dummy_);
     }
-    if (auto* previous = dynamic_cast<TypedSolver<W>*>(solver_.get()))
+    if (auto* previous = dynamic_cast<TypedSolver<W>*>(solver_.get())) {
       solver->last = std::move(previous->last);
+      solver->proof = std::move(previous->proof);
+      solver->proof_key = previous->proof_key;
+      solver->uncovered = std::move(previous->uncovered);  // the same edges in the same order
+    }
     solver_ = std::move(solver);
   }
 
@@ -392,6 +444,7 @@ class BracketProblem {
   std::vector<int> tie_s1_, tie_s2_;
   int tie_count_ = 0, tie_base_ = 0, tie_digit_bits_ = 0, tie_offset_ = 0;
   int criteria_bits_ = 0;  // width of the weights without the tie band
+  int weights_key_ = -1;   // equal for equal weights; -1 while a tie band is set
   std::map<int, int, std::greater<int>> bracket_levels_, next_levels_, sd_levels_;
   std::vector<long long> bounds_;
   int component_count_ = 0, c6_ = 0, c7_ = 0, c8_ = 0, c9_index_ = 0, c10_ = 0, c18_ = 0;
@@ -408,6 +461,7 @@ class EarliestOptimum {
     witness_ = p_.solve();
     if (!p_.satisfies(witness_)) return false;
     best_ = p_.score_of(witness_);
+    p_.accept_last_solve();
     return true;
   }
 
@@ -420,6 +474,7 @@ class EarliestOptimum {
       return false;
     }
     witness_ = std::move(mate);
+    p_.accept_last_solve();
     return true;
   }
 
@@ -428,7 +483,15 @@ class EarliestOptimum {
     std::vector<int> mate = p_.solve();
     if (!p_.satisfies(mate) || p_.score_of(mate) != best_) return false;
     witness_ = std::move(mate);
+    p_.accept_last_solve();
     return true;
+  }
+
+  // reachable() for restrictions that force `pairs`, asking the last optimum's duals first.
+  bool reachable_forcing(const std::vector<std::pair<int, int>>& pairs) {
+    if (p_.satisfies(witness_)) return true;
+    if (p_.optimum_excludes(pairs)) return false;
+    return reachable();
   }
 
   const std::vector<int>& witness() const { return witness_; }
@@ -503,7 +566,7 @@ void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
       pairs.emplace_back(s1[i], s2[j++]);
     }
     for (auto [a, b] : pairs) p.force(a, b);
-    if (search.reachable()) return true;
+    if (search.reachable_forcing(pairs)) return true;
     for (auto [a, b] : pairs) p.unforce(a, b);
     return false;
   };

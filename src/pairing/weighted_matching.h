@@ -4,6 +4,7 @@
 // and half(); every weight must be even so that the halved dual changes stay exact.
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "pairing/wide_integer.h"
@@ -29,12 +30,64 @@ struct MatchingState {
   std::vector<W> dual;
 };
 
+// The duals a search ended with, blossoms kept apart. When they prove a perfect matching optimal
+// they are feasible for that graph, and every optimal perfect matching of it, or of a subgraph
+// on which they stay feasible, uses only edges of reduced cost zero.
+template <typename W>
+struct DualCertificate {
+  DualCertificate() = default;
+  DualCertificate(std::vector<int> parents, std::vector<W> duals)
+      : parent(std::move(parents)), dual(std::move(duals)) {}
+
+  std::vector<int> parent;  // the blossom directly containing each vertex or blossom, or -1
+  std::vector<W> dual;      // of the vertices, then of the blossoms
+
+  W reduced_cost(int u, int v, const W& weight) const {
+    W cost = dual[u] + dual[v] - weight - weight;
+    int a = parent[u], b = parent[v];
+    if (a == -1 || b == -1) return cost;
+    if (depth_.empty()) index();
+    // The smallest blossom holding both ends; it and every blossom around it count twice.
+    while (a != b && a != -1 && b != -1) {
+      if (depth_[a] >= depth_[b])
+        a = parent[a];
+      else
+        b = parent[b];
+    }
+    if (a == -1 || b == -1) return cost;
+    return cost + enclosing_[a] + enclosing_[a];
+  }
+
+ private:
+  // depth_: how many blossoms hold a node; enclosing_: the duals of the node (if a blossom) and
+  // of every blossom around it.
+  void index() const {
+    const int count = static_cast<int>(parent.size());
+    depth_.assign(count, -1);
+    enclosing_.assign(count, W{});
+    std::vector<int> path;
+    for (int x = 0; x < count; ++x) {
+      for (int y = x; y != -1 && depth_[y] == -1; y = parent[y]) path.push_back(y);
+      while (!path.empty()) {
+        const int y = path.back();
+        path.pop_back();
+        const int up = parent[y];
+        depth_[y] = up == -1 ? 0 : depth_[up] + 1;
+        enclosing_[y] = (up == -1 ? W{} : enclosing_[up]) + dual[y];
+      }
+    }
+  }
+  mutable std::vector<int> depth_;
+  mutable std::vector<W> enclosing_;
+};
+
 // The maximum-weight matching among those of maximum cardinality. `state`, when it holds a
 // solution of a similar problem on the same vertices, is where the search starts (its duals are
 // repaired and only the pairs still tight are kept); it receives the new solution.
 template <typename W>
 std::vector<int> max_cardinality_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges,
-                                          MatchingState<W>& state);
+                                          MatchingState<W>& state,
+                                          DualCertificate<W>* certificate = nullptr);
 
 namespace detail {
 
@@ -60,6 +113,8 @@ class BlossomMatcher {
     }
     return dual;
   }
+
+  DualCertificate<W> certificate() const { return DualCertificate<W>(blossomparent_, dualvar_); }
 
   std::vector<int> run() {
     const int n = n_;
@@ -571,13 +626,18 @@ std::vector<int> max_weight_matching(int vertex_count, const std::vector<Weighte
 
 template <typename W>
 std::vector<int> max_cardinality_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges,
-                                          MatchingState<W>& state) {
+                                          MatchingState<W>& state,
+                                          DualCertificate<W>* certificate) {
   detail::repair_start(vertex_count, edges, state);
-  if (edges.empty()) return state.mate;
+  if (edges.empty()) {
+    if (certificate) *certificate = DualCertificate<W>(std::vector<int>(vertex_count, -1), state.dual);
+    return state.mate;
+  }
   detail::BlossomMatcher<W> matcher(vertex_count, edges);
   matcher.start_from(state);
   std::vector<int> mate = matcher.run();
   state.dual = matcher.flattened_duals();
+  if (certificate) *certificate = matcher.certificate();
   state.mate = mate;
   return mate;
 }
