@@ -171,6 +171,8 @@ class BracketProblem {
   template <typename W>
   struct TypedSolver : Solver {
     std::vector<WeightedEdge<W>> all;
+    std::vector<W> criteria;  // each edge's weight without the tie band
+    int layout = -1;
     std::vector<WeightedEdge<W>> kept;
     MatchingState<W> last, before;
     DualCertificate<W> certificate;
@@ -377,7 +379,8 @@ class BracketProblem {
     // criteria then keep their values, and each search can start from the last optimum.
     const int tie_bits = tie_count_ * tie_digit_bits_;
     const int tie_room = criteria_bits_ + 8 < 126 ? std::max(tie_bits, 126 - criteria_bits_) : tie_bits;
-    weights_key_ = tie_count_ == 0 ? (c9_ ? 1 : 0) + 2 * tie_room : -1;
+    layout_key_ = (c9_ ? 1 : 0) + 2 * tie_room;
+    weights_key_ = tie_count_ == 0 ? layout_key_ : -1;
     std::vector<int> offsets(component_count_);
     int bit = 1;
     tie_offset_ = bit;
@@ -400,38 +403,47 @@ class BracketProblem {
 
   template <typename W>
   void build_typed(const std::vector<int>& offsets) {
-    auto solver = std::make_unique<TypedSolver<W>>();
-    std::vector<int> values(component_count_);
-    auto add_edge = [&](int a, int b) {
-      std::fill(values.begin(), values.end(), 0);
-      edge_values(a, b, values);
-      W w{};
-      for (int c = 0; c < component_count_; ++c)
-        if (values[c] != 0) w += shifted<W>(values[c], offsets[c]);
-      if (tie_count_ > 0 && b < bracket_size_) {
-        int i = tie_s1_[a], j = tie_s2_[b];
-        if (i < 0) i = tie_s1_[b], j = tie_s2_[a];
+    // A solver of the same width keeps its last optimum, its proof and, when the criteria's
+    // layout is unchanged, the criteria's part of every weight: only the tie band is redone.
+    auto* solver = dynamic_cast<TypedSolver<W>*>(solver_.get());
+    if (solver == nullptr) {
+      solver_ = std::make_unique<TypedSolver<W>>();
+      solver = static_cast<TypedSolver<W>*>(solver_.get());
+    }
+    if (solver->layout != layout_key_ || solver->all.empty()) {
+      solver->layout = layout_key_;
+      solver->all.clear();
+      solver->criteria.clear();
+      std::vector<int> values(component_count_);
+      auto add_edge = [&](int a, int b) {
+        std::fill(values.begin(), values.end(), 0);
+        edge_values(a, b, values);
+        W w{};
+        for (int c = 0; c < component_count_; ++c)
+          if (values[c] != 0) w += shifted<W>(values[c], offsets[c]);
+        solver->all.push_back({a, b, w});
+        solver->criteria.push_back(w);
+      };
+      const int real = static_cast<int>(verts_.size());
+      for (int a = 0; a < real; ++a) {
+        for (int b = a + 1; b < real; ++b) {
+          if (a < mdp_count_ && b < mdp_count_) continue;  // MDPs never meet each other
+          if (!round_.compatible(global(a), global(b))) continue;
+          add_edge(a, b);
+        }
+        if (dummy_ != dummy_none && round_.may_take_bye(global(a))) add_edge(a, dummy_);
+      }
+    }
+    for (std::size_t k = 0; k < solver->all.size(); ++k) {
+      auto& e = solver->all[k];
+      e.weight = solver->criteria[k];
+      if (tie_count_ > 0 && e.v < bracket_size_) {
+        int i = tie_s1_[e.u], j = tie_s2_[e.v];
+        if (i < 0) i = tie_s1_[e.v], j = tie_s2_[e.u];
         if (i >= 0 && j >= 0)
-          w += shifted<W>(tie_base_ - j, tie_offset_ + (tie_count_ - 1 - i) * tie_digit_bits_);
+          e.weight += shifted<W>(tie_base_ - j, tie_offset_ + (tie_count_ - 1 - i) * tie_digit_bits_);
       }
-      solver->all.push_back({a, b, w});
-    };
-    const int real = static_cast<int>(verts_.size());
-    for (int a = 0; a < real; ++a) {
-      for (int b = a + 1; b < real; ++b) {
-        if (a < mdp_count_ && b < mdp_count_) continue;  // MDPs never meet each other
-        if (!round_.compatible(global(a), global(b))) continue;
-        add_edge(a, b);
-      }
-      if (dummy_ != dummy_none && round_.may_take_bye(global(a))) add_edge(a, dummy_);
     }
-    if (auto* previous = dynamic_cast<TypedSolver<W>*>(solver_.get())) {
-      solver->last = std::move(previous->last);
-      solver->proof = std::move(previous->proof);
-      solver->proof_key = previous->proof_key;
-      solver->uncovered = std::move(previous->uncovered);  // the same edges in the same order
-    }
-    solver_ = std::move(solver);
   }
 
   const RoundContext& round_;
@@ -444,6 +456,7 @@ class BracketProblem {
   std::vector<int> tie_s1_, tie_s2_;
   int tie_count_ = 0, tie_base_ = 0, tie_digit_bits_ = 0, tie_offset_ = 0;
   int criteria_bits_ = 0;  // width of the weights without the tie band
+  int layout_key_ = -1;    // equal for equal criteria weights
   int weights_key_ = -1;   // equal for equal weights; -1 while a tie band is set
   std::map<int, int, std::greater<int>> bracket_levels_, next_levels_, sd_levels_;
   std::vector<long long> bounds_;
