@@ -81,9 +81,11 @@ struct DualCertificate {
   mutable std::vector<W> enclosing_;
 };
 
-// The maximum-weight matching among those of maximum cardinality. `state`, when it holds a
-// solution of a similar problem on the same vertices, is where the search starts (its duals are
-// repaired and only the pairs still tight are kept); it receives the new solution.
+// A matching of maximum cardinality, and of maximum weight when it is perfect (when it is not,
+// the weight is not guaranteed). `state`, when it holds a solution of a similar problem on the
+// same vertices, is where the search starts (its duals are repaired and only the pairs still
+// tight are kept); it receives the new solution. `certificate` receives the final duals, which
+// prove a perfect result optimal.
 template <typename W>
 std::vector<int> max_cardinality_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges,
                                           MatchingState<W>& state,
