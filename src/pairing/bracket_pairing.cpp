@@ -228,7 +228,7 @@ class BracketProblem {
     }
   }
 
-  // Components (after the completion band): C6, C7 per score level, C8 pairs, C8 per level,
+  // Components, most significant first: C6, C7 per score level, C8 pairs, C8 per level,
   // C9, C10..C17, C18 (floating, then per SD level), C19 per level, C20, C21.
   void lay_out_criteria() {
     int comp = 0;
