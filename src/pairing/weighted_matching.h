@@ -619,6 +619,33 @@ void repair_start(int n, const std::vector<WeightedEdge<W>>& edges, MatchingStat
   state.mate = std::move(mate);
 }
 
+// A start for a graph whose weighted edges touch few of its vertices (the players who only
+// complete the round have edges of weight zero): the optimum of the weighted part alone, every
+// other vertex at dual zero.
+template <typename W>
+void start_from_weighted_part(int n, const std::vector<WeightedEdge<W>>& edges, MatchingState<W>& state) {
+  std::vector<int> local(n, -1), members;
+  for (const auto& e : edges)
+    if (!(e.weight == W{}))
+      for (int v : {e.u, e.v})
+        if (local[v] == -1) {
+          local[v] = static_cast<int>(members.size());
+          members.push_back(v);
+        }
+  if (members.size() < 2 || 2 * members.size() > static_cast<std::size_t>(n)) return;
+  std::vector<WeightedEdge<W>> inner;
+  for (const auto& e : edges)
+    if (local[e.u] != -1 && local[e.v] != -1) inner.push_back({local[e.u], local[e.v], e.weight});
+  MatchingState<W> part;
+  max_cardinality_matching(static_cast<int>(members.size()), inner, part);
+  state.dual.assign(n, W{});
+  state.mate.assign(n, -1);
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    state.dual[members[i]] = part.dual[i];
+    if (part.mate[i] != -1) state.mate[members[i]] = members[part.mate[i]];
+  }
+}
+
 }  // namespace detail
 
 template <typename W>
@@ -630,6 +657,9 @@ template <typename W>
 std::vector<int> max_cardinality_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges,
                                           MatchingState<W>& state,
                                           DualCertificate<W>* certificate) {
+  const bool warm = static_cast<int>(state.dual.size()) == vertex_count &&
+                    static_cast<int>(state.mate.size()) == vertex_count;
+  if (!warm) detail::start_from_weighted_part(vertex_count, edges, state);
   detail::repair_start(vertex_count, edges, state);
   if (edges.empty()) {
     if (certificate) *certificate = DualCertificate<W>(std::vector<int>(vertex_count, -1), state.dual);
