@@ -76,27 +76,48 @@ class BracketProblem {
   }
 
   // Lowest band: among optimal matchings prefer the earliest transposition (Art. 4.2), that is
-  // S1[0]'s partner as early in S2 as possible, then S1[1]'s, and so on.
-  void set_tie_order(const std::vector<int>& s1, const std::vector<int>& s2) {
+  // S1[from]'s partner as early in S2 as possible, then the next S1 player's, for as many S1
+  // players as keep the weights in 128 bits when the criteria leave room (the built-in integer
+  // being several times faster than a wide one). A partner that the last optimum's duals exclude
+  // from every optimum needs no place in the order, so each player's digit counts only the
+  // others. Returns where the ordered players end.
+  std::size_t set_tie_order(const std::vector<int>& s1, std::size_t from, const std::vector<int>& s2) {
+    if (!edges_built_) build_edges();
+    const int room = criteria_bits_ + 8 < 126 ? 126 - criteria_bits_ : 160;
+    const bool proof = solver_->proof_applies(*this, weights_key_);
     tie_s1_.assign(vertex_count_, -1);
     tie_s2_.assign(vertex_count_, -1);
-    for (std::size_t i = 0; i < s1.size(); ++i) tie_s1_[s1[i]] = static_cast<int>(i);
     for (std::size_t j = 0; j < s2.size(); ++j) tie_s2_[s2[j]] = static_cast<int>(j);
-    tie_count_ = static_cast<int>(s1.size());
-    tie_base_ = static_cast<int>(s2.size());
-    tie_digit_bits_ = std::bit_width(static_cast<unsigned>(tie_base_ + 1));
+    tie_values_.clear();
+    tie_digits_.clear();
+    int used = 0;
+    std::size_t end = from;
+    for (; end < s1.size(); ++end) {
+      std::vector<int> value(s2.size(), 0);
+      int count = 0;
+      for (std::size_t j = 0; j < s2.size(); ++j)
+        if (!proof || (allowed(s1[end], s2[j]) && solver_->zero_cost(s1[end], s2[j])))
+          value[j] = ++count;
+      for (int& v : value)
+        if (v > 0) v = count + 1 - v;  // the earliest partner weighs most
+      const int digit = std::bit_width(static_cast<unsigned>(count + 1));
+      if (end > from && used + digit > room) break;
+      used += digit;
+      tie_s1_[s1[end]] = static_cast<int>(tie_values_.size());
+      tie_values_.push_back(std::move(value));
+      tie_digits_.push_back(digit);
+    }
+    tie_count_ = static_cast<int>(tie_values_.size());
+    tie_shift_.assign(tie_count_, 0);
+    for (int i = tie_count_ - 2; i >= 0; --i) tie_shift_[i] = tie_shift_[i + 1] + tie_digits_[i + 1];
+    tie_bits_ = used;
     edges_built_ = false;
+    return end;
   }
   void clear_tie_order() {
     tie_count_ = 0;
+    tie_bits_ = 0;
     edges_built_ = false;
-  }
-  // How many S1 players one tie band may order: as many as keep the weights in 128 bits when
-  // the criteria leave room, the built-in integer being several times faster than a wide one.
-  int tie_capacity(int s2_size) const {
-    const int digit = std::bit_width(static_cast<unsigned>(s2_size + 1));
-    const int room = criteria_bits_ + 8 < 126 ? 126 - criteria_bits_ : 160;
-    return std::max(1, room / digit);
   }
 
   bool allowed(int a, int b) const {
@@ -165,6 +186,10 @@ class BracketProblem {
     // `pairs` are forced already.
     virtual bool rules_out(const BracketProblem& p, const std::vector<std::pair<int, int>>& pairs,
                            int weights_key) const = 0;
+    // Whether the proof speaks for the present weights and restrictions; then whether an edge
+    // may be in an optimum at all.
+    virtual bool proof_applies(const BracketProblem& p, int weights_key) const = 0;
+    virtual bool zero_cost(int a, int b) const = 0;
   };
   // Successive questions differ in a few edges or weights, so each search starts from the
   // previous optimum and its duals and only repairs what changed.
@@ -204,18 +229,24 @@ class BracketProblem {
     // zero.
     bool rules_out(const BracketProblem& p, const std::vector<std::pair<int, int>>& pairs,
                    int weights_key) const override {
+      if (!proof_applies(p, weights_key)) return false;
+      for (auto [a, b] : pairs)
+        if (!zero_cost(a, b)) return true;
+      return false;
+    }
+    bool proof_applies(const BracketProblem& p, int weights_key) const override {
       if (proof_key == -1 || proof_key != weights_key) return false;
       for (int k : uncovered)
         if (p.allowed(all[k].u, all[k].v)) return false;
-      for (auto [a, b] : pairs) {
-        const WeightedEdge<W> key{std::min(a, b), std::max(a, b), W{}};
-        auto e = std::lower_bound(all.begin(), all.end(), key, [](const auto& x, const auto& y) {
-          return x.u != y.u ? x.u < y.u : x.v < y.v;
-        });
-        if (e == all.end() || e->u != key.u || e->v != key.v) return true;
-        if (W{} < proof.reduced_cost(e->u, e->v, e->weight)) return true;
-      }
-      return false;
+      return true;
+    }
+    bool zero_cost(int a, int b) const override {
+      const WeightedEdge<W> key{std::min(a, b), std::max(a, b), W{}};
+      auto e = std::lower_bound(all.begin(), all.end(), key, [](const auto& x, const auto& y) {
+        return x.u != y.u ? x.u < y.u : x.v < y.v;
+      });
+      if (e == all.end() || e->u != key.u || e->v != key.v) return false;
+      return proof.reduced_cost(e->u, e->v, criteria[e - all.begin()]) == W{};
     }
   };
 
@@ -377,8 +408,8 @@ class BracketProblem {
     criteria_bits_ += std::bit_width(static_cast<unsigned long long>(vertex_count_)) + 2;
     // The tie band keeps its room whether in use or not when the weights fit in 128 bits: the
     // criteria then keep their values, and each search can start from the last optimum.
-    const int tie_bits = tie_count_ * tie_digit_bits_;
-    const int tie_room = criteria_bits_ + 8 < 126 ? std::max(tie_bits, 126 - criteria_bits_) : tie_bits;
+    const int tie_room =
+        criteria_bits_ + 8 < 126 ? std::max(tie_bits_, 126 - criteria_bits_) : tie_bits_;
     layout_key_ = (c9_ ? 1 : 0) + 2 * tie_room;
     weights_key_ = tie_count_ == 0 ? layout_key_ : -1;
     std::vector<int> offsets(component_count_);
@@ -440,8 +471,8 @@ class BracketProblem {
       if (tie_count_ > 0 && e.v < bracket_size_) {
         int i = tie_s1_[e.u], j = tie_s2_[e.v];
         if (i < 0) i = tie_s1_[e.v], j = tie_s2_[e.u];
-        if (i >= 0 && j >= 0)
-          e.weight += shifted<W>(tie_base_ - j, tie_offset_ + (tie_count_ - 1 - i) * tie_digit_bits_);
+        if (i >= 0 && j >= 0 && tie_values_[i][j] > 0)
+          e.weight += shifted<W>(tie_values_[i][j], tie_offset_ + tie_shift_[i]);
       }
     }
   }
@@ -454,7 +485,9 @@ class BracketProblem {
   std::vector<Place> place_;
   std::vector<int> forced_, group_;
   std::vector<int> tie_s1_, tie_s2_;
-  int tie_count_ = 0, tie_base_ = 0, tie_digit_bits_ = 0, tie_offset_ = 0;
+  int tie_count_ = 0, tie_bits_ = 0, tie_offset_ = 0;
+  std::vector<std::vector<int>> tie_values_;  // per ordered S1 player, per S2 position
+  std::vector<int> tie_digits_, tie_shift_;
   int criteria_bits_ = 0;  // width of the weights without the tie band
   int layout_key_ = -1;    // equal for equal criteria weights
   int weights_key_ = -1;   // equal for equal weights; -1 while a tie band is set
@@ -583,11 +616,9 @@ void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
     for (auto [a, b] : pairs) p.unforce(a, b);
     return false;
   };
-  const int slice = p.tie_capacity(static_cast<int>(s2.size()));
-  for (std::size_t start = 0; start < s1.size(); start += slice) {
+  for (std::size_t start = 0; start < s1.size();) {
     if (natural_from(start)) return;
-    const std::size_t end = std::min(s1.size(), start + slice);
-    p.set_tie_order(std::vector<int>(s1.begin() + start, s1.begin() + end), s2);
+    const std::size_t end = p.set_tie_order(s1, start, s2);
     const bool found = search.resolve();
     p.clear_tie_order();
     if (!found) return;  // cannot happen: the optimum was reachable before the band was added
@@ -596,6 +627,7 @@ void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
       p.force(s1[i], partner);
       taken[std::find(s2.begin(), s2.end(), partner) - s2.begin()] = true;
     }
+    start = end;
   }
 }
 
