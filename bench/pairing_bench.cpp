@@ -1,6 +1,9 @@
 // The Dutch pairing engine on the independent engine's cases (tests/data/dutch): each large
 // case (930-980 players) must pair in under 5 s, the median small case in under 5 ms.
 // BM_PairingGrowth fits time ~ players^k over the medium and large cases and reports k.
+// Measured on the 2-core build machine under a load of about 8: k = 2.8 (80-250 players about
+// 10 ms each; 930-980 players 0.7 to 3.6 s of CPU). A bracket's first matching is cubic in the
+// players from the bracket down; the many questions after it restart from its optimum.
 
 #include <benchmark/benchmark.h>
 
