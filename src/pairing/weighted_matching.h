@@ -22,8 +22,8 @@ struct WeightedEdge {
 template <typename W>
 std::vector<int> max_weight_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges);
 
-// A matching with vertex duals that prove it optimal: y[u] + y[v] >= 2 w for every edge, with
-// equality on the matched ones. A solution of one problem is a good start for a similar one.
+// A matching with vertex duals feasible for its graph (y[u] + y[v] >= 2 w on every edge), the
+// blossoms' duals folded into their vertices: where the search for a similar problem starts.
 template <typename W>
 struct MatchingState {
   std::vector<int> mate;
