@@ -76,27 +76,48 @@ class BracketProblem {
   }
 
   // Lowest band: among optimal matchings prefer the earliest transposition (Art. 4.2), that is
-  // S1[0]'s partner as early in S2 as possible, then S1[1]'s, and so on.
-  void set_tie_order(const std::vector<int>& s1, const std::vector<int>& s2) {
+  // S1[from]'s partner as early in S2 as possible, then the next S1 player's, for as many S1
+  // players as keep the weights in 128 bits when the criteria leave room (the built-in integer
+  // being several times faster than a wide one). A partner that the last optimum's duals exclude
+  // from every optimum needs no place in the order, so each player's digit counts only the
+  // others. Returns where the ordered players end.
+  std::size_t set_tie_order(const std::vector<int>& s1, std::size_t from, const std::vector<int>& s2) {
+    if (!edges_built_) build_edges();
+    const int room = criteria_bits_ + 8 < 126 ? 126 - criteria_bits_ : 160;
+    const bool proof = solver_->proof_applies(*this, weights_key_);
     tie_s1_.assign(vertex_count_, -1);
     tie_s2_.assign(vertex_count_, -1);
-    for (std::size_t i = 0; i < s1.size(); ++i) tie_s1_[s1[i]] = static_cast<int>(i);
     for (std::size_t j = 0; j < s2.size(); ++j) tie_s2_[s2[j]] = static_cast<int>(j);
-    tie_count_ = static_cast<int>(s1.size());
-    tie_base_ = static_cast<int>(s2.size());
-    tie_digit_bits_ = std::bit_width(static_cast<unsigned>(tie_base_ + 1));
+    tie_values_.clear();
+    tie_digits_.clear();
+    int used = 0;
+    std::size_t end = from;
+    for (; end < s1.size(); ++end) {
+      std::vector<int> value(s2.size(), 0);
+      int count = 0;
+      for (std::size_t j = 0; j < s2.size(); ++j)
+        if (!proof || (allowed(s1[end], s2[j]) && solver_->zero_cost(s1[end], s2[j])))
+          value[j] = ++count;
+      for (int& v : value)
+        if (v > 0) v = count + 1 - v;  // the earliest partner weighs most
+      const int digit = std::bit_width(static_cast<unsigned>(count + 1));
+      if (end > from && used + digit > room) break;
+      used += digit;
+      tie_s1_[s1[end]] = static_cast<int>(tie_values_.size());
+      tie_values_.push_back(std::move(value));
+      tie_digits_.push_back(digit);
+    }
+    tie_count_ = static_cast<int>(tie_values_.size());
+    tie_shift_.assign(tie_count_, 0);
+    for (int i = tie_count_ - 2; i >= 0; --i) tie_shift_[i] = tie_shift_[i + 1] + tie_digits_[i + 1];
+    tie_bits_ = used;
     edges_built_ = false;
+    return end;
   }
   void clear_tie_order() {
     tie_count_ = 0;
+    tie_bits_ = 0;
     edges_built_ = false;
-  }
-  // How many S1 players one tie band may order: as many as keep the weights in 128 bits when
-  // the criteria leave room, the built-in integer being several times faster than a wide one.
-  int tie_capacity(int s2_size) const {
-    const int digit = std::bit_width(static_cast<unsigned>(s2_size + 1));
-    const int room = criteria_bits_ + 8 < 126 ? 126 - criteria_bits_ : 160;
-    return std::max(1, room / digit);
   }
 
   bool allowed(int a, int b) const {
@@ -125,6 +146,21 @@ class BracketProblem {
     return solver_->solve(*this);
   }
 
+  // The last answer was refused and its restrictions are lifted again: the next search starts
+  // from the answer before, which is nearer to the next question.
+  void discard_last_solve() {
+    if (solver_) solver_->discard_last();
+  }
+  // The last answer is an optimum: its duals may later rule out questions without a search.
+  void accept_last_solve() {
+    if (solver_) solver_->accept_last(weights_key_);
+  }
+  // Whether the restrictions now set, which force `pairs`, certainly lose the optimum.
+  bool optimum_excludes(const std::vector<std::pair<int, int>>& pairs) {
+    if (!edges_built_) build_edges();
+    return solver_->rules_out(*this, pairs, weights_key_);
+  }
+
   Score score_of(const std::vector<int>& mate) const {
     Score total(component_count_ + 1, 0);
     std::vector<int> values(component_count_);
@@ -145,16 +181,72 @@ class BracketProblem {
   struct Solver {
     virtual ~Solver() = default;
     virtual std::vector<int> solve(const BracketProblem& p) = 0;
+    virtual void discard_last() = 0;
+    virtual void accept_last(int weights_key) = 0;
+    // `pairs` are forced already.
+    virtual bool rules_out(const BracketProblem& p, const std::vector<std::pair<int, int>>& pairs,
+                           int weights_key) const = 0;
+    // Whether the proof speaks for the present weights and restrictions; then whether an edge
+    // may be in an optimum at all.
+    virtual bool proof_applies(const BracketProblem& p, int weights_key) const = 0;
+    virtual bool zero_cost(int a, int b) const = 0;
   };
+  // Successive questions differ in a few edges or weights, so each search starts from the
+  // previous optimum and its duals and only repairs what changed.
   template <typename W>
   struct TypedSolver : Solver {
     std::vector<WeightedEdge<W>> all;
+    std::vector<W> criteria;  // each edge's weight without the tie band
+    int layout = -1;
     std::vector<WeightedEdge<W>> kept;
+    MatchingState<W> last, before;
+    DualCertificate<W> certificate;
+    // The duals that proved the last accepted optimum, the weights they were for, and the edges
+    // (then left out) that they do not cover.
+    DualCertificate<W> proof;
+    int proof_key = -1;
+    std::vector<int> uncovered;
     std::vector<int> solve(const BracketProblem& p) override {
       kept.clear();
       for (const auto& e : all)
         if (p.allowed(e.u, e.v)) kept.push_back(e);
-      return max_weight_matching(p.vertex_count_, kept);
+      before = last;
+      return max_cardinality_matching(p.vertex_count_, kept, last, &certificate);
+    }
+    void discard_last() override { last = before; }
+    void accept_last(int weights_key) override {
+      // An optimum under a tie band proves nothing about the criteria alone: the older proof
+      // stays.
+      if (weights_key == -1) return;
+      proof = certificate;
+      proof_key = weights_key;
+      uncovered.clear();
+      for (int k = 0; k < static_cast<int>(all.size()); ++k)
+        if (proof.reduced_cost(all[k].u, all[k].v, all[k].weight) < W{}) uncovered.push_back(k);
+    }
+    // True when no matching of the optimum's value can hold all `pairs` (forced already): the
+    // proof's duals are feasible on every edge now allowed, and one of the pairs costs more than
+    // zero.
+    bool rules_out(const BracketProblem& p, const std::vector<std::pair<int, int>>& pairs,
+                   int weights_key) const override {
+      if (!proof_applies(p, weights_key)) return false;
+      for (auto [a, b] : pairs)
+        if (!zero_cost(a, b)) return true;
+      return false;
+    }
+    bool proof_applies(const BracketProblem& p, int weights_key) const override {
+      if (proof_key == -1 || proof_key != weights_key) return false;
+      for (int k : uncovered)
+        if (p.allowed(all[k].u, all[k].v)) return false;
+      return true;
+    }
+    bool zero_cost(int a, int b) const override {
+      const WeightedEdge<W> key{std::min(a, b), std::max(a, b), W{}};
+      auto e = std::lower_bound(all.begin(), all.end(), key, [](const auto& x, const auto& y) {
+        return x.u != y.u ? x.u < y.u : x.v < y.v;
+      });
+      if (e == all.end() || e->u != key.u || e->v != key.v) return false;
+      return proof.reduced_cost(e->u, e->v, criteria[e - all.begin()]) == W{};
     }
   };
 
@@ -167,7 +259,7 @@ class BracketProblem {
     }
   }
 
-  // Components (after the completion band): C6, C7 per score level, C8 pairs, C8 per level,
+  // Components, most significant first: C6, C7 per score level, C8 pairs, C8 per level,
   // C9, C10..C17, C18 (floating, then per SD level), C19 per level, C20, C21.
   void lay_out_criteria() {
     int comp = 0;
@@ -303,18 +395,32 @@ class BracketProblem {
 
   void build_edges() {
     // Band widths: each must hold the difference of two matchings' totals.
-    std::vector<int> offsets(component_count_ + 1);
-    int bit = 1;  // weights are doubled: the matching halves them
-    tie_offset_ = bit;
-    bit += tie_count_ * tie_digit_bits_;
-    for (int c = component_count_ - 1; c >= 0; --c) {
-      offsets[c + 1] = bit;
+    std::vector<int> widths(component_count_, 0);
+    criteria_bits_ = 1;  // weights are doubled: the matching halves them
+    for (int c = 0; c < component_count_; ++c) {
       if ((c == c9_index_ && !c9_) || bounds_[c] == 0) continue;
-      bit += std::bit_width(static_cast<unsigned long long>(2 * bounds_[c])) + 1;
+      widths[c] = std::bit_width(static_cast<unsigned long long>(2 * bounds_[c])) + 1;
+      criteria_bits_ += widths[c];
     }
-    offsets[0] = bit;
+    // C4 needs no band: the matching is of maximum cardinality. The width a completion band
+    // would take stays free above the criteria, as room for the duals of the search, which
+    // start from the last optimum and may sink below zero.
+    criteria_bits_ += std::bit_width(static_cast<unsigned long long>(vertex_count_)) + 2;
+    // The tie band keeps its room whether in use or not when the weights fit in 128 bits: the
+    // criteria then keep their values, and each search can start from the last optimum.
+    const int tie_room =
+        criteria_bits_ + 8 < 126 ? std::max(tie_bits_, 126 - criteria_bits_) : tie_bits_;
+    layout_key_ = (c9_ ? 1 : 0) + 2 * tie_room;
+    weights_key_ = tie_count_ == 0 ? layout_key_ : -1;
+    std::vector<int> offsets(component_count_);
+    int bit = 1;
+    tie_offset_ = bit;
+    bit += tie_room;
+    for (int c = component_count_ - 1; c >= 0; --c) {
+      offsets[c] = bit;
+      bit += widths[c];
+    }
     bit += std::bit_width(static_cast<unsigned long long>(vertex_count_)) + 2;
-    criteria_bits_ = bit - tie_count_ * tie_digit_bits_;
     if (bit <= 126)
       build_typed<__int128>(offsets);
     else if (bit <= 254)
@@ -328,32 +434,47 @@ class BracketProblem {
 
   template <typename W>
   void build_typed(const std::vector<int>& offsets) {
-    auto solver = std::make_unique<TypedSolver<W>>();
-    std::vector<int> values(component_count_);
-    auto add_edge = [&](int a, int b) {
-      std::fill(values.begin(), values.end(), 0);
-      edge_values(a, b, values);
-      W w = shifted<W>(1, offsets[0]);
-      for (int c = 0; c < component_count_; ++c)
-        if (values[c] != 0) w += shifted<W>(values[c], offsets[c + 1]);
-      if (tie_count_ > 0 && b < bracket_size_) {
-        int i = tie_s1_[a], j = tie_s2_[b];
-        if (i < 0) i = tie_s1_[b], j = tie_s2_[a];
-        if (i >= 0 && j >= 0)
-          w += shifted<W>(tie_base_ - j, tie_offset_ + (tie_count_ - 1 - i) * tie_digit_bits_);
-      }
-      solver->all.push_back({a, b, w});
-    };
-    const int real = static_cast<int>(verts_.size());
-    for (int a = 0; a < real; ++a) {
-      for (int b = a + 1; b < real; ++b) {
-        if (a < mdp_count_ && b < mdp_count_) continue;  // MDPs never meet each other
-        if (!round_.compatible(global(a), global(b))) continue;
-        add_edge(a, b);
-      }
-      if (dummy_ != dummy_none && round_.may_take_bye(global(a))) add_edge(a, dummy_);
+    // A solver of the same width keeps its last optimum, its proof and, when the criteria's
+    // layout is unchanged, the criteria's part of every weight: only the tie band is redone.
+    auto* solver = dynamic_cast<TypedSolver<W>*>(solver_.get());
+    if (solver == nullptr) {
+      solver_ = std::make_unique<TypedSolver<W>>();
+      solver = static_cast<TypedSolver<W>*>(solver_.get());
     }
-    solver_ = std::move(solver);
+    if (solver->layout != layout_key_ || solver->all.empty()) {
+      solver->layout = layout_key_;
+      solver->all.clear();
+      solver->criteria.clear();
+      std::vector<int> values(component_count_);
+      auto add_edge = [&](int a, int b) {
+        std::fill(values.begin(), values.end(), 0);
+        edge_values(a, b, values);
+        W w{};
+        for (int c = 0; c < component_count_; ++c)
+          if (values[c] != 0) w += shifted<W>(values[c], offsets[c]);
+        solver->all.push_back({a, b, w});
+        solver->criteria.push_back(w);
+      };
+      const int real = static_cast<int>(verts_.size());
+      for (int a = 0; a < real; ++a) {
+        for (int b = a + 1; b < real; ++b) {
+          if (a < mdp_count_ && b < mdp_count_) continue;  // MDPs never meet each other
+          if (!round_.compatible(global(a), global(b))) continue;
+          add_edge(a, b);
+        }
+        if (dummy_ != dummy_none && round_.may_take_bye(global(a))) add_edge(a, dummy_);
+      }
+    }
+    for (std::size_t k = 0; k < solver->all.size(); ++k) {
+      auto& e = solver->all[k];
+      e.weight = solver->criteria[k];
+      if (tie_count_ > 0 && e.v < bracket_size_) {
+        int i = tie_s1_[e.u], j = tie_s2_[e.v];
+        if (i < 0) i = tie_s1_[e.v], j = tie_s2_[e.u];
+        if (i >= 0 && j >= 0 && tie_values_[i][j] > 0)
+          e.weight += shifted<W>(tie_values_[i][j], tie_offset_ + tie_shift_[i]);
+      }
+    }
   }
 
   const RoundContext& round_;
@@ -364,8 +485,12 @@ class BracketProblem {
   std::vector<Place> place_;
   std::vector<int> forced_, group_;
   std::vector<int> tie_s1_, tie_s2_;
-  int tie_count_ = 0, tie_base_ = 0, tie_digit_bits_ = 0, tie_offset_ = 0;
+  int tie_count_ = 0, tie_bits_ = 0, tie_offset_ = 0;
+  std::vector<std::vector<int>> tie_values_;  // per ordered S1 player, per S2 position
+  std::vector<int> tie_digits_, tie_shift_;
   int criteria_bits_ = 0;  // width of the weights without the tie band
+  int layout_key_ = -1;    // equal for equal criteria weights
+  int weights_key_ = -1;   // equal for equal weights; -1 while a tie band is set
   std::map<int, int, std::greater<int>> bracket_levels_, next_levels_, sd_levels_;
   std::vector<long long> bounds_;
   int component_count_ = 0, c6_ = 0, c7_ = 0, c8_ = 0, c9_index_ = 0, c10_ = 0, c18_ = 0;
@@ -382,6 +507,7 @@ class EarliestOptimum {
     witness_ = p_.solve();
     if (!p_.satisfies(witness_)) return false;
     best_ = p_.score_of(witness_);
+    p_.accept_last_solve();
     return true;
   }
 
@@ -389,8 +515,12 @@ class EarliestOptimum {
   bool reachable() {
     if (p_.satisfies(witness_)) return true;
     std::vector<int> mate = p_.solve();
-    if (!p_.satisfies(mate) || p_.score_of(mate) != best_) return false;
+    if (!p_.satisfies(mate) || p_.score_of(mate) != best_) {
+      p_.discard_last_solve();
+      return false;
+    }
     witness_ = std::move(mate);
+    p_.accept_last_solve();
     return true;
   }
 
@@ -399,7 +529,15 @@ class EarliestOptimum {
     std::vector<int> mate = p_.solve();
     if (!p_.satisfies(mate) || p_.score_of(mate) != best_) return false;
     witness_ = std::move(mate);
+    p_.accept_last_solve();
     return true;
+  }
+
+  // reachable() for restrictions that force `pairs`, asking the last optimum's duals first.
+  bool reachable_forcing(const std::vector<std::pair<int, int>>& pairs) {
+    if (p_.satisfies(witness_)) return true;
+    if (p_.optimum_excludes(pairs)) return false;
+    return reachable();
   }
 
   const std::vector<int>& witness() const { return witness_; }
@@ -474,15 +612,13 @@ void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
       pairs.emplace_back(s1[i], s2[j++]);
     }
     for (auto [a, b] : pairs) p.force(a, b);
-    if (search.reachable()) return true;
+    if (search.reachable_forcing(pairs)) return true;
     for (auto [a, b] : pairs) p.unforce(a, b);
     return false;
   };
-  const int slice = p.tie_capacity(static_cast<int>(s2.size()));
-  for (std::size_t start = 0; start < s1.size(); start += slice) {
+  for (std::size_t start = 0; start < s1.size();) {
     if (natural_from(start)) return;
-    const std::size_t end = std::min(s1.size(), start + slice);
-    p.set_tie_order(std::vector<int>(s1.begin() + start, s1.begin() + end), s2);
+    const std::size_t end = p.set_tie_order(s1, start, s2);
     const bool found = search.resolve();
     p.clear_tie_order();
     if (!found) return;  // cannot happen: the optimum was reachable before the band was added
@@ -491,6 +627,7 @@ void pair_in_transposition_order(BracketProblem& p, EarliestOptimum& search,
       p.force(s1[i], partner);
       taken[std::find(s2.begin(), s2.end(), partner) - s2.begin()] = true;
     }
+    start = end;
   }
 }
 

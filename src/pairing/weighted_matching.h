@@ -4,6 +4,7 @@
 // and half(); every weight must be even so that the halved dual changes stay exact.
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "pairing/wide_integer.h"
@@ -21,12 +22,101 @@ struct WeightedEdge {
 template <typename W>
 std::vector<int> max_weight_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges);
 
+// A matching with vertex duals feasible for its graph (y[u] + y[v] >= 2 w on every edge), the
+// blossoms' duals folded into their vertices: where the search for a similar problem starts.
+template <typename W>
+struct MatchingState {
+  std::vector<int> mate;
+  std::vector<W> dual;
+};
+
+// The duals a search ended with, blossoms kept apart. When they prove a perfect matching optimal
+// they are feasible for that graph, and every optimal perfect matching of it, or of a subgraph
+// on which they stay feasible, uses only edges of reduced cost zero.
+template <typename W>
+struct DualCertificate {
+  DualCertificate() = default;
+  DualCertificate(std::vector<int> parents, std::vector<W> duals)
+      : parent(std::move(parents)), dual(std::move(duals)) {}
+
+  std::vector<int> parent;  // the blossom directly containing each vertex or blossom, or -1
+  std::vector<W> dual;      // of the vertices, then of the blossoms
+
+  W reduced_cost(int u, int v, const W& weight) const {
+    W cost = dual[u] + dual[v] - weight - weight;
+    int a = parent[u], b = parent[v];
+    if (a == -1 || b == -1) return cost;
+    if (depth_.empty()) index();
+    // The smallest blossom holding both ends; it and every blossom around it count twice.
+    while (a != b && a != -1 && b != -1) {
+      if (depth_[a] >= depth_[b])
+        a = parent[a];
+      else
+        b = parent[b];
+    }
+    if (a == -1 || b == -1) return cost;
+    return cost + enclosing_[a] + enclosing_[a];
+  }
+
+ private:
+  // depth_: how many blossoms hold a node; enclosing_: the duals of the node (if a blossom) and
+  // of every blossom around it.
+  void index() const {
+    const int count = static_cast<int>(parent.size());
+    depth_.assign(count, -1);
+    enclosing_.assign(count, W{});
+    std::vector<int> path;
+    for (int x = 0; x < count; ++x) {
+      for (int y = x; y != -1 && depth_[y] == -1; y = parent[y]) path.push_back(y);
+      while (!path.empty()) {
+        const int y = path.back();
+        path.pop_back();
+        const int up = parent[y];
+        depth_[y] = up == -1 ? 0 : depth_[up] + 1;
+        enclosing_[y] = (up == -1 ? W{} : enclosing_[up]) + dual[y];
+      }
+    }
+  }
+  mutable std::vector<int> depth_;
+  mutable std::vector<W> enclosing_;
+};
+
+// A matching of maximum cardinality, and of maximum weight when it is perfect (when it is not,
+// the weight is not guaranteed). `state`, when it holds a solution of a similar problem on the
+// same vertices, is where the search starts (its duals are repaired and only the pairs still
+// tight are kept); it receives the new solution. `certificate` receives the final duals, which
+// prove a perfect result optimal.
+template <typename W>
+std::vector<int> max_cardinality_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges,
+                                          MatchingState<W>& state,
+                                          DualCertificate<W>* certificate = nullptr);
+
 namespace detail {
 
 template <typename W>
 class BlossomMatcher {
  public:
   BlossomMatcher(int n, const std::vector<WeightedEdge<W>>& edges) : n_(n), edges_(edges) {}
+
+  // Starting from the given feasible duals and the matching on tight edges instead of the
+  // uniform duals; vertex duals may then go below zero, so the matching is of maximum cardinality.
+  void start_from(const MatchingState<W>& state) {
+    start_ = &state;
+    max_cardinality_ = true;
+  }
+
+  // The duals of the last run with each blossom's dual added to its vertices: still feasible,
+  // and tight on the matched edges that do not leave a blossom of positive dual.
+  std::vector<W> flattened_duals() const {
+    std::vector<W> dual(n_);
+    for (int v = 0; v < n_; ++v) {
+      dual[v] = dualvar_[v];
+      for (int b = blossomparent_[v]; b != -1; b = blossomparent_[b]) dual[v] += dualvar_[b];
+    }
+    return dual;
+  }
+
+  DualCertificate<W> certificate() const { return DualCertificate<W>(blossomparent_, dualvar_); }
 
   std::vector<int> run() {
     const int n = n_;
@@ -64,6 +154,19 @@ class BlossomMatcher {
     dualvar_.assign(2 * n, W{});
     for (int v = 0; v < n; ++v) dualvar_[v] = max_weight;
     allowedge_.assign(m, false);
+    if (start_ != nullptr) {
+      for (int v = 0; v < n; ++v) {
+        dualvar_[v] = start_->dual[v];
+        const int partner = start_->mate[v];
+        if (partner <= v) continue;
+        for (int p : neighbend_[v]) {
+          if (endpoint_[p] != partner) continue;
+          mate_[v] = p;
+          mate_[partner] = p ^ 1;
+          break;
+        }
+      }
+    }
 
     for (int stage = 0; stage < n; ++stage) {
       std::fill(label_.begin(), label_.end(), 0);
@@ -115,15 +218,21 @@ class BlossomMatcher {
           }
         }
         if (augmented) break;
-        int deltatype = 1;
-        W delta = dualvar_[0];
-        for (int v = 1; v < n; ++v)
-          if (dualvar_[v] < delta) delta = dualvar_[v];
+        // Type 1 (a vertex dual reaches zero) ends a maximum-weight search; a maximum-cardinality
+        // one ends when no dual change can make another edge tight (type -1).
+        int deltatype = -1;
+        W delta{};
+        if (!max_cardinality_) {
+          deltatype = 1;
+          delta = dualvar_[0];
+          for (int v = 1; v < n; ++v)
+            if (dualvar_[v] < delta) delta = dualvar_[v];
+        }
         int deltaedge = -1, deltablossom = -1;
         for (int v = 0; v < n; ++v) {
           if (label_[inblossom_[v]] == 0 && bestedge_[v] != -1) {
             W d = slack(bestedge_[v]);
-            if (d < delta) {
+            if (deltatype == -1 || d < delta) {
               delta = d;
               deltatype = 2;
               deltaedge = bestedge_[v];
@@ -133,7 +242,7 @@ class BlossomMatcher {
         for (int b = 0; b < 2 * n; ++b) {
           if (blossomparent_[b] == -1 && label_[b] == 1 && bestedge_[b] != -1) {
             W d = half(slack(bestedge_[b]));
-            if (d < delta) {
+            if (deltatype == -1 || d < delta) {
               delta = d;
               deltatype = 3;
               deltaedge = bestedge_[b];
@@ -142,12 +251,13 @@ class BlossomMatcher {
         }
         for (int b = n; b < 2 * n; ++b) {
           if (blossombase_[b] >= 0 && blossomparent_[b] == -1 && label_[b] == 2 &&
-              dualvar_[b] < delta) {
+              (deltatype == -1 || dualvar_[b] < delta)) {
             delta = dualvar_[b];
             deltatype = 4;
             deltablossom = b;
           }
         }
+        if (deltatype == -1) break;
         for (int v = 0; v < n; ++v) {
           if (label_[inblossom_[v]] == 1)
             dualvar_[v] -= delta;
@@ -444,6 +554,8 @@ class BlossomMatcher {
 
   int n_;
   const std::vector<WeightedEdge<W>>& edges_;
+  const MatchingState<W>* start_ = nullptr;
+  bool max_cardinality_ = false;
   std::vector<int> endpoint_;
   std::vector<std::vector<int>> neighbend_;
   std::vector<int> mate_, label_, labelend_, inblossom_, blossomparent_, blossombase_;
@@ -454,11 +566,112 @@ class BlossomMatcher {
   std::vector<bool> allowedge_;
 };
 
+// Makes `state` a valid start for `edges`: raises the duals an edge would violate, keeps the
+// pairs that are still edges and tight, and gives every unmatched vertex an even dual (the
+// search halves the slack between two of them). Without a usable state it starts from each
+// vertex's best edge and pairs greedily along the edges that are then tight.
+template <typename W>
+void repair_start(int n, const std::vector<WeightedEdge<W>>& edges, MatchingState<W>& state) {
+  auto slack = [&](const WeightedEdge<W>& e) { return state.dual[e.u] + state.dual[e.v] - e.weight - e.weight; };
+  const bool warm = static_cast<int>(state.dual.size()) == n && static_cast<int>(state.mate.size()) == n;
+  if (!warm) {
+    state.dual.assign(n, W{});
+    std::vector<bool> seen(n, false);
+    for (const auto& e : edges)
+      for (int v : {e.u, e.v})
+        if (!seen[v] || state.dual[v] < e.weight) {
+          state.dual[v] = e.weight;
+          seen[v] = true;
+        }
+    // Lower each dual in turn to the least its neighbours allow: more edges become tight.
+    std::vector<std::vector<int>> incident(n);
+    for (int k = 0; k < static_cast<int>(edges.size()); ++k) {
+      incident[edges[k].u].push_back(k);
+      incident[edges[k].v].push_back(k);
+    }
+    for (int v = 0; v < n; ++v) {
+      for (std::size_t i = 0; i < incident[v].size(); ++i) {
+        const auto& e = edges[incident[v][i]];
+        const W need = e.weight + e.weight - state.dual[e.u == v ? e.v : e.u];
+        if (i == 0 || state.dual[v] < need) state.dual[v] = need;
+      }
+    }
+    state.mate.assign(n, -1);
+  }
+  for (const auto& e : edges) {
+    const W s = slack(e);
+    if (s < W{}) state.dual[e.u] -= s;
+  }
+  std::vector<int> mate(n, -1);
+  for (const auto& e : edges)
+    if (state.mate[e.u] == e.v && slack(e) == W{}) {
+      mate[e.u] = e.v;
+      mate[e.v] = e.u;
+    }
+  for (const auto& e : edges)
+      if (mate[e.u] == -1 && mate[e.v] == -1 && slack(e) == W{}) {
+        mate[e.u] = e.v;
+        mate[e.v] = e.u;
+      }
+  for (int v = 0; v < n; ++v)
+    if (mate[v] == -1 && half(state.dual[v]) + half(state.dual[v]) != state.dual[v])
+      state.dual[v] += W{1};
+  state.mate = std::move(mate);
+}
+
+// A start for a graph whose weighted edges touch few of its vertices (the players who only
+// complete the round have edges of weight zero): the optimum of the weighted part alone, every
+// other vertex at dual zero.
+template <typename W>
+void start_from_weighted_part(int n, const std::vector<WeightedEdge<W>>& edges, MatchingState<W>& state) {
+  std::vector<int> local(n, -1), members;
+  for (const auto& e : edges)
+    if (!(e.weight == W{}))
+      for (int v : {e.u, e.v})
+        if (local[v] == -1) {
+          local[v] = static_cast<int>(members.size());
+          members.push_back(v);
+        }
+  if (members.size() < 2 || 2 * members.size() > static_cast<std::size_t>(n)) return;
+  std::vector<WeightedEdge<W>> inner;
+  for (const auto& e : edges)
+    if (local[e.u] != -1 && local[e.v] != -1) inner.push_back({local[e.u], local[e.v], e.weight});
+  MatchingState<W> part;
+  max_cardinality_matching(static_cast<int>(members.size()), inner, part);
+  state.dual.assign(n, W{});
+  state.mate.assign(n, -1);
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    state.dual[members[i]] = part.dual[i];
+    if (part.mate[i] != -1) state.mate[members[i]] = members[part.mate[i]];
+  }
+}
+
 }  // namespace detail
 
 template <typename W>
 std::vector<int> max_weight_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges) {
   return detail::BlossomMatcher<W>(vertex_count, edges).run();
+}
+
+template <typename W>
+std::vector<int> max_cardinality_matching(int vertex_count, const std::vector<WeightedEdge<W>>& edges,
+                                          MatchingState<W>& state,
+                                          DualCertificate<W>* certificate) {
+  const bool warm = static_cast<int>(state.dual.size()) == vertex_count &&
+                    static_cast<int>(state.mate.size()) == vertex_count;
+  if (!warm) detail::start_from_weighted_part(vertex_count, edges, state);
+  detail::repair_start(vertex_count, edges, state);
+  if (edges.empty()) {
+    if (certificate) *certificate = DualCertificate<W>(std::vector<int>(vertex_count, -1), state.dual);
+    return state.mate;
+  }
+  detail::BlossomMatcher<W> matcher(vertex_count, edges);
+  matcher.start_from(state);
+  std::vector<int> mate = matcher.run();
+  state.dual = matcher.flattened_duals();
+  if (certificate) *certificate = matcher.certificate();
+  state.mate = mate;
+  return mate;
 }
 
 }  // namespace movarel::pairing
