@@ -63,6 +63,8 @@ INSTANTIATE_TEST_SUITE_P(Small, DutchCase, ::testing::ValuesIn(case_names("small
                          [](const auto& info) { return info.param.substr(info.param.find('-') + 1); });
 INSTANTIATE_TEST_SUITE_P(Medium, DutchCase, ::testing::ValuesIn(case_names("medium")),
                          [](const auto& info) { return info.param.substr(info.param.find('-') + 1); });
+INSTANTIATE_TEST_SUITE_P(Large, DutchCase, ::testing::ValuesIn(case_names("large")),
+                         [](const auto& info) { return info.param.substr(info.param.find('-') + 1); });
 
 }  // namespace
 }  // namespace movarel::pairing
