@@ -9,6 +9,7 @@
 #include "register/working_state.h"
 #include "storage/files.h"
 #include "storage/typed_value.h"
+#include "storage/unreported_errors.h"
 #include "storage/workspace.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -210,7 +211,7 @@ TournamentOutcome CreateFromForm(WorkingState& state, ui::Form& frm) {
   const bool new_register = torneos == nullptr;
   auto drop_new_register = [&] {
     workspace.CloseAll();
-    if (new_register) storage::EraseFile("torneos.dbf");
+    if (new_register) storage::EraseLeftover("torneos.dbf");
   };
   if (new_register) {
     auto model = workspace.Use(templates + "torneos.mod", "ZDPLANTILLA", /*shared=*/true, /*read_only=*/true);
@@ -241,7 +242,7 @@ TournamentOutcome CreateFromForm(WorkingState& state, ui::Form& frm) {
     written = FGRABARTORNEO(*torneos, frm);
     if (written.ok()) written = torneos->Commit();
     // A record that could not be filled in is taken back the way the register deletes one.
-    if (!written.ok()) torneos->Delete();
+    if (!written.ok()) storage::LogUnreported(torneos->Delete());
     torneos->Unlock();
     return written;
   });

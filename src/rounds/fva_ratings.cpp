@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "storage/files.h"
+#include "storage/unreported_errors.h"
 #include "storage/value.h"
 #include "ui/control.h"
 #include "ui/ini_file.h"
@@ -50,7 +51,7 @@ bool OverFvaList(
   }
   cuadro->GoTo(position);
   workspace.Close(kFvaAlias);
-  if (storage::FileExists(index_path)) storage::EraseFile(index_path);
+  storage::EraseLeftover(index_path);
   workspace.Select("cuadro");
   if (!status.ok()) {
     state.dialogs->MsgStop("Error al leer la lista de Elo FVA\r\n" + status.message(), "");

@@ -11,6 +11,7 @@
 #include "storage/dbf_file.h"
 #include "storage/file_lock.h"
 #include "storage/files.h"
+#include "storage/unreported_errors.h"
 #include "storage/workspace.h"
 
 namespace movarel::storage {
@@ -320,7 +321,7 @@ Table::Table() : impl_(std::make_unique<Impl>()) {}
 
 Table::~Table() {
   if (!impl_->file) return;
-  impl_->FlushIndexes();
+  LogUnreported(impl_->FlushIndexes().WithContext(alias_ + ": al cerrar"));
   impl_->ReleaseLocks();
 }
 
@@ -355,18 +356,20 @@ bool Table::OthersWouldRefuse(bool shared, bool read_only) const {
 
 const RecordLayout& Table::layout() const { return impl_->file->layout(); }
 
+// Navigation cannot fail, so a shared table that cannot see what others appended moves
+// over the records it already knew and the failure goes to the log.
 void Table::GoTop() {
-  if (impl_->shared()) impl_->file->Refresh();
+  if (impl_->shared()) LogUnreported(impl_->file->Refresh());
   impl_->First();
 }
 
 void Table::GoBottom() {
-  if (impl_->shared()) impl_->file->Refresh();
+  if (impl_->shared()) LogUnreported(impl_->file->Refresh());
   impl_->Last();
 }
 
 void Table::GoTo(uint32_t recno) {
-  if (impl_->shared() && recno > impl_->file->record_count()) impl_->file->Refresh();
+  if (impl_->shared() && recno > impl_->file->record_count()) LogUnreported(impl_->file->Refresh());
   impl_->bof = false;
   if (recno >= 1 && recno <= impl_->file->record_count()) {
     impl_->SetAt(recno);
@@ -584,7 +587,8 @@ Status Table::Pack() {
   });
   if (status.ok()) status = scanned;
   if (status.ok()) status = writer.Finish();
-  close(temp->fd);
+  // A close that fails may have lost the last writes: the packed file is not used then.
+  if (close(temp->fd) != 0 && status.ok()) status = Status::IoError(path_ + ": no se pudo cerrar la copia compactada");
   std::unique_ptr<DbfFile> packed;
   if (status.ok()) {
     auto opened = DbfFile::Open(temp->path, true);
@@ -643,7 +647,13 @@ bool Table::FLock() {
   impl.ReleaseLocks();
   if (!TryLockRange(impl.file->fd(), kRecordBase, 0, impl.WriteKind())) return false;
   impl.file_locked = true;
-  impl.file->Refresh();
+  // Writing under the lock on a view that misses others' records could overwrite them, so
+  // a table that cannot be brought up to date is not locked.
+  if (Status refreshed = impl.file->Refresh(); !refreshed.ok()) {
+    LogUnreported(refreshed);
+    impl.ReleaseLocks();
+    return false;
+  }
   return true;
 }
 
