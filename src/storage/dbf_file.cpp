@@ -10,6 +10,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "storage/letter_case.h"
+
 namespace movarel::storage {
 namespace {
 
@@ -109,11 +111,8 @@ Result<DbfHeader> ParseDbfHeader(const char* data, size_t size, uint64_t file_si
     while (name_length < 11 && d[name_length] != '\0') ++name_length;
     field.name.assign(d, name_length);
     while (!field.name.empty() && field.name.back() == ' ') field.name.pop_back();
-    for (char& c : field.name) {
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    field.type = d[11];
-    if (field.type >= 'a' && field.type <= 'z') field.type = static_cast<char>(field.type - 'a' + 'A');
+    field.name = UpperAscii(field.name);
+    field.type = UpperAscii(d[11]);
     field.length = static_cast<unsigned char>(d[16]);
     field.decimals = static_cast<unsigned char>(d[17]);
     if (field.type == 'C') {

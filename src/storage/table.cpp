@@ -11,6 +11,7 @@
 #include "storage/dbf_file.h"
 #include "storage/file_lock.h"
 #include "storage/files.h"
+#include "storage/letter_case.h"
 #include "storage/unreported_errors.h"
 #include "storage/workspace.h"
 
@@ -36,9 +37,7 @@ struct Table::Impl {
   static bool SameName(const std::string& upper, std::string_view name) {
     if (upper.size() != name.size()) return false;
     for (size_t i = 0; i < name.size(); ++i) {
-      char c = name[i];
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-      if (c != upper[i]) return false;
+      if (UpperAscii(name[i]) != upper[i]) return false;
     }
     return true;
   }
@@ -246,14 +245,6 @@ struct Table::Impl {
 };
 
 namespace {
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 // A file another program holds open may not be replaced under it: the replacement waits
 // for a lock on the existing file, as a DOS program's create would fail on a shared file.
