@@ -247,8 +247,12 @@ char* DbfFile::MutableRecord(uint32_t recno) {
   return map_ + header_.header_length + static_cast<uint64_t>(recno - 1) * header_.record_length;
 }
 
+Status ReadOnlyRefusal(const std::string& path) {
+  return Status::IoError(path + ": la tabla est\xE1 abierta solo para lectura");
+}
+
 Status DbfFile::Append(const char* records, uint32_t count, bool trim) {
-  if (!writable_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
+  if (!writable_) return ReadOnlyRefusal(path_);
   if (count == 0) return Status::Ok();
   uint64_t offset = header_.header_length + static_cast<uint64_t>(header_.record_count) * header_.record_length;
   uint64_t bytes = static_cast<uint64_t>(count) * header_.record_length;
@@ -271,7 +275,7 @@ Status DbfFile::Append(const char* records, uint32_t count, bool trim) {
 }
 
 Status DbfFile::Truncate() {
-  if (!writable_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
+  if (!writable_) return ReadOnlyRefusal(path_);
   Touch();
   // The count goes first: a failure after it leaves an empty table with stray bytes behind it.
   PutLe32(map_ + 4, 0);

@@ -110,9 +110,8 @@ class Table {
   // (deletion flag first) and without a copy per record: the fast path for bulk readers.
   Status Scan(const RecordVisitor& visit) const;
 
-  struct Impl;
-
  private:
+  struct Impl;
   friend class Workspace;
   Table();
   // Opens `path` (already resolved) with the OS lock of its mode; `settings` outlives the table.
@@ -121,6 +120,11 @@ class Table {
   // Whether another program would refuse opening this table's file again in that mode once
   // this table is closed.
   bool OthersWouldRefuse(bool shared, bool read_only) const;
+  // Changes field `index` of the current record through `encode`, which writes the field's
+  // bytes, and keeps the open indexes in step with the change.
+  template <typename Encode>
+  Status WriteField(int index, Encode encode);
+  Status SetDeletionFlag(char flag);
   std::unique_ptr<Impl> impl_;
   std::string alias_;
   std::string path_;
