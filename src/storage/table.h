@@ -90,7 +90,7 @@ class Table {
   // Locks; a refused lock returns false at once.
   bool RLock();      // RLOCK / DBRLOCK of the current record
   bool FLock();      // FLOCK
-  void Unlock();     // DBUNLOCK
+  void Unlock();     // DBUNLOCK (ScopedFileLock below does it on every path)
 
   // Indexes.
   Status CreateIndex(const std::string& path, std::string_view key_text, bool unique = false);  // DBCREATEINDEX
@@ -136,5 +136,21 @@ class Table {
 // Creates an empty dBase III table with these fields (replacing an existing file only once
 // the new one is complete).
 Status CreateTable(const std::string& path, const std::vector<FieldDef>& fields);
+
+// FLOCK for a scope: the locks of `table` are released (DBUNLOCK) when it ends, whichever
+// way it is left. `held()` says whether the lock was taken.
+class ScopedFileLock {
+ public:
+  explicit ScopedFileLock(Table* table) : table_(table != nullptr && table->FLock() ? table : nullptr) {}
+  ~ScopedFileLock() {
+    if (table_ != nullptr) table_->Unlock();
+  }
+  ScopedFileLock(const ScopedFileLock&) = delete;
+  ScopedFileLock& operator=(const ScopedFileLock&) = delete;
+  bool held() const { return table_ != nullptr; }
+
+ private:
+  Table* table_;
+};
 
 }  // namespace movarel::storage
