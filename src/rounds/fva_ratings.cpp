@@ -67,7 +67,7 @@ void RefreshGrid(ui::Control* brwCuadro) {
 }  // namespace
 
 std::string FvaListPath() {
-  ui::IniFile ini(ui::GetWindowsFolder() + ui::kPathSeparator + "tq.ini");
+  ui::IniFile ini(ui::SettingsFilePath());
   if (!ini.existed()) return "";
   return ini.Get("Movarel", "EloFva", "");
 }
