@@ -155,7 +155,11 @@ TournamentOutcome ShowTournamentForm(WorkingState& state, ui::Ui& ui, const Tour
         frm.AddDatePicker(input.control).At(row, 150).Size(110, 24).Value(data.*input.date);
         break;
       case InputKind::kNumber:
-        frm.AddTextBox(input.control).At(row, 150).Size(60, 24).Text(ui::TextKind::kNumber).Value(data.*input.number);
+        frm.AddTextBox(input.control)
+            .At(row, 150)
+            .Size(60, 24)
+            .Text(ui::TextKind::kNumber)
+            .Value(data.*input.number);
         break;
     }
     row += 30;

@@ -244,7 +244,8 @@ std::string CABECERACLAS(const registry::WorkingState& state, int rounds, const 
 }
 
 void PROCLINCLAS(registry::WorkingState& state, int rounds, const StandingsColumns& columns,
-                 const storage::Table& cuadro, std::string_view mode, double& NPTOSANT, const FideColumns* fide) {
+                 const storage::Table& cuadro, std::string_view mode, double& NPTOSANT,
+                 const FideColumns* fide) {
   ++state.NCONTLIN;
   std::string line = fide != nullptr && mode != "cu" ? fide->PlaceText(cuadro.RecNo())
                                                      : storage::Str(state.NCONTLIN, 3) + ". ";

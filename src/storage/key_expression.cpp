@@ -265,7 +265,8 @@ class Parser {
       std::string_view field = Identifier();
       if (field.empty()) return Fail("falta el nombre de campo tras '->'");
       // FIELD-> is xBase's own name for "the current table".
-      if (!EqualsIgnoringAsciiCase(name, alias_) && !EqualsIgnoringAsciiCase(name, "FIELD") && !EqualsIgnoringAsciiCase(name, "_FIELD")) {
+      if (!EqualsIgnoringAsciiCase(name, alias_) && !EqualsIgnoringAsciiCase(name, "FIELD") &&
+          !EqualsIgnoringAsciiCase(name, "_FIELD")) {
         return Fail("el alias '" + std::string(name) + "' no es el de la tabla (" + std::string(alias_) + ")");
       }
       return FieldNode(field);

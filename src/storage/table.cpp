@@ -577,7 +577,9 @@ Status Table::Pack() {
   if (status.ok()) status = scanned;
   if (status.ok()) status = writer.Finish();
   // A close that fails may have lost the last writes: the packed file is not used then.
-  if (close(temp->fd) != 0 && status.ok()) status = Status::IoError(path_ + ": no se pudo cerrar la copia compactada");
+  if (close(temp->fd) != 0 && status.ok()) {
+    status = Status::IoError(path_ + ": no se pudo cerrar la copia compactada");
+  }
   std::unique_ptr<DbfFile> packed;
   if (status.ok()) {
     auto opened = DbfFile::Open(temp->path, true);

@@ -166,7 +166,9 @@ Control& Control::Text(TextKind kind) {
   return Value(value_);
 }
 
-void Control::DefinitionOnly() const { assert(!form_->shown() && "a definition-only property set on a shown form"); }
+void Control::DefinitionOnly() const {
+  assert(!form_->shown() && "a definition-only property set on a shown form");
+}
 
 Control& Control::MaxLength(int length) {
   DefinitionOnly();

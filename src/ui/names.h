@@ -8,6 +8,8 @@
 
 namespace movarel::ui {
 
-inline bool SameName(std::string_view a, std::string_view b) { return storage::EqualsIgnoringAsciiCase(a, b); }
+inline bool SameName(std::string_view a, std::string_view b) {
+  return storage::EqualsIgnoringAsciiCase(a, b);
+}
 
 }  // namespace movarel::ui

@@ -90,10 +90,11 @@ void InstallFatalErrorHandler(FatalErrorSetup setup) {
   const bool installing = setup.dialogs != nullptr || setup.close_all_tables || setup.end;
   Setup() = std::move(setup);
   // Storage failures no caller can report (a table closed by its destructor) join the log.
-  storage::SetUnreportedErrorSink(installing ? storage::UnreportedErrorSink([](const storage::Status& status) {
-    LogError(status.message(), ActiveOperations());
-  })
-                                             : nullptr);
+  storage::UnreportedErrorSink sink;
+  if (installing) {
+    sink = [](const storage::Status& status) { LogError(status.message(), ActiveOperations()); };
+  }
+  storage::SetUnreportedErrorSink(std::move(sink));
 }
 
 void AppendErrorLog(const std::string& log_path, const std::string& text, const std::vector<CallFrame>& frames,
