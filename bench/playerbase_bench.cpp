@@ -63,18 +63,18 @@ struct Setting {
     pristine = (root / "basejugs.pristine").string();
     fs::remove(path);
     fs::remove(root / "zd" / "basejugs.ntx");
-    storage::CreateTable(path, registry::BasejugsFields());
+    if (!storage::CreateTable(path, registry::BasejugsFields()).ok()) std::abort();
     auto opened = state.workspace.Use(path, "bjugs", /*shared=*/false);
     storage::Table& bjugs = **opened;
     for (int i = 0; i < kDatabasePlayers; ++i) {
       char name[40], code[16];
       std::snprintf(name, sizeof name, "Apellido%05d, Nombre", (i * 7919) % kDatabasePlayers);
       std::snprintf(code, sizeof code, "%8d", 1000000 + i * 75);
-      bjugs.Append();
-      bjugs.Put("JUG", std::string(name));
-      bjugs.Put("COD_FIDE", std::string(code));
+      if (!bjugs.Append().ok()) std::abort();
+      if (!bjugs.Put("JUG", std::string(name)).ok()) std::abort();
+      if (!bjugs.Put("COD_FIDE", std::string(code)).ok()) std::abort();
     }
-    bjugs.Commit();
+    if (!bjugs.Commit().ok()) std::abort();
     state.workspace.Close("bjugs");
     fs::copy_file(path, pristine, fs::copy_options::overwrite_existing);
   }

@@ -71,17 +71,17 @@ const std::string& PlayerTable() {
     Workspace ws;
     Table* t = *ws.Use(p, "cuadro", false);
     for (int i = 1; i <= 999; ++i) {
-      t->Append();
-      t->Put("NUM", static_cast<double>(i));
-      t->Put("JUG", "JUGADOR NUMERO " + std::to_string(i) + ", NOMBRE");
-      t->Put("ELOFIDE", 1400.0 + i);
-      t->Put("CLUB", std::string("CLUB DE AJEDREZ"));
-      t->Put("FECHA_NAC", Date{1980, 1 + i % 12, 1 + i % 28});
+      if (!t->Append().ok()) std::abort();
+      if (!t->Put("NUM", static_cast<double>(i)).ok()) std::abort();
+      if (!t->Put("JUG", "JUGADOR NUMERO " + std::to_string(i) + ", NOMBRE").ok()) std::abort();
+      if (!t->Put("ELOFIDE", 1400.0 + i).ok()) std::abort();
+      if (!t->Put("CLUB", std::string("CLUB DE AJEDREZ")).ok()) std::abort();
+      if (!t->Put("FECHA_NAC", Date{1980, 1 + i % 12, 1 + i % 28}).ok()) std::abort();
       for (int round = 1; round <= 9; ++round) {
         std::string n = "R" + std::to_string(round);
-        t->Put(n + "J", static_cast<double>(1 + (i + round) % 999));
-        t->Put(n + "C", std::string(round % 2 ? "B" : "N"));
-        t->Put(n + "P", std::string((i + round) % 3 ? "1" : "\xBD"));
+        if (!t->Put(n + "J", static_cast<double>(1 + (i + round) % 999)).ok()) std::abort();
+        if (!t->Put(n + "C", std::string(round % 2 ? "B" : "N")).ok()) std::abort();
+        if (!t->Put(n + "P", std::string((i + round) % 3 ? "1" : "\xBD")).ok()) std::abort();
       }
     }
     return p;
@@ -103,7 +103,7 @@ void BM_PlayerTableReadAllAndRewriteComputed(benchmark::State& state) {
         if (const double* d = std::get_if<double>(&v)) sum += *d;
       }
       double value = t->RecNo() * 0.5;
-      for (const char* name : kComputed) t->Put(name, value);
+      for (const char* name : kComputed) if (!t->Put(name, value).ok()) std::abort();
     }
   }
   benchmark::DoNotOptimize(sum);
@@ -129,7 +129,7 @@ void BM_PlayerTableReadAllTypedAndRewriteComputed(benchmark::State& state) {
         }
       }
       double value = t->RecNo() * 0.5;
-      for (const char* name : kComputed) t->Put(name, value);
+      for (const char* name : kComputed) if (!t->Put(name, value).ok()) std::abort();
     }
   }
   benchmark::DoNotOptimize(sum);
@@ -144,7 +144,7 @@ void BM_PlayerTableReadAndRewriteEveryField(benchmark::State& state) {
   for (const FieldDef& f : t->fields()) names.push_back(f.name);
   for (auto _ : state) {
     for (t->GoTop(); !t->Eof(); t->Skip()) {
-      for (const std::string& name : names) t->Put(name, t->Get(name));
+      for (const std::string& name : names) if (!t->Put(name, t->Get(name)).ok()) std::abort();
     }
   }
 }
@@ -157,7 +157,7 @@ void BM_PlayerTableOpenReadRewriteClose(benchmark::State& state) {
     Table* t = *ws.Use(PlayerTable(), "cuadro", false);
     for (t->GoTop(); !t->Eof(); t->Skip()) {
       benchmark::DoNotOptimize(t->GetText("JUG"));
-      for (const char* name : kComputed) t->Put(name, 1.5);
+      for (const char* name : kComputed) if (!t->Put(name, 1.5).ok()) std::abort();
     }
   }
 }
@@ -188,11 +188,11 @@ const std::string& RatingList() {
                     ("Surname" + std::to_string(id % 99991) + ", Name").c_str(), 1000 + id % 1800, "ESP",
                     i % 3 ? 'M' : 'F', i % 50 ? "" : "FM", 1950 + i % 60, 1 + i % 12, 1 + i % 28, i % 100, 20);
       std::memcpy(record.data(), text, record.size());
-      writer.Add(record.data());
+      if (!writer.Add(record.data()).ok()) std::abort();
     }
-    writer.Finish();
+    if (!writer.Finish().ok()) std::abort();
     close(temp->fd);
-    ReplaceWithTemp(temp->path, p);
+    if (!ReplaceWithTemp(temp->path, p).ok()) std::abort();
     return p;
   }();
   return path;

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "storage/letter_case.h"
+
 namespace movarel::federation {
 
 namespace {
@@ -36,7 +38,7 @@ Tally TallyGames(const Entrants& entrants, const Entrant& player, RatingBody bod
   const int own = OwnRating(body, player);
   for (size_t i = 0; i < player.rounds.size(); ++i) {
     const RoundEntry& round = player.rounds[i];
-    if (std::toupper(static_cast<unsigned char>(round.forfeit)) == 'I') continue;
+    if (storage::UpperAscii(round.forfeit) == 'I') continue;
     const Entrant* opponent = round.opponent > 0 ? entrants.ByRecNo(round.opponent) : nullptr;
     if (opponent == nullptr || i >= opponent->rounds.size()) continue;
     const int rating = OpponentRating(body, *opponent);

@@ -7,7 +7,7 @@
 namespace movarel::federation {
 
 SeriesThresholds ReadSeriesThresholds() {
-  const ui::IniFile ini(ui::GetWindowsFolder() + ui::kPathSeparator + "tq.ini");
+  const ui::IniFile ini(ui::SettingsFilePath());
   SeriesThresholds thresholds;
   thresholds.games = storage::Val(ini.Get("Movarel", "NumParSerie", "3"));
   thresholds.points = storage::Val(ini.Get("Movarel", "NumPtsSerie", "1"));

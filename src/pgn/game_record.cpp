@@ -1,6 +1,7 @@
 #include "pgn/game_record.h"
 
-#include "register/text_utilities.h"
+#include "ui/dos_text.h"
+
 
 namespace movarel::pgn {
 namespace {
@@ -31,7 +32,7 @@ std::string PgnDate(const storage::Date& date) {
 
 std::string TagValue(std::string_view text) {
   std::string value;
-  for (char c : registry::NOHB_OEMTOANSI(storage::RTrim(text))) {
+  for (char c : ui::NOHB_OEMTOANSI(storage::RTrim(text))) {
     if (c == '"' || c == '\\') value += '\\';
     value += c;
   }

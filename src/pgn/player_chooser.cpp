@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "register/program_identity.h"
-#include "register/text_utilities.h"
 #include "storage/value.h"
+#include "ui/dos_text.h"
 #include "ui/form.h"
 #include "ui/ui.h"
 
@@ -38,7 +38,7 @@ bool ChoosePlayer(registry::WorkingState& state, ui::Ui& ui) {
   // The list shows the names as every window does (a DOS name in Windows-1252); the choice
   // keeps the stored bytes, by which the export finds the player.
   std::vector<std::string> shown;
-  for (const std::string& name : names) shown.push_back(registry::NOHB_OEMTOANSI(name));
+  for (const std::string& name : names) shown.push_back(ui::NOHB_OEMTOANSI(name));
 
   ui::Form frm(ui, "FrmElegJug", ui::FormKind::kModal);
   frm.Caption(kProgramTitle).Size(250, 200).Icon("tq");

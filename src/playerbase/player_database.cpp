@@ -6,9 +6,9 @@
 
 #include "register/file_names.h"
 #include "register/round_boards.h"
-#include "register/text_utilities.h"
 #include "rounds/tournament_tables.h"
 #include "storage/files.h"
+#include "storage/letter_case.h"
 #include "storage/value.h"
 #include "storage/workspace.h"
 #include "ui/dialogs.h"
@@ -29,7 +29,7 @@ std::string IndexPathFor(const std::string& table_path) {
 bool IsUpperNameKey(std::string_view key_text) {
   std::string compact;
   for (char c : key_text) {
-    if (c != ' ') compact += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (c != ' ') compact += storage::LowerAscii(c);
   }
   return compact == "upper(bjugs->jug)" || compact == "upper(jug)";
 }
@@ -149,7 +149,7 @@ storage::Status ACTCAMPO(storage::Table& cuadro, storage::Table& bjugs, const st
                          bool overwrite) {
   if (!cuadro.HasField(field.name)) return storage::Status::Ok();
   storage::Value value = cuadro.Get(field.name);
-  if (field.name == "JUG" || field.name == "CLUB") value = registry::MAYMINS(cuadro.GetText(field.name));
+  if (field.name == "JUG" || field.name == "CLUB") value = storage::MAYMINS(cuadro.GetText(field.name));
   const bool player_empty = IsEmpty(cuadro.Get(field.name));
   const bool base_empty = IsEmpty(bjugs.Get(field.name));
   if (overwrite ? player_empty : !base_empty) return storage::Status::Ok();
@@ -159,7 +159,7 @@ storage::Status ACTCAMPO(storage::Table& cuadro, storage::Table& bjugs, const st
 }  // namespace
 
 storage::Status ANAJUGABASE(storage::Table& cuadro, storage::Table& bjugs, bool update) {
-  const std::string name = registry::MAYMINS(storage::AllTrim(cuadro.GetText("JUG")));
+  const std::string name = storage::MAYMINS(storage::AllTrim(cuadro.GetText("JUG")));
   // A free slot has no player to add; a nameless database record could never be found again.
   if (name.empty()) return storage::Status::Ok();
   auto found = FindName(bjugs, name);

@@ -38,7 +38,7 @@ const RatingList kFeda{"FEDA", "EloFeda", "ffeda", "ffeda.tmp", {{"CLAVE", 'N'},
 const RatingList kFva{"FVA", "EloFva", "ffva", "ffva.tmp", {{"LIC", 'C'}, {"JUG", 'C'}, {"ELO", 'N'}}};
 
 std::string ListPath(const RatingList& list) {
-  ui::IniFile ini(ui::GetWindowsFolder() + ui::kPathSeparator + "tq.ini");
+  ui::IniFile ini(ui::SettingsFilePath());
   if (!ini.existed()) return "";
   return ini.Get("Movarel", list.settings_key, "");
 }

@@ -2,6 +2,7 @@
 
 #include <cassert>
 
+#include "storage/letter_case.h"
 #include "storage/value.h"
 
 namespace movarel::registry {
@@ -16,12 +17,12 @@ std::string Concat(std::string_view a, std::string_view b, std::string_view c = 
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
   return text.size() >= prefix.size() &&
-         storage::Upper(text.substr(0, prefix.size())) == storage::Upper(prefix);
+         storage::EqualsIgnoringAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
   return text.size() >= suffix.size() &&
-         storage::Upper(text.substr(text.size() - suffix.size())) == storage::Upper(suffix);
+         storage::EqualsIgnoringAsciiCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ void RotateRecentTournaments(const WorkingState& state, const std::string& name,
   const std::string trimmed(storage::RTrim(name));
   const std::string_view first = storage::RTrim(state.CTORNEO1);
   if (!first.empty() && trimmed == first) return;
-  ui::IniFile ini(ui::GetWindowsFolder() + ui::kPathSeparator + "tq.ini");
+  ui::IniFile ini(ui::SettingsFilePath());
   // A settings file that cannot be written only costs the recent entries; the tournament
   // itself is open, so there is nothing to report.
   (void)ini.Set("Movarel", "Torneo2", state.CTORNEO1);

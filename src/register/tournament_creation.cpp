@@ -8,6 +8,7 @@
 #include "register/recent_tournaments.h"
 #include "register/working_state.h"
 #include "storage/files.h"
+#include "storage/unreported_errors.h"
 #include "ui/dialogs.h"
 #include "ui/platform.h"
 #include "ui/run_time_error.h"
@@ -31,7 +32,7 @@ class MadeFiles {
     if (!storage::FileExists(path)) paths_.push_back(path);
   }
   void RemoveAll() const {
-    for (const std::string& path : paths_) storage::EraseFile(path);
+    for (const std::string& path : paths_) storage::EraseLeftover(path);
   }
 
  private:

@@ -9,6 +9,7 @@
 #include "register/working_state.h"
 #include "storage/files.h"
 #include "storage/typed_value.h"
+#include "storage/unreported_errors.h"
 #include "storage/workspace.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -23,20 +24,43 @@ constexpr char kAttention[] = "\xA1" "Atenci\xF3n!";
 
 enum class InputKind { kText, kWideText, kDate, kNumber };
 
+// A register field, its box on the form and its place in TournamentData: the one table the
+// form, the record and the data are mapped by. Exactly one of the members fits `kind`.
 struct Input {
   const char* field;
   const char* control;
   InputKind kind;
+  std::string TournamentData::*text = nullptr;
+  storage::Date TournamentData::*date = nullptr;
+  double TournamentData::*number = nullptr;
 };
 
+constexpr Input TextInput(const char* field, const char* control, std::string TournamentData::*member,
+                          InputKind kind = InputKind::kText) {
+  return {field, control, kind, member};
+}
+constexpr Input DateInput(const char* field, const char* control, storage::Date TournamentData::*member) {
+  return {field, control, InputKind::kDate, nullptr, member};
+}
+constexpr Input NumberInput(const char* field, const char* control, double TournamentData::*member) {
+  return {field, control, InputKind::kNumber, nullptr, nullptr, member};
+}
+
+using TD = TournamentData;
 constexpr Input kInputs[] = {
-    {"FICHERO", "txtFICHERO", InputKind::kText},         {"TORNEO", "txtTORNEO", InputKind::kWideText},
-    {"FECHA_INI", "fecFECHA_INI", InputKind::kDate},     {"FECHA_FIN", "fecFECHA_FIN", InputKind::kDate},
-    {"LOCALIDAD", "txtLOCALIDAD", InputKind::kText},     {"N_JUGS", "txtN_JUGS", InputKind::kNumber},
-    {"N_RONDAS", "txtN_RONDAS", InputKind::kNumber},     {"N_R_ACTUAL", "txtN_R_ACTUAL", InputKind::kNumber},
-    {"PIE_PAG", "txtPIE_PAG", InputKind::kWideText},     {"PRIM_CONTR", "txtPRIM_CONTR", InputKind::kText},
-    {"SEGU_CONTR", "txtSEGU_CONTR", InputKind::kText},   {"ARBIT_PPAL", "txtARBIT_PPAL", InputKind::kText},
-    {"ARBIT_AUX", "txtARBIT_AUX", InputKind::kText},
+    TextInput("FICHERO", "txtFICHERO", &TD::fichero),
+    TextInput("TORNEO", "txtTORNEO", &TD::torneo, InputKind::kWideText),
+    DateInput("FECHA_INI", "fecFECHA_INI", &TD::fecha_ini),
+    DateInput("FECHA_FIN", "fecFECHA_FIN", &TD::fecha_fin),
+    TextInput("LOCALIDAD", "txtLOCALIDAD", &TD::localidad),
+    NumberInput("N_JUGS", "txtN_JUGS", &TD::n_jugs),
+    NumberInput("N_RONDAS", "txtN_RONDAS", &TD::n_rondas),
+    NumberInput("N_R_ACTUAL", "txtN_R_ACTUAL", &TD::n_r_actual),
+    TextInput("PIE_PAG", "txtPIE_PAG", &TD::pie_pag, InputKind::kWideText),
+    TextInput("PRIM_CONTR", "txtPRIM_CONTR", &TD::prim_contr),
+    TextInput("SEGU_CONTR", "txtSEGU_CONTR", &TD::segu_contr),
+    TextInput("ARBIT_PPAL", "txtARBIT_PPAL", &TD::arbit_ppal),
+    TextInput("ARBIT_AUX", "txtARBIT_AUX", &TD::arbit_aux),
 };
 
 storage::Date Today() {
@@ -115,12 +139,8 @@ TournamentOutcome ShowTournamentForm(WorkingState& state, ui::Ui& ui, const Tour
   const storage::Table* torneos = state.workspace.Find("torneos");
   ui::Form frm(ui, "FrmET", ui::FormKind::kModal);
   frm.Caption(ui::PathAsText(ui::GetCurrentFolder())).Size(410, 480);
-  const std::string texts[] = {data.fichero, data.torneo, "", "", data.localidad, "", "", "",
-                               data.pie_pag, data.prim_contr, data.segu_contr, data.arbit_ppal, data.arbit_aux};
-  const double numbers[] = {0, 0, 0, 0, 0, data.n_jugs, data.n_rondas, data.n_r_actual, 0, 0, 0, 0, 0};
   int row = 10;
-  for (size_t i = 0; i < std::size(kInputs); ++i, row += 30) {
-    const Input& input = kInputs[i];
+  for (const Input& input : kInputs) {
     frm.AddLabel(std::string("lbl") + input.field).At(row, 10).Size(130, 24).Caption(input.field);
     switch (input.kind) {
       case InputKind::kText:
@@ -129,18 +149,20 @@ TournamentOutcome ShowTournamentForm(WorkingState& state, ui::Ui& ui, const Tour
             .At(row, 150)
             .Size(input.kind == InputKind::kWideText ? 250 : 120, 24)
             .MaxLength(FieldLength(torneos, input.field))
-            .Value(texts[i]);
+            .Value(data.*input.text);
         break;
       case InputKind::kDate:
-        frm.AddDatePicker(input.control)
-            .At(row, 150)
-            .Size(110, 24)
-            .Value(i == 2 ? data.fecha_ini : data.fecha_fin);
+        frm.AddDatePicker(input.control).At(row, 150).Size(110, 24).Value(data.*input.date);
         break;
       case InputKind::kNumber:
-        frm.AddTextBox(input.control).At(row, 150).Size(60, 24).Text(ui::TextKind::kNumber).Value(numbers[i]);
+        frm.AddTextBox(input.control)
+            .At(row, 150)
+            .Size(60, 24)
+            .Text(ui::TextKind::kNumber)
+            .Value(data.*input.number);
         break;
     }
+    row += 30;
   }
   frm.AddFrame("Frame1").At(frm.height() - 70, 0).Size(frm.width(), 1);
   TournamentOutcome outcome = state.LTORNEONUEVO ? TournamentOutcome::Closed() : TournamentOutcome::Unchanged();
@@ -158,20 +180,11 @@ TournamentOutcome ShowTournamentForm(WorkingState& state, ui::Ui& ui, const Tour
 
 TournamentData FromRecord(const storage::Table& t) {
   TournamentData data;
-  auto text = [&t](const char* field) { return std::string(storage::RTrim(t.GetText(field))); };
-  data.fichero = text("FICHERO");
-  data.torneo = text("TORNEO");
-  data.localidad = text("LOCALIDAD");
-  data.pie_pag = text("PIE_PAG");
-  data.prim_contr = text("PRIM_CONTR");
-  data.segu_contr = text("SEGU_CONTR");
-  data.arbit_ppal = text("ARBIT_PPAL");
-  data.arbit_aux = text("ARBIT_AUX");
-  data.fecha_ini = t.GetDate("FECHA_INI");
-  data.fecha_fin = t.GetDate("FECHA_FIN");
-  data.n_jugs = t.GetNumber("N_JUGS");
-  data.n_rondas = t.GetNumber("N_RONDAS");
-  data.n_r_actual = t.GetNumber("N_R_ACTUAL");
+  for (const Input& input : kInputs) {
+    if (input.text != nullptr) data.*input.text = std::string(storage::RTrim(t.GetText(input.field)));
+    if (input.date != nullptr) data.*input.date = t.GetDate(input.field);
+    if (input.number != nullptr) data.*input.number = t.GetNumber(input.field);
+  }
   return data;
 }
 
@@ -210,7 +223,7 @@ TournamentOutcome CreateFromForm(WorkingState& state, ui::Form& frm) {
   const bool new_register = torneos == nullptr;
   auto drop_new_register = [&] {
     workspace.CloseAll();
-    if (new_register) storage::EraseFile("torneos.dbf");
+    if (new_register) storage::EraseLeftover("torneos.dbf");
   };
   if (new_register) {
     auto model = workspace.Use(templates + "torneos.mod", "ZDPLANTILLA", /*shared=*/true, /*read_only=*/true);
@@ -241,7 +254,7 @@ TournamentOutcome CreateFromForm(WorkingState& state, ui::Form& frm) {
     written = FGRABARTORNEO(*torneos, frm);
     if (written.ok()) written = torneos->Commit();
     // A record that could not be filled in is taken back the way the register deletes one.
-    if (!written.ok()) torneos->Delete();
+    if (!written.ok()) storage::LogUnreported(torneos->Delete());
     torneos->Unlock();
     return written;
   });
@@ -275,20 +288,11 @@ void EditFromForm(WorkingState& state, ui::Form& frm) {
 
 TournamentData ReadTournamentForm(const ui::Form& frm, const storage::Table* torneos) {
   TournamentData data;
-  auto text = [&frm](const char* control) { return frm.Find(control)->text(); };
-  data.fichero = text("txtFICHERO");
-  data.torneo = text("txtTORNEO");
-  data.localidad = text("txtLOCALIDAD");
-  data.pie_pag = text("txtPIE_PAG");
-  data.prim_contr = text("txtPRIM_CONTR");
-  data.segu_contr = text("txtSEGU_CONTR");
-  data.arbit_ppal = text("txtARBIT_PPAL");
-  data.arbit_aux = text("txtARBIT_AUX");
-  data.fecha_ini = frm.Find("fecFECHA_INI")->date();
-  data.fecha_fin = frm.Find("fecFECHA_FIN")->date();
-  data.n_jugs = NumberOf(torneos, frm, kInputs[5]);
-  data.n_rondas = NumberOf(torneos, frm, kInputs[6]);
-  data.n_r_actual = NumberOf(torneos, frm, kInputs[7]);
+  for (const Input& input : kInputs) {
+    if (input.text != nullptr) data.*input.text = frm.Find(input.control)->text();
+    if (input.date != nullptr) data.*input.date = frm.Find(input.control)->date();
+    if (input.number != nullptr) data.*input.number = NumberOf(torneos, frm, input);
+  }
   return data;
 }
 

@@ -7,7 +7,6 @@
 #include "register/program_identity.h"
 #include "register/recent_tournaments.h"
 #include "register/table_refusal.h"
-#include "register/text_utilities.h"
 #include "register/working_state.h"
 #include "storage/files.h"
 #include "storage/value.h"
@@ -111,7 +110,7 @@ TournamentOutcome ABRIRTORNEO(WorkingState& state, const std::string& path_given
   if (!reg.Locate([&key](storage::Table& t) { return SameKey(t.GetText("FICHERO"), key); })) return NotFound(state);
   state.NDIGRONDAS = reg.GetNumber("N_RONDAS") > 9 ? 2 : 1;
 
-  if (!FIELDINFILE("SEXO", "cuadro", state)) {
+  if (!(*cuadro)->HasField("SEXO")) {
     if (!state.dialogs->MsgYesNo(UpgradeQuestion(), "\xA1" "Atenci\xF3n!")) return NotFound(state);
     workspace.Close("cuadro");
     const std::string backup = folder + ui::kPathSeparator + PlayerTableName(key) + ".bak";

@@ -1,10 +1,10 @@
 #include "reports/html_writer.h"
 
 #include "register/program_identity.h"
-#include "register/text_utilities.h"
 #include "storage/files.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
+#include "ui/dos_text.h"
 #include "ui/platform.h"
 
 namespace movarel::reports {
@@ -40,7 +40,7 @@ std::string HtmlEscape(std::string_view text) {
   return out;
 }
 
-std::string PageText(std::string_view text) { return HtmlEscape(registry::NOHB_OEMTOANSI(text)); }
+std::string PageText(std::string_view text) { return HtmlEscape(ui::NOHB_OEMTOANSI(text)); }
 
 HtmlPage HTML_INI(registry::WorkingState& state, const std::string& path, std::string_view title,
                   std::string_view subtitle) {

@@ -2,12 +2,12 @@
 
 #include "prizes/prize_table.h"
 #include "register/file_names.h"
-#include "register/text_utilities.h"
 #include "reports/html_writer.h"
 #include "reports/report_fields.h"
 #include "storage/value.h"
 #include "storage/workspace.h"
 #include "ui/dialogs.h"
+#include "ui/dos_text.h"
 #include "ui/run_time_error.h"
 
 namespace movarel::reports {
@@ -28,7 +28,7 @@ std::string PROCLINPR(const storage::Table& premios) {
   line += premios.GetLogical("ACUMULABLE") ? "S\xED" : "No";
   line += std::string(5, ' ');
   // The winner's name comes from the player table, which the DOS program may have written.
-  line += HtmlEscape(registry::NOHB_OEMTOANSI(premios.GetText("JUGADOR")));
+  line += HtmlEscape(ui::NOHB_OEMTOANSI(premios.GetText("JUGADOR")));
   line += storage::Str(premios.GetNumber("PUNTOS"), 7, 1);
   line += storage::Str(premios.GetNumber("PUESTO"), 7);
   line += std::string(4, ' ');

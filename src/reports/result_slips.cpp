@@ -1,11 +1,11 @@
 #include "reports/result_slips.h"
 
 #include "register/file_names.h"
-#include "register/text_utilities.h"
 #include "register/tournament_opening.h"
 #include "rounds/round_chooser.h"
 #include "storage/table.h"
 #include "storage/value.h"
+#include "ui/dos_text.h"
 #include "ui/pdf/print_target.h"
 #include "ui/run_time_error.h"
 #include "ui/ui.h"
@@ -21,7 +21,7 @@ constexpr double kSlipPitchMm = 65;  // slips of a page start at rows 25, 90, 15
 // whose blank record gives number 0 and a blank name, as the DOS program printed it.
 std::string PlayerText(storage::Table& cuadro, double number) {
   cuadro.GoTo(number > 0 ? static_cast<uint32_t>(number) : 0);
-  return "(" + storage::Str(cuadro.GetNumber("NUM"), 3) + ") " + registry::NOHB_OEMTOANSI(cuadro.GetText("JUG"));
+  return "(" + storage::Str(cuadro.GetNumber("NUM"), 3) + ") " + ui::NOHB_OEMTOANSI(cuadro.GetText("JUG"));
 }
 
 }  // namespace
@@ -35,8 +35,8 @@ ResultSlipRound ReadResultSlips(registry::WorkingState& state, int round) {
   ResultSlipRound slips;
   slips.round = round;
   if (storage::Table* torneos = state.workspace.Find("torneos")) {
-    slips.tournament = registry::NOHB_OEMTOANSI(storage::AllTrim(torneos->GetText("TORNEO")));
-    slips.place_and_dates = registry::NOHB_OEMTOANSI(storage::RTrim(torneos->GetText("LOCALIDAD"))) + ", " +
+    slips.tournament = ui::NOHB_OEMTOANSI(storage::AllTrim(torneos->GetText("TORNEO")));
+    slips.place_and_dates = ui::NOHB_OEMTOANSI(storage::RTrim(torneos->GetText("LOCALIDAD"))) + ", " +
                             SlipDateText(torneos->GetDate("FECHA_INI"), torneos->GetDate("FECHA_FIN"));
   }
   storage::Table* ronda = state.workspace.Find("ronda");

@@ -6,6 +6,7 @@
 #include "reports/html_writer.h"
 #include "reports/report_fields.h"
 #include "standings/zdclas.h"
+#include "storage/letter_case.h"
 #include "storage/value.h"
 
 namespace movarel::reports {
@@ -16,9 +17,6 @@ char FirstByte(const storage::Table& cuadro, const std::string& field) {
   const std::string text = cuadro.GetText(field);
   return text.empty() ? ' ' : text.front();
 }
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 }  // namespace
 
@@ -75,13 +73,13 @@ std::string PROCLINGP(const ScoreGroupPlayer& player, int round) {
   for (int r = 1; r < round && static_cast<size_t>(r) <= player.rounds.size(); ++r) {
     const ScoreGroupRound& game = player.rounds[static_cast<size_t>(r - 1)];
     line += game.opponent == 0 ? std::string("   ") : storage::Str(game.opponent, 3);
-    line += Lower(game.colour);
+    line += storage::LowerAscii(game.colour);
     line += ResultSymbol(std::string_view(&game.points, 1));
     line += game.forfeit;
     line += game.float_mark;
     // A game decided by forfeit was not played: it neither counts for a colour nor marks one.
-    if (Upper(game.forfeit) == 'I') continue;
-    const char colour = Upper(game.colour);
+    if (storage::UpperAscii(game.forfeit) == 'I') continue;
+    const char colour = storage::UpperAscii(game.colour);
     if (colour == 'B') {
       ++white;
     } else if (colour == 'N') {

@@ -124,16 +124,15 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
                   bool open_afterwards) {
   double NPTOSANT = -999;
   storage::Table* cuadro = state.workspace.Find("cuadro");
-  if (cuadro == nullptr || !cuadro->FLock()) {
+  const storage::ScopedFileLock lock(cuadro);
+  if (!lock.held()) {
     state.dialogs->MsgInfo(LockRefusedText());
     return false;
   }
   std::string folder = registry::FolderOfPath(cuadro->path());
   if (!folder.empty()) folder += '/';
 
-  state.NRONDASEL = round;
-  if (storage::Status computed = standings::ZDCLAS(state); !computed.ok()) {
-    cuadro->Unlock();
+  if (storage::Status computed = standings::ZDCLAS(state, round); !computed.ok()) {
     state.dialogs->MsgStop("No se puede hacer el listado\r\n" + computed.message());
     return false;
   }
@@ -143,7 +142,6 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
   storage::Result<storage::Table*> cclas = state.workspace.Use(folder + "cclas", "cclas", /*shared=*/true,
                                                                /*read_only=*/true);
   if (!cclas.ok()) {
-    cuadro->Unlock();
     state.dialogs->MsgStop("No se puede hacer el listado\r\nNo se ha podido abrir el fichero " + ui::PathAsText(folder) +
                            "cclas.dbf\r\n" + cclas.status().message());
     return false;
@@ -153,7 +151,6 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
 
   storage::Result<std::optional<standings::FideChoice>> choice = standings::ReadOpenTournamentChoice(state);
   if (!choice.ok()) {
-    cuadro->Unlock();
     state.dialogs->MsgStop("No se puede hacer el listado\r\n" + choice.status().message());
     return false;
   }
@@ -162,7 +159,6 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
 
   if (listing == Listing::kStandings && !fide) {
     if (storage::Status ordered = cuadro->OrdListAdd(folder + kOrderFile); !ordered.ok()) {
-      cuadro->Unlock();
       state.dialogs->MsgStop("No se puede hacer el listado\r\n" + ordered.message());
       return false;
     }
@@ -175,21 +171,20 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
   const FideColumns* fide_columns = fide ? &*fide : nullptr;
   const HtmlPage page =
       BeginListing(state, PagePath(page_name), title, subtitle, Heading(listing, round, rounds),
-                   CABECERACLAS(state, columns, fide_columns, listing == Listing::kStandings));
+                   CABECERACLAS(state, round, columns, fide_columns, listing == Listing::kStandings));
   const std::string_view mode = listing == Listing::kCrosstable ? "cu" : "";
   if (fide && listing == Listing::kStandings) {
     for (uint32_t recno : fide->StandingsOrder()) {
       cuadro->GoTo(recno);
-      PROCLINCLAS(state, columns, *cuadro, mode, NPTOSANT, fide_columns);
+      PROCLINCLAS(state, round, columns, *cuadro, mode, NPTOSANT, fide_columns);
     }
   } else {
     for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
-      PROCLINCLAS(state, columns, *cuadro, mode, NPTOSANT, fide_columns);
+      PROCLINCLAS(state, round, columns, *cuadro, mode, NPTOSANT, fide_columns);
     }
   }
   EndListing(state);
 
-  cuadro->Unlock();
   if (listing == Listing::kStandings && !fide) {
     if (storage::Status cleared = cuadro->OrdListClear(); !cleared.ok()) {
       state.HDOCHTML.clear();
@@ -215,7 +210,7 @@ StandingsColumns ReadStandingsColumns(storage::Table& cclas) {
   return columns;
 }
 
-std::string CABECERACLAS(const registry::WorkingState& state, const StandingsColumns& columns,
+std::string CABECERACLAS(const registry::WorkingState& state, int rounds, const StandingsColumns& columns,
                          const FideColumns* fide, bool places) {
   std::string header = fide != nullptr && places ? fide->PlaceHeader() : "     ";
   if (columns.shown[kNumber]) header += "   # ";
@@ -227,7 +222,7 @@ std::string CABECERACLAS(const registry::WorkingState& state, const StandingsCol
   if (columns.shown[kFide]) header += "FIDE ";
   if (columns.shown[kPoints]) header += "Ptos ";
   const int width = RoundGroupWidth(columns);
-  for (int round = 1; round <= state.NRONDASEL; ++round) header += RoundLabel(round, width);
+  for (int round = 1; round <= rounds; ++round) header += RoundLabel(round, width);
   if (fide != nullptr) header += fide->Header();
   for (int slot = 1; slot <= kTieBreakColumns && fide == nullptr; ++slot) {
     if (!columns.shown[kFirstTieBreak + slot - 1]) continue;
@@ -248,8 +243,9 @@ std::string CABECERACLAS(const registry::WorkingState& state, const StandingsCol
   return header;
 }
 
-void PROCLINCLAS(registry::WorkingState& state, const StandingsColumns& columns, const storage::Table& cuadro,
-                 std::string_view mode, double& NPTOSANT, const FideColumns* fide) {
+void PROCLINCLAS(registry::WorkingState& state, int rounds, const StandingsColumns& columns,
+                 const storage::Table& cuadro, std::string_view mode, double& NPTOSANT,
+                 const FideColumns* fide) {
   ++state.NCONTLIN;
   std::string line = fide != nullptr && mode != "cu" ? fide->PlaceText(cuadro.RecNo())
                                                      : storage::Str(state.NCONTLIN, 3) + ". ";
@@ -269,7 +265,7 @@ void PROCLINCLAS(registry::WorkingState& state, const StandingsColumns& columns,
   NPTOSANT = points;
 
   if (RoundGroupWidth(columns) > 0) {
-    for (int round = 1; round <= state.NRONDASEL; ++round) {
+    for (int round = 1; round <= rounds; ++round) {
       for (int record = kFirstRoundColumn; record <= kLastRoundColumn; ++record) {
         if (!columns.shown[record]) continue;
         const std::string field = "r" + RoundText(round) + columns.campo[record];

@@ -27,19 +27,20 @@ struct StandingsColumns {
 // The switches of the open `cclas` table. Records the table lacks count as not shown.
 StandingsColumns ReadStandingsColumns(storage::Table& cclas);
 
-// The column header of both listings for rounds 1 to NRONDASEL. Tie-break slot k shows the
+// The column header of both listings for rounds 1 to `rounds`. Tie-break slot k shows the
 // k-th system of ADESEMPATES; a slot beyond the systems in use (NDS) shows blanks. A tournament
 // on FIDE tie-breaks (`fide`) shows their columns instead, and in the standings (`places`) the
 // shared places.
-std::string CABECERACLAS(const registry::WorkingState& state, const StandingsColumns& columns,
+std::string CABECERACLAS(const registry::WorkingState& state, int rounds, const StandingsColumns& columns,
                          const FideColumns* fide = nullptr, bool places = false);
 
 // Writes the line of the current `cuadro` record into the page being written (counting it in
 // NCONTLIN, which is also the place printed). Mode "cu" is the crosstable: the points are
 // always printed; otherwise points equal to the previous line's (`NPTOSANT`) print as a ditto.
 // With `fide`, its tie-break columns and, in the standings, its places.
-void PROCLINCLAS(registry::WorkingState& state, const StandingsColumns& columns, const storage::Table& cuadro,
-                 std::string_view mode, double& NPTOSANT, const FideColumns* fide = nullptr);
+void PROCLINCLAS(registry::WorkingState& state, int rounds, const StandingsColumns& columns,
+                 const storage::Table& cuadro, std::string_view mode, double& NPTOSANT,
+                 const FideColumns* fide = nullptr);
 
 // The standings page after `round`, written to the page `page_name` (".htm" in the current
 // folder). The tournament is open (`torneos` on its record, `cuadro` writable). Returns true

@@ -1,9 +1,9 @@
 #include "reports/tournament_list.h"
 
-#include "register/text_utilities.h"
 #include "register/tournament_opening.h"
 #include "reports/html_writer.h"
 #include "storage/files.h"
+#include "storage/letter_case.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
 #include "ui/dos_text.h"
@@ -22,7 +22,7 @@ std::string RegisterPath(const std::string& folder) {
 // In capitals, the accented letters too ("ALCALÁ", not "ALCALá"); a DOS text is read as
 // Windows text first, so that its letters have capitals to take.
 std::string UpperPageText(std::string_view stored) {
-  return HtmlEscape(ui::Cp1252Upper(registry::NOHB_OEMTOANSI(stored)));
+  return HtmlEscape(storage::UpperCp1252(ui::NOHB_OEMTOANSI(stored)));
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "reports/report_fields.h"
 #include "reports/seeding_report.h"
 #include "reports/standings_report.h"
+#include "storage/letter_case.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
 
@@ -28,9 +29,7 @@ std::string RoundOrdinal(int round, int rounds) {
 std::string PageStem(const storage::Table& torneos) {
   // The register keeps FICHERO padded to its width; the DOS-era pages used it untrimmed, which
   // put blanks into every page name and link of a short key.
-  std::string stem(storage::AllTrim(torneos.GetText("FICHERO")));
-  for (char& c : stem) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return "zd" + stem;
+  return "zd" + storage::LowerAscii(storage::AllTrim(torneos.GetText("FICHERO")));
 }
 
 bool WriteTournamentIndex(registry::WorkingState& state, const storage::Table& torneos,

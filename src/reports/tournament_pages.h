@@ -23,7 +23,7 @@ bool WriteTournamentIndex(registry::WorkingState& state, const storage::Table& t
 // the index, the seeding order, the pairing-and-results and standings pages of rounds 1 ..
 // N_RONDAS and the crosstable, each announced when written. The first page that cannot be
 // saved stops the run with a stop box naming it; nothing is then announced or opened. The
-// index is opened under the browser rule at the end. NRONDASEL is left at N_RONDAS.
+// index is opened under the browser rule at the end.
 bool LISHTMPAG(registry::WorkingState& state);
 
 }  // namespace movarel::reports

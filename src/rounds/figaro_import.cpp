@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "register/table_layouts.h"
-#include "register/text_utilities.h"
 #include "rounds/round_table_access.h"
 #include "rounds/tournament_tables.h"
+#include "storage/files.h"
 #include "storage/table.h"
 #include "storage/value.h"
 #include "storage/workspace.h"
@@ -199,13 +199,23 @@ storage::Status FIGIMPP1(registry::WorkingState& state, const std::vector<Figaro
   return ronda->Commit();
 }
 
+std::string FILEREAD(const std::string& path, registry::WorkingState& state) {
+  if (path.empty()) return "";
+  storage::Result<std::string> content = storage::ReadWholeFile(storage::ResolvePath(path));
+  if (!content.ok()) {
+    state.dialogs->MsgStop("Error en la apertura del fichero");
+    return "";
+  }
+  return std::move(content).value();
+}
+
 void FIGIMPP(registry::WorkingState& state) {
   ui::ActiveOperation op("FIGIMPP");
   const std::string path = state.dialogs->GetFile({{"Listados de F\xEDgaro", "*.txt"}}, "Elegir fichero",
                                                   state.CCARPINI, /*change_folder=*/false);
   if (path.empty()) return;
   state.CFICHTRAB = path;
-  const std::string text = registry::FILEREAD(path, state);
+  const std::string text = FILEREAD(path, state);
   if (text.empty()) return;
   const std::optional<FigaroList> list = ReadFigaroList(text, RegisterRoundCount(state));
   if (!list) {

@@ -64,6 +64,11 @@ std::string UnknownPlayersMessage(const std::vector<UnknownPlayer>& unknown);
 storage::Status FIGIMPP1(registry::WorkingState& state, const std::vector<FigaroBoard>& boards,
                          std::vector<UnknownPlayer>& unknown);
 
+// The whole content of a file; "" for an empty path. A file that cannot be opened gives ""
+// after the stop message "Error en la apertura del fichero". The file is opened for reading
+// only, so a read-only file is read (the DOS-era code opened it read-write and failed).
+std::string FILEREAD(const std::string& path, registry::WorkingState& state);
+
 // FIGIMPP: asks for the list, reads and checks it (ReadFigaroList: every fault is listed in
 // one stop box and nothing is written), asks for confirmation, opens the round's table for
 // exclusive use and imports it. A table that cannot be opened gives a stop box naming it and

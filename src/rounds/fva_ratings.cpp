@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "storage/files.h"
+#include "storage/unreported_errors.h"
 #include "storage/value.h"
 #include "ui/control.h"
 #include "ui/ini_file.h"
@@ -50,7 +51,7 @@ bool OverFvaList(
   }
   cuadro->GoTo(position);
   workspace.Close(kFvaAlias);
-  if (storage::FileExists(index_path)) storage::EraseFile(index_path);
+  storage::EraseLeftover(index_path);
   workspace.Select("cuadro");
   if (!status.ok()) {
     state.dialogs->MsgStop("Error al leer la lista de Elo FVA\r\n" + status.message(), "");
@@ -66,7 +67,7 @@ void RefreshGrid(ui::Control* brwCuadro) {
 }  // namespace
 
 std::string FvaListPath() {
-  ui::IniFile ini(ui::GetWindowsFolder() + ui::kPathSeparator + "tq.ini");
+  ui::IniFile ini(ui::SettingsFilePath());
   if (!ini.existed()) return "";
   return ini.Get("Movarel", "EloFva", "");
 }

@@ -104,9 +104,11 @@ void BORRJUGCUADRO(registry::WorkingState& state, ui::Control* brwCuadro) {
   if (!status.ok()) {
     // The pack writes the new file before it replaces the old one, so a refusal leaves every
     // record in place; the deletion mark is taken back so the player is not lost later.
-    cuadro->Recall();
+    const storage::Status recalled = cuadro->Recall();
     cuadro->Unlock();
-    state.dialogs->MsgStop("No se ha podido borrar el jugador\r\n" + status.message(), "");
+    state.dialogs->MsgStop("No se ha podido borrar el jugador\r\n" + status.message() +
+                               (recalled.ok() ? "" : "\r\n" + recalled.message()),
+                           "");
     return;
   }
   cuadro->Unlock();

@@ -7,6 +7,7 @@
 
 #include "register/file_names.h"
 #include "rounds/tournament_tables.h"
+#include "storage/letter_case.h"
 #include "storage/table.h"
 #include "storage/value.h"
 #include "storage/workspace.h"
@@ -23,7 +24,7 @@ struct Pairing {
 Pairing PairingOf(const storage::Table& cuadro, int round) {
   const std::string colour = cuadro.GetText(registry::RoundFieldName(round, 'C'));
   return {cuadro.GetNumber(registry::RoundFieldName(round, 'J')),
-          colour.empty() ? ' ' : static_cast<char>(std::toupper(static_cast<unsigned char>(colour[0])))};
+          colour.empty() ? ' ' : storage::UpperAscii(colour[0])};
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "register/file_names.h"
 #include "rounds/tournament_tables.h"
 #include "storage/files.h"
+#include "storage/unreported_errors.h"
 #include "storage/value.h"
 #include "ui/run_time_error.h"
 
@@ -15,10 +16,6 @@ constexpr char kCopyAlias[] = "zdof";
 
 storage::Status Inject(const SeedingFaultHook& fault, SeedingStep step) {
   return fault ? fault(step) : storage::Status::Ok();
-}
-
-void EraseIfPresent(const std::string& path) {
-  if (storage::FileExists(path)) storage::EraseFile(path);
 }
 
 // The player table's name as the register gives it; the file actually replaced is the one
@@ -80,10 +77,10 @@ SeedingResult RebuildSeedingOrder(registry::WorkingState& state, std::string_vie
   // only the temporaries have to go.
   auto abandon = [&](storage::Status status) {
     workspace.Close(kCopyAlias);
-    cuadro->OrdListClear();
+    storage::LogUnreported(cuadro->OrdListClear());
     cuadro->Unlock();
-    EraseIfPresent(index_path);
-    EraseIfPresent(copy_path);
+    storage::EraseLeftover(index_path);
+    storage::EraseLeftover(copy_path);
     workspace.Select("cuadro");
     result.status = std::move(status);
     return result;
@@ -99,7 +96,7 @@ SeedingResult RebuildSeedingOrder(registry::WorkingState& state, std::string_vie
   if (!status.ok()) return abandon(status);
   status = cuadro->OrdListClear();
   if (!status.ok()) return abandon(status);
-  EraseIfPresent(index_path);
+  storage::EraseLeftover(index_path);
 
   status = Inject(fault, SeedingStep::kNumber);
   if (status.ok()) status = NumberCopy(workspace, copy_path);
@@ -114,7 +111,7 @@ SeedingResult RebuildSeedingOrder(registry::WorkingState& state, std::string_vie
   cuadro = nullptr;
   status = storage::ReplaceWithTemp(storage::ResolvePath(copy_path), table_path);
   if (!status.ok()) {
-    EraseIfPresent(copy_path);
+    storage::EraseLeftover(copy_path);
     auto reopened = workspace.Use(table_path, "cuadro", /*shared=*/false);
     result.status = reopened.ok()
                         ? status

@@ -1,7 +1,6 @@
 #include "shell/register_commands.h"
 
 #include "register/round_boards.h"
-#include "register/text_utilities.h"
 #include "register/tournament_browser.h"
 #include "register/tournament_form.h"
 #include "register/tournament_import.h"
@@ -10,6 +9,7 @@
 #include "shell/program_texts.h"
 #include "shell/tournament_commands.h"
 #include "trf_tables/trf_import.h"
+#include "ui/dos_text.h"
 #include "ui/form.h"
 #include "ui/run_time_error.h"
 #include "ui/ui.h"
@@ -27,7 +27,7 @@ void Follow(ui::Ui& ui, const registry::TournamentOutcome& outcome) {
       break;
     case registry::TournamentChange::kOpened:
       SITORNEO(*frm);
-      frm->Caption(std::string(kProgramTitle) + " - " + registry::NOHB_OEMTOANSI(outcome.name));
+      frm->Caption(std::string(kProgramTitle) + " - " + ui::NOHB_OEMTOANSI(outcome.name));
       break;
     case registry::TournamentChange::kClosed:
       NOTORNEO(*frm);

@@ -48,7 +48,7 @@ bool Store(ui::Dialogs& dialogs, ui::IniFile& ini, const char* key, const std::s
 
 void ConfigureRatingList(registry::WorkingState& state, const RatingListTexts& texts) {
   ui::Dialogs& dialogs = *state.dialogs;
-  ui::IniFile ini(SettingsFilePath());
+  ui::IniFile ini(ui::SettingsFilePath());
   const std::string path = ini.existed() ? ini.Get(kSettingsSection, texts.key, "") : "";
   if (!path.empty() && !dialogs.MsgYesNo(std::string(texts.question) + "\r\n" + ui::PathAsText(path) + "?")) return;
   const std::string chosen =
@@ -58,7 +58,7 @@ void ConfigureRatingList(registry::WorkingState& state, const RatingListTexts& t
 
 void ConfigureThreshold(registry::WorkingState& state, const ThresholdTexts& texts) {
   ui::Dialogs& dialogs = *state.dialogs;
-  ui::IniFile ini(SettingsFilePath());
+  ui::IniFile ini(ui::SettingsFilePath());
   const std::string value = ini.existed() ? ini.Get(kSettingsSection, texts.key, texts.default_value)
                                           : std::string(texts.default_value);
   if (!value.empty() && !dialogs.MsgYesNo(std::string(texts.question) + value + "?")) return;
@@ -111,7 +111,7 @@ void CFGPTSSERIE(registry::WorkingState& state) {
 void CFGABRNAV(registry::WorkingState& state) {
   ui::ActiveOperation op("CFGABRNAV");
   ui::Dialogs& dialogs = *state.dialogs;
-  ui::IniFile ini(SettingsFilePath());
+  ui::IniFile ini(ui::SettingsFilePath());
   if (ini.existed()) state.CABRIRNAV = ini.Get(kSettingsSection, kKeyAbrirNavegador, "S");
   if (!dialogs.MsgYesNo("\xBF"
                         "Cambiar la configuraci\xF3n de apertura del navegador tras listados, que ahora es " +

@@ -6,10 +6,8 @@
 
 namespace movarel::shell {
 
-std::string SettingsFilePath() { return ui::GetWindowsFolder() + ui::kPathSeparator + "tq.ini"; }
-
 void ReadStartUpSettings(registry::WorkingState& state) {
-  ui::IniFile ini(SettingsFilePath());
+  ui::IniFile ini(ui::SettingsFilePath());
   state.CTORNEO1 = ini.Get(kSettingsSection, kKeyTorneo1, "");
   state.CFICHERO1 = ini.Get(kSettingsSection, kKeyFichero1, "");
   state.CTORNEO2 = ini.Get(kSettingsSection, kKeyTorneo2, "");

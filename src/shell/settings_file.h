@@ -25,9 +25,6 @@ inline constexpr char kKeyEloFeda[] = "EloFeda";
 inline constexpr char kKeyNumParSerie[] = "NumParSerie";
 inline constexpr char kKeyNumPtsSerie[] = "NumPtsSerie";
 
-// Full path of "tq.ini" in the Windows folder ($MOVAREL_WINDOWS_DIR when set).
-std::string SettingsFilePath();
-
 // Start-up: CTORNEO1, CFICHERO1, CTORNEO2, CFICHERO2 and CABRIRNAV from the settings file,
 // each with its default ("" and "S") when the file or the key is missing.
 void ReadStartUpSettings(registry::WorkingState& state);

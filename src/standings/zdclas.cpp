@@ -26,7 +26,9 @@ storage::Status PONPUESTO(storage::Table& cuadro, int& NKPUESTO) {
   return cuadro.Put("PUESTO", static_cast<double>(NKPUESTO));
 }
 
-storage::Status ZDCLAS(registry::WorkingState& state) {
+storage::Status ZDCLAS(registry::WorkingState& state) { return ZDCLAS(state, state.NRONDASEL); }
+
+storage::Status ZDCLAS(registry::WorkingState& state, int rounds) {
   storage::Workspace& workspace = state.workspace;
   storage::Table* cuadro = workspace.Find("cuadro");
   if (cuadro == nullptr) return storage::Status::InvalidArgument("no hay un cuadro de jugadores abierto");
@@ -43,8 +45,8 @@ storage::Status ZDCLAS(registry::WorkingState& state) {
   auto walk = ReadTieBreaks(state, folder, templates, cuadro->layout());
   if (!walk.ok()) return walk.status();
 
-  PlayerTable table = ReadPlayerTable(*cuadro, state.NRONDASEL);
-  const std::vector<PlayerScores> scores = ComputeScores(table.players, state.NRONDASEL, *expected);
+  PlayerTable table = ReadPlayerTable(*cuadro, rounds);
+  const std::vector<PlayerScores> scores = ComputeScores(table.players, rounds, *expected);
   if (expected->searched()) workspace.settings().soft_seek = false;
 
   for (size_t i = 0; i < table.players.size(); ++i) {

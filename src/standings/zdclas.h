@@ -25,6 +25,8 @@ namespace movarel::standings {
 // template missing or unreadable, a write refused. Nothing is written to the player table
 // when the tables it needs cannot be read.
 storage::Status ZDCLAS(registry::WorkingState& state);
+// The same after `rounds` rounds, NRONDASEL left as it is.
+storage::Status ZDCLAS(registry::WorkingState& state, int rounds);
 
 // PONPUESTO: numbers the current player record with the next place.
 storage::Status PONPUESTO(storage::Table& cuadro, int& NKPUESTO);

@@ -10,6 +10,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "storage/letter_case.h"
+
 namespace movarel::storage {
 namespace {
 
@@ -109,11 +111,8 @@ Result<DbfHeader> ParseDbfHeader(const char* data, size_t size, uint64_t file_si
     while (name_length < 11 && d[name_length] != '\0') ++name_length;
     field.name.assign(d, name_length);
     while (!field.name.empty() && field.name.back() == ' ') field.name.pop_back();
-    for (char& c : field.name) {
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    }
-    field.type = d[11];
-    if (field.type >= 'a' && field.type <= 'z') field.type = static_cast<char>(field.type - 'a' + 'A');
+    field.name = UpperAscii(field.name);
+    field.type = UpperAscii(d[11]);
     field.length = static_cast<unsigned char>(d[16]);
     field.decimals = static_cast<unsigned char>(d[17]);
     if (field.type == 'C') {
@@ -248,8 +247,12 @@ char* DbfFile::MutableRecord(uint32_t recno) {
   return map_ + header_.header_length + static_cast<uint64_t>(recno - 1) * header_.record_length;
 }
 
+Status ReadOnlyRefusal(const std::string& path) {
+  return Status::IoError(path + ": la tabla est\xE1 abierta solo para lectura");
+}
+
 Status DbfFile::Append(const char* records, uint32_t count, bool trim) {
-  if (!writable_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
+  if (!writable_) return ReadOnlyRefusal(path_);
   if (count == 0) return Status::Ok();
   uint64_t offset = header_.header_length + static_cast<uint64_t>(header_.record_count) * header_.record_length;
   uint64_t bytes = static_cast<uint64_t>(count) * header_.record_length;
@@ -272,7 +275,7 @@ Status DbfFile::Append(const char* records, uint32_t count, bool trim) {
 }
 
 Status DbfFile::Truncate() {
-  if (!writable_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
+  if (!writable_) return ReadOnlyRefusal(path_);
   Touch();
   // The count goes first: a failure after it leaves an empty table with stray bytes behind it.
   PutLe32(map_ + 4, 0);

@@ -115,4 +115,7 @@ class DbfWriter {
   uint32_t count_ = 0;
 };
 
+// The refusal of a change to the table at `path`, opened for reading only.
+Status ReadOnlyRefusal(const std::string& path);
+
 }  // namespace movarel::storage

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <set>
 
+#include "storage/letter_case.h"
+
 namespace movarel::storage {
 namespace {
-
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 int Digit(char c) { return (c >= '0' && c <= '9') ? c - '0' : -1; }
 
@@ -124,7 +124,7 @@ bool RecordLayout::Pack(std::string_view name, PackedName* packed) {
   unsigned char bytes[16] = {};
   std::memcpy(bytes, name.data(), name.size());
   for (size_t i = 0; i < name.size(); ++i) {
-    if (bytes[i] >= 'a' && bytes[i] <= 'z') bytes[i] = static_cast<unsigned char>(bytes[i] - 'a' + 'A');
+    bytes[i] = static_cast<unsigned char>(UpperAscii(static_cast<char>(bytes[i])));
   }
   std::memcpy(&packed->low, bytes, 8);
   std::memcpy(&packed->high, bytes + 8, 2);
@@ -224,8 +224,7 @@ Status ValidateFields(const std::vector<FieldDef>& fields) {
   if (fields.empty()) return Status::Corrupt("la tabla no tiene campos");
   std::set<std::string> names;
   for (const FieldDef& field : fields) {
-    std::string upper;
-    for (char c : field.name) upper.push_back(AsciiUpper(c));
+    const std::string upper = UpperAscii(field.name);
     if (upper.empty() || upper.size() > 10) {
       return Status::Corrupt("nombre de campo no v\xE1lido: \"" + field.name + "\"");
     }

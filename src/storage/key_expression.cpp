@@ -6,6 +6,8 @@
 #include <cstring>
 #include <utility>
 
+#include "storage/letter_case.h"
+
 namespace movarel::storage {
 
 // Clipper refuses index keys longer than this; an .ntx page must still hold a few items.
@@ -37,16 +39,6 @@ namespace {
 
 using Node = KeyExpression::Node;
 using NodePtr = std::shared_ptr<const Node>;
-
-bool IEquals(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i]))) {
-      return false;
-    }
-  }
-  return true;
-}
 
 // Reads a number the way an N field holds it (the VAL rule), without building a string.
 double ReadNumber(const char* bytes, int length) { return Val(std::string_view(bytes, static_cast<size_t>(length))); }
@@ -84,7 +76,7 @@ void EmitText(const Node& node, const char* record, char* out) {
     case Node::Kind::kUpper:
       EmitText(*node.left, record, out);
       for (int i = 0; i < node.size; ++i) {
-        if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
+        out[i] = UpperAscii(out[i]);
       }
       return;
     case Node::Kind::kDtos: {
@@ -273,7 +265,8 @@ class Parser {
       std::string_view field = Identifier();
       if (field.empty()) return Fail("falta el nombre de campo tras '->'");
       // FIELD-> is xBase's own name for "the current table".
-      if (!IEquals(name, alias_) && !IEquals(name, "FIELD") && !IEquals(name, "_FIELD")) {
+      if (!EqualsIgnoringAsciiCase(name, alias_) && !EqualsIgnoringAsciiCase(name, "FIELD") &&
+          !EqualsIgnoringAsciiCase(name, "_FIELD")) {
         return Fail("el alias '" + std::string(name) + "' no es el de la tabla (" + std::string(alias_) + ")");
       }
       return FieldNode(field);
@@ -345,8 +338,7 @@ class Parser {
   }
 
   NodePtr ParseCall(std::string_view name) {
-    std::string function;
-    for (char ch : name) function.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(ch))));
+    const std::string function = LowerAscii(name);
     NodePtr arg = ParseSum();
     if (!arg) return nullptr;
     Node node;

@@ -9,7 +9,7 @@
 
 namespace movarel::storage {
 
-class Status {
+class [[nodiscard]] Status {
  public:
   enum class Code {
     kOk,
@@ -48,7 +48,7 @@ class Status {
 
 // A value or the Status that explains why there is none.
 template <class T>
-class Result {
+class [[nodiscard]] Result {
  public:
   Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit on purpose, like a return value
   Result(Status status) : status_(std::move(status)) { assert(!status_.ok()); }  // NOLINT

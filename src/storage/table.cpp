@@ -11,6 +11,8 @@
 #include "storage/dbf_file.h"
 #include "storage/file_lock.h"
 #include "storage/files.h"
+#include "storage/letter_case.h"
+#include "storage/unreported_errors.h"
 #include "storage/workspace.h"
 
 namespace movarel::storage {
@@ -35,9 +37,7 @@ struct Table::Impl {
   static bool SameName(const std::string& upper, std::string_view name) {
     if (upper.size() != name.size()) return false;
     for (size_t i = 0; i < name.size(); ++i) {
-      char c = name[i];
-      if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-      if (c != upper[i]) return false;
+      if (UpperAscii(name[i]) != upper[i]) return false;
     }
     return true;
   }
@@ -246,14 +246,6 @@ struct Table::Impl {
 
 namespace {
 
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
-
 // A file another program holds open may not be replaced under it: the replacement waits
 // for a lock on the existing file, as a DOS program's create would fail on a shared file.
 Status CheckNotInUse(const std::string& path) {
@@ -320,7 +312,7 @@ Table::Table() : impl_(std::make_unique<Impl>()) {}
 
 Table::~Table() {
   if (!impl_->file) return;
-  impl_->FlushIndexes();
+  LogUnreported(impl_->FlushIndexes().WithContext(alias_ + ": al cerrar"));
   impl_->ReleaseLocks();
 }
 
@@ -355,18 +347,20 @@ bool Table::OthersWouldRefuse(bool shared, bool read_only) const {
 
 const RecordLayout& Table::layout() const { return impl_->file->layout(); }
 
+// Navigation cannot fail, so a shared table that cannot see what others appended moves
+// over the records it already knew and the failure goes to the log.
 void Table::GoTop() {
-  if (impl_->shared()) impl_->file->Refresh();
+  if (impl_->shared()) LogUnreported(impl_->file->Refresh());
   impl_->First();
 }
 
 void Table::GoBottom() {
-  if (impl_->shared()) impl_->file->Refresh();
+  if (impl_->shared()) LogUnreported(impl_->file->Refresh());
   impl_->Last();
 }
 
 void Table::GoTo(uint32_t recno) {
-  if (impl_->shared() && recno > impl_->file->record_count()) impl_->file->Refresh();
+  if (impl_->shared() && recno > impl_->file->record_count()) LogUnreported(impl_->file->Refresh());
   impl_->bof = false;
   if (recno >= 1 && recno <= impl_->file->record_count()) {
     impl_->SetAt(recno);
@@ -499,26 +493,25 @@ Status Table::Put(std::string_view field, const Value& value) {
   return Put(index, value);
 }
 
-// Changes field `index` of the current record through `encode`, which writes the field's
-// bytes, and keeps the open indexes in step with the change.
 template <typename Encode>
-static Status WriteField(Table& table, Table::Impl& impl, int index, Encode encode) {
-  const RecordLayout& layout = table.layout();
+Status Table::WriteField(int index, Encode encode) {
+  Impl& impl = *impl_;
+  const RecordLayout& layout = this->layout();
   if (index < 0 || static_cast<size_t>(index) >= layout.fields().size()) {
-    return Status::InvalidArgument(table.alias() + ": no existe el campo n\xFAmero " + std::to_string(index + 1));
+    return Status::InvalidArgument(alias_ + ": no existe el campo n\xFAmero " + std::to_string(index + 1));
   }
-  if (table.read_only()) return Status::IoError(table.path() + ": la tabla est\xE1 abierta solo para lectura");
-  if (impl.eof) return Status::InvalidArgument(table.alias() + ": no hay registro actual (fin de la tabla)");
+  if (read_only_) return ReadOnlyRefusal(path_);
+  if (impl.eof) return Status::InvalidArgument(alias_ + ": no hay registro actual (fin de la tabla)");
   const FieldDef& def = layout.fields()[index];
   char* record = impl.file->MutableRecord(impl.recno);
   if (impl.indexes.empty()) {
     Status s = encode(def, record + layout.offset(index));
-    return s.ok() ? s : s.WithContext(table.path());
+    return s.ok() ? s : s.WithContext(path_);
   }
   std::vector<std::string> old_keys;
   old_keys.reserve(impl.indexes.size());
   for (auto& ntx : impl.indexes) old_keys.push_back(ntx->expression().Evaluate(record));
-  if (Status s = encode(def, record + layout.offset(index)); !s.ok()) return s.WithContext(table.path());
+  if (Status s = encode(def, record + layout.offset(index)); !s.ok()) return s.WithContext(path_);
   for (size_t i = 0; i < impl.indexes.size(); ++i) {
     std::string new_key = impl.indexes[i]->expression().Evaluate(record);
     if (new_key != old_keys[i]) impl.indexes[i]->Update(impl.recno, old_keys[i], new_key);
@@ -527,12 +520,11 @@ static Status WriteField(Table& table, Table::Impl& impl, int index, Encode enco
 }
 
 Status Table::Put(int index, const Value& value) {
-  return WriteField(*this, *impl_, index,
-                    [&](const FieldDef& def, char* bytes) { return EncodeField(def, value, bytes); });
+  return WriteField(index, [&](const FieldDef& def, char* bytes) { return EncodeField(def, value, bytes); });
 }
 
 Status Table::PutBytes(int index, std::string_view bytes) {
-  return WriteField(*this, *impl_, index, [&](const FieldDef& def, char* field) {
+  return WriteField(index, [&](const FieldDef& def, char* field) {
     if (bytes.size() != static_cast<size_t>(def.length)) {
       return Status::InvalidArgument(def.name + ": se esperaban " + std::to_string(def.length) + " bytes");
     }
@@ -546,19 +538,19 @@ bool Table::Deleted() const {
   return impl_->Record(impl_->recno)[0] == kDeletedFlag;
 }
 
-static Status SetDeletionFlag(Table& table, Table::Impl& impl, char flag) {
-  if (table.read_only()) return Status::IoError(table.path() + ": la tabla est\xE1 abierta solo para lectura");
-  if (impl.eof) return Status::InvalidArgument(table.alias() + ": no hay registro actual (fin de la tabla)");
-  impl.file->MutableRecord(impl.recno)[0] = flag;
+Status Table::SetDeletionFlag(char flag) {
+  if (read_only_) return ReadOnlyRefusal(path_);
+  if (impl_->eof) return Status::InvalidArgument(alias_ + ": no hay registro actual (fin de la tabla)");
+  impl_->file->MutableRecord(impl_->recno)[0] = flag;
   return Status::Ok();
 }
 
-Status Table::Delete() { return SetDeletionFlag(*this, *impl_, kDeletedFlag); }
-Status Table::Recall() { return SetDeletionFlag(*this, *impl_, kLiveFlag); }
+Status Table::Delete() { return SetDeletionFlag(kDeletedFlag); }
+Status Table::Recall() { return SetDeletionFlag(kLiveFlag); }
 
 Status Table::Append() {
   Impl& impl = *impl_;
-  if (read_only_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
+  if (read_only_) return ReadOnlyRefusal(path_);
   if (impl.shared() && !impl.file_locked) impl.ReleaseLocks();  // as RLOCK: the new record's lock replaces them
   if (Status s = impl.AppendRecords(impl.blank.data(), 1); !s.ok()) return s;
   uint32_t recno = impl.file->record_count();
@@ -584,7 +576,10 @@ Status Table::Pack() {
   });
   if (status.ok()) status = scanned;
   if (status.ok()) status = writer.Finish();
-  close(temp->fd);
+  // A close that fails may have lost the last writes: the packed file is not used then.
+  if (close(temp->fd) != 0 && status.ok()) {
+    status = Status::IoError(path_ + ": no se pudo cerrar la copia compactada");
+  }
   std::unique_ptr<DbfFile> packed;
   if (status.ok()) {
     auto opened = DbfFile::Open(temp->path, true);
@@ -643,7 +638,13 @@ bool Table::FLock() {
   impl.ReleaseLocks();
   if (!TryLockRange(impl.file->fd(), kRecordBase, 0, impl.WriteKind())) return false;
   impl.file_locked = true;
-  impl.file->Refresh();
+  // Writing under the lock on a view that misses others' records could overwrite them, so
+  // a table that cannot be brought up to date is not locked.
+  if (Status refreshed = impl.file->Refresh(); !refreshed.ok()) {
+    LogUnreported(refreshed);
+    impl.ReleaseLocks();
+    return false;
+  }
   return true;
 }
 
@@ -745,7 +746,7 @@ Status Table::CopyTo(const std::string& path) {
 
 Status Table::AppendFrom(const std::string& path) {
   Impl& impl = *impl_;
-  if (read_only_) return Status::IoError(path_ + ": la tabla est\xE1 abierta solo para lectura");
+  if (read_only_) return ReadOnlyRefusal(path_);
   std::string source_path = ResolvePath(WithDefaultExtension(path, ".dbf"));
   auto source = DbfFile::Open(source_path, false);
   if (!source.ok()) return source.status();

@@ -90,7 +90,7 @@ class Table {
   // Locks; a refused lock returns false at once.
   bool RLock();      // RLOCK / DBRLOCK of the current record
   bool FLock();      // FLOCK
-  void Unlock();     // DBUNLOCK
+  void Unlock();     // DBUNLOCK (ScopedFileLock below does it on every path)
 
   // Indexes.
   Status CreateIndex(const std::string& path, std::string_view key_text, bool unique = false);  // DBCREATEINDEX
@@ -110,9 +110,8 @@ class Table {
   // (deletion flag first) and without a copy per record: the fast path for bulk readers.
   Status Scan(const RecordVisitor& visit) const;
 
-  struct Impl;
-
  private:
+  struct Impl;
   friend class Workspace;
   Table();
   // Opens `path` (already resolved) with the OS lock of its mode; `settings` outlives the table.
@@ -121,6 +120,11 @@ class Table {
   // Whether another program would refuse opening this table's file again in that mode once
   // this table is closed.
   bool OthersWouldRefuse(bool shared, bool read_only) const;
+  // Changes field `index` of the current record through `encode`, which writes the field's
+  // bytes, and keeps the open indexes in step with the change.
+  template <typename Encode>
+  Status WriteField(int index, Encode encode);
+  Status SetDeletionFlag(char flag);
   std::unique_ptr<Impl> impl_;
   std::string alias_;
   std::string path_;
@@ -132,5 +136,21 @@ class Table {
 // Creates an empty dBase III table with these fields (replacing an existing file only once
 // the new one is complete).
 Status CreateTable(const std::string& path, const std::vector<FieldDef>& fields);
+
+// FLOCK for a scope: the locks of `table` are released (DBUNLOCK) when it ends, whichever
+// way it is left. `held()` says whether the lock was taken.
+class ScopedFileLock {
+ public:
+  explicit ScopedFileLock(Table* table) : table_(table != nullptr && table->FLock() ? table : nullptr) {}
+  ~ScopedFileLock() {
+    if (table_ != nullptr) table_->Unlock();
+  }
+  ScopedFileLock(const ScopedFileLock&) = delete;
+  ScopedFileLock& operator=(const ScopedFileLock&) = delete;
+  bool held() const { return table_ != nullptr; }
+
+ private:
+  Table* table_;
+};
 
 }  // namespace movarel::storage

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include "storage/letter_case.h"
+
 namespace movarel::storage {
 
 namespace {
@@ -235,13 +237,7 @@ std::string Descend(std::string_view text) {
   return out;
 }
 
-std::string Upper(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
+std::string Upper(std::string_view text) { return UpperAscii(text); }
 
 bool TextEquals(std::string_view left, std::string_view right) {
   return left.substr(0, right.size()) == right;

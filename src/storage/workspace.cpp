@@ -3,17 +3,10 @@
 #include <sys/stat.h>
 
 #include "storage/files.h"
+#include "storage/letter_case.h"
 
 namespace movarel::storage {
 namespace {
-
-std::string UpperAscii(std::string_view text) {
-  std::string upper(text);
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return upper;
-}
 
 bool SameFile(const std::string& a, const std::string& b) {
   struct stat sa, sb;

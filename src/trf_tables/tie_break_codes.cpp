@@ -3,6 +3,8 @@
 #include <array>
 #include <utility>
 
+#include "storage/letter_case.h"
+
 namespace movarel::trf_tables {
 
 namespace {
@@ -24,7 +26,7 @@ std::string Plain(std::string_view code) {
   std::string plain;
   for (char c : code) {
     if (c == '/' || c == ' ' || c == '-') continue;
-    plain += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    plain += storage::UpperAscii(c);
   }
   return plain;
 }

@@ -1,5 +1,6 @@
 #include "ui/control.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstdio>
 #include <utility>
@@ -165,12 +166,18 @@ Control& Control::Text(TextKind kind) {
   return Value(value_);
 }
 
+void Control::DefinitionOnly() const {
+  assert(!form_->shown() && "a definition-only property set on a shown form");
+}
+
 Control& Control::MaxLength(int length) {
+  DefinitionOnly();
   max_length_ = length;
   return *this;
 }
 
 Control& Control::InputMask(std::string mask) {
+  DefinitionOnly();
   input_mask_ = std::move(mask);
   return *this;
 }
@@ -182,33 +189,39 @@ Control& Control::ReadOnly(bool on) {
 }
 
 Control& Control::Target(std::string url) {
+  DefinitionOnly();
   target_ = std::move(url);
   return *this;
 }
 
 Control& Control::Font(std::string name, int size) {
+  DefinitionOnly();
   font_name_ = std::move(name);
   font_size_ = size;
   return *this;
 }
 
 Control& Control::OnPage(std::string tab_name, int page) {
+  DefinitionOnly();
   tab_name_ = std::move(tab_name);
   tab_page_ = page;
   return *this;
 }
 
 Control& Control::Alias(std::string alias) {
+  DefinitionOnly();
   alias_ = std::move(alias);
   return *this;
 }
 
 Control& Control::Columns(std::vector<GridColumn> columns) {
+  DefinitionOnly();
   columns_ = std::move(columns);
   return *this;
 }
 
 Control& Control::Editable(bool on) {
+  DefinitionOnly();
   for (GridColumn& column : columns_) column.editable = on;
   return *this;
 }

@@ -2,8 +2,10 @@
 // A named control of a form. One class serves every kind: the dialogs set what their kind
 // uses and the backends draw from the same fields. Definition is fluent
 //   form.AddComboBox("cbxRdas").At(10, 60).Size(100, 20).Items(rounds).OnChange(...);
-// and every setter, called before or after the form is shown, also tells the backend so
-// the window follows the model. Texts are Windows-1252 bytes.
+// and the property setters, called before or after the form is shown, also tell the backend
+// so the window follows the model. The definition-only setters (marked below) shape the
+// window the backend builds and may not be called once the form is shown: nothing would
+// redraw it, so they assert that. Texts are Windows-1252 bytes.
 //
 // The User*() members are what a backend calls when the user acts (a click, a typed
 // value, the close box ...): they update the model and run the dialog's action, so both
@@ -100,7 +102,8 @@ class Control {
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
 
-  // --- Definition and property setters (all notify the backend once shown). ---
+  // --- Definition and property setters (notify the backend once shown, except the
+  // definition-only ones, which assert the form is not shown yet). ---
   Control& At(int row, int col);
   Control& Size(int width, int height);
   Control& Caption(std::string text);   // label, button, check box, frame, hyperlink
@@ -113,13 +116,13 @@ class Control {
   Control& Value(storage::Value value);            // see Property::kValue for each kind;
                                                    // a number box keeps typed text as text
   Control& Text(TextKind kind);                    // text box variant
-  Control& MaxLength(int length);                  // text box; 0 = none
-  Control& InputMask(std::string mask);            // text box ("99")
-  Control& ReadOnly(bool on);
-  Control& Target(std::string url);                // hyperlink
-  Control& Font(std::string name, int size);
-  Control& OnPage(std::string tab_name, int page);  // 1-based page of a kTab control
-  // Grid definition.
+  Control& MaxLength(int length);                  // definition only; text box; 0 = none
+  Control& InputMask(std::string mask);            // definition only; text box ("99")
+  Control& ReadOnly(bool on);                      // the backend applies it with the enabled state
+  Control& Target(std::string url);                // definition only; hyperlink
+  Control& Font(std::string name, int size);       // definition only
+  Control& OnPage(std::string tab_name, int page);  // definition only; 1-based page of a kTab control
+  // Grid definition (definition only).
   Control& Alias(std::string alias);
   Control& Columns(std::vector<GridColumn> columns);
   Control& Editable(bool on);  // every column editable in place
@@ -186,6 +189,7 @@ class Control {
 
  private:
   void Changed(Property property, int index = 0);
+  void DefinitionOnly() const;  // asserts the form is not shown yet
 
   Form* form_;
   ControlKind kind_;

@@ -42,8 +42,8 @@ bool IsDosText(std::string_view stored);
 // otherwise. A DOS character Windows-1252 lacks (box drawing) becomes "?".
 std::string DosTextAsCp1252(std::string_view stored);
 
-// Windows-1252 text in capitals, accented letters included (á -> Á, ñ -> Ñ, š -> Š,
-// ÿ -> Ÿ); ß and µ have no capital and stay.
-std::string Cp1252Upper(std::string_view text);
+// The one hook every name, club, tournament name and place passes through on its way to a
+// page, slip or PGN file. Apply it once, to the bytes as stored.
+inline std::string NOHB_OEMTOANSI(std::string_view text) { return DosTextAsCp1252(text); }
 
 }  // namespace movarel::ui

@@ -4,8 +4,12 @@
 
 #include <string_view>
 
+#include "storage/letter_case.h"
+
 namespace movarel::ui {
 
-bool SameName(std::string_view a, std::string_view b);
+inline bool SameName(std::string_view a, std::string_view b) {
+  return storage::EqualsIgnoringAsciiCase(a, b);
+}
 
 }  // namespace movarel::ui

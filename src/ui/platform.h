@@ -30,6 +30,9 @@ std::string PathFromText(const std::string& text);
 // The separator the program puts between folder and file names.
 inline constexpr char kPathSeparator = '/';
 
+// The program's settings file "tq.ini" in the Windows folder.
+inline std::string SettingsFilePath() { return GetWindowsFolder() + kPathSeparator + "tq.ini"; }
+
 // Opens a document with the desktop's default program (xdg-open), without waiting.
 // Returns false when it could not be started.
 bool OpenWithDefaultProgram(const std::string& path);

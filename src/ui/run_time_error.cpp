@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "storage/unreported_errors.h"
 #include "ui/dialogs.h"
 
 namespace movarel::ui {
@@ -45,6 +46,17 @@ void DefaultEnd(int status) {
   std::exit(status);
 }
 
+// Appends `text` to the log in the current folder, stamped with the local date and time.
+void LogError(const std::string& text, const std::vector<CallFrame>& frames) {
+  std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char date[16], time[16];
+  std::strftime(date, sizeof date, "%d-%m-%Y", &local);
+  std::strftime(time, sizeof time, "%H:%M:%S", &local);
+  AppendErrorLog("ErrorLog.Htm", text, frames, date, time);
+}
+
 }  // namespace
 
 std::string FormatErrorText(const RunTimeError& error) {
@@ -74,7 +86,16 @@ std::vector<CallFrame> ActiveOperations() {
   return frames;
 }
 
-void InstallFatalErrorHandler(FatalErrorSetup setup) { Setup() = std::move(setup); }
+void InstallFatalErrorHandler(FatalErrorSetup setup) {
+  const bool installing = setup.dialogs != nullptr || setup.close_all_tables || setup.end;
+  Setup() = std::move(setup);
+  // Storage failures no caller can report (a table closed by its destructor) join the log.
+  storage::UnreportedErrorSink sink;
+  if (installing) {
+    sink = [](const storage::Status& status) { LogError(status.message(), ActiveOperations()); };
+  }
+  storage::SetUnreportedErrorSink(std::move(sink));
+}
 
 void AppendErrorLog(const std::string& log_path, const std::string& text, const std::vector<CallFrame>& frames,
                     const std::string& date, const std::string& time) {
@@ -109,15 +130,8 @@ void FatalError(const RunTimeError& error, int line, const char* file, const cha
     frames.push_back({it->name, (it == stack.rbegin() && it->file == file) ? line : it->line});
   }
 
-  std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char date[16], time[16];
-  std::strftime(date, sizeof date, "%d-%m-%Y", &local);
-  std::strftime(time, sizeof time, "%H:%M:%S", &local);
-
   std::string text = FormatErrorText(error);
-  AppendErrorLog("ErrorLog.Htm", text, frames, date, time);
+  LogError(text, frames);
   if (setup.close_all_tables) setup.close_all_tables();
   if (setup.dialogs != nullptr) {
     std::string box = text;

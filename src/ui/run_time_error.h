@@ -60,6 +60,8 @@ struct FatalErrorSetup {
   std::function<void()> close_all_tables;    // DBCLOSEALL
   std::function<void(int status)> end;       // default std::exit after flushing stdout
 };
+// While a setup is installed, storage failures that no caller can report are appended to
+// the same log; an empty setup sends them back to standard error.
 void InstallFatalErrorHandler(FatalErrorSetup setup);
 
 // Installs `setup` for the life of the object and removes it again, so that the handler

@@ -43,8 +43,8 @@ class Federation : public ::testing::Test {
     Date(1, {1990, 3, 15});
     Date(2, {2001, 12, 24});
     Date(3, {1980, 1, 1});
-    t.torneos().Put("PRIM_CONTR", std::string("90 min"));
-    t.torneos().Put("SEGU_CONTR", std::string("30 s/jug"));
+    EXPECT_TRUE(t.torneos().Put("PRIM_CONTR", std::string("90 min")).ok());
+    EXPECT_TRUE(t.torneos().Put("SEGU_CONTR", std::string("30 s/jug")).ok());
   }
   void TearDown() override { unsetenv("MOVAREL_WINDOWS_DIR"); }
 
@@ -103,7 +103,7 @@ TEST_F(Federation, TallyOfEachBodyCountsRatedOpponentsWithoutForfeitsAndLimitsRa
 
   // 2100 against 1700 counts 1750, and 1700 against 2100 counts 2050.
   t.cuadro().GoTo(3);
-  t.cuadro().Put("ELOFIDE", 1700.0);
+  EXPECT_TRUE(t.cuadro().Put("ELOFIDE", 1700.0).ok());
   EXPECT_EQ(TallyOf(1, RatingBody::kFide, RatingTerm::kLimitedToOwn).average(), 1750);
   EXPECT_EQ(TallyOf(3, RatingBody::kFide, RatingTerm::kLimitedToOwn).average(), 1950);
   // The DOS program's half-point byte is a draw too.
@@ -140,7 +140,7 @@ TEST_F(Federation, FideReportPageListsMembersAndTheBlockCandidatesOverTheThresho
 TEST_F(Federation, InconsistentCodeOrRatingIsReportedAndWritesNoExchangeFile) {
   Set(4, {{"COD_FIDE", ""}});
   t.cuadro().GoTo(3);
-  t.cuadro().Put("ELOFIDE", 0.0);
+  EXPECT_TRUE(t.cuadro().Put("ELOFIDE", 0.0).ok());
   FIFIDE(t.state);
   EXPECT_EQ(t.dialogs.infos, (std::vector<std::string>{
                                  "Error. El jugador L\xF3pez, Luis no tiene bien el Elo FIDE",
@@ -191,8 +191,8 @@ TEST_F(Federation, ExchangeTablesAndTheirTextCopiesReadBackIndependently) {
   // A tournament whose players hold no FIDE code or rating still gets its (empty) files.
   for (uint32_t recno = 1; recno <= 5; ++recno) {
     t.cuadro().GoTo(recno);
-    t.cuadro().Put("COD_FIDE", std::string());
-    t.cuadro().Put("ELOFIDE", 0.0);
+    EXPECT_TRUE(t.cuadro().Put("COD_FIDE", std::string()).ok());
+    EXPECT_TRUE(t.cuadro().Put("ELOFIDE", 0.0).ok());
   }
   FIFIDE(t.state);
   EXPECT_EQ(movarel::testing::ReadBytes(t.folder.file("ZdFIDE.txt")), "\x1A");

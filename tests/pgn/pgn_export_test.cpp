@@ -64,11 +64,12 @@ class PgnExportTest : public ::testing::Test {
  protected:
   PgnExportTest() : t_(7, 4) {
     storage::Table& torneos = t_.torneos();
-    torneos.Put("LOCALIDAD", std::string("Val\xE8"
-                                         "ncia"));
-    torneos.Put("FECHA_INI", storage::Date{2004, 3, 5});
-    torneos.Put("N_R_ACTUAL", 3.0);
-    torneos.Commit();
+    EXPECT_TRUE(torneos.Put("LOCALIDAD", std::string("Val\xE8"
+                                                     "ncia"))
+                    .ok());
+    EXPECT_TRUE(torneos.Put("FECHA_INI", storage::Date{2004, 3, 5}).ok());
+    EXPECT_TRUE(torneos.Put("N_R_ACTUAL", 3.0).ok());
+    EXPECT_TRUE(torneos.Commit().ok());
     const char* names[] = {
         "Garc\xED"
         "a, Ana",
@@ -92,12 +93,12 @@ class PgnExportTest : public ::testing::Test {
     ASSERT_TRUE(ronda.ok());
     (*ronda)->GoTop();
     for (const Board& b : boards) {
-      (*ronda)->Put("JUG_B", static_cast<double>(b.white));
-      (*ronda)->Put("JUG_N", static_cast<double>(b.black));
-      (*ronda)->Put("RDO", b.rdo);
+      EXPECT_TRUE((*ronda)->Put("JUG_B", static_cast<double>(b.white)).ok());
+      EXPECT_TRUE((*ronda)->Put("JUG_N", static_cast<double>(b.black)).ok());
+      EXPECT_TRUE((*ronda)->Put("RDO", b.rdo).ok());
       (*ronda)->Skip();
     }
-    (*ronda)->Commit();
+    EXPECT_TRUE((*ronda)->Commit().ok());
     t_.state.workspace.Close("ronda");
     t_.state.workspace.Select("cuadro");
   }
@@ -106,11 +107,11 @@ class PgnExportTest : public ::testing::Test {
                       const std::string& points, const std::string& forfeit = " ") {
     storage::Table& cuadro = t_.cuadro();
     cuadro.GoTo(recno);
-    cuadro.Put(registry::RoundFieldName(round, 'J'), static_cast<double>(opponent));
-    cuadro.Put(registry::RoundFieldName(round, 'C'), colour);
-    cuadro.Put(registry::RoundFieldName(round, 'P'), points);
-    cuadro.Put(registry::RoundFieldName(round, 'I'), forfeit);
-    cuadro.Commit();
+    EXPECT_TRUE(cuadro.Put(registry::RoundFieldName(round, 'J'), static_cast<double>(opponent)).ok());
+    EXPECT_TRUE(cuadro.Put(registry::RoundFieldName(round, 'C'), colour).ok());
+    EXPECT_TRUE(cuadro.Put(registry::RoundFieldName(round, 'P'), points).ok());
+    EXPECT_TRUE(cuadro.Put(registry::RoundFieldName(round, 'I'), forfeit).ok());
+    EXPECT_TRUE(cuadro.Commit().ok());
   }
 
   static std::string Head(const std::string& round) {
@@ -280,8 +281,8 @@ TEST_F(PgnExportTest, DoubleForfeitIsUnfinishedInBothPlayersFiles) {
   SetPlayerRound(7, 2, 6, "N", "0", "i");
   SetPlayerRound(4, 2, 5, "B", "1", "i");
   SetPlayerRound(5, 2, 4, "N", "0", "i");
-  t_.torneos().Put("N_R_ACTUAL", 2.0);
-  t_.torneos().Commit();
+  EXPECT_TRUE(t_.torneos().Put("N_R_ACTUAL", 2.0).ok());
+  EXPECT_TRUE(t_.torneos().Commit().ok());
   for (const char* name : {"Vidal, Ot", "Z\xFA\xF1iga, Pau"}) {
     ASSERT_TRUE(WritePlayerPgn(t_.state, name, "jug.pgn"));
     const std::string file = ReadBytes(t_.Path("jug.pgn"));
@@ -313,8 +314,8 @@ TEST_F(PgnExportTest, PlayersOfTheSameNameGiveTheFirstOne) {
 TEST_F(PgnExportTest, QuoteInANameIsEscapedAndStartDateMissingIsUnknown) {
   t_.SetPlayer(1, {"O\"Neill, \\Ana", 2105});
   storage::Table& torneos = t_.torneos();
-  torneos.Put("FECHA_INI", storage::Date{});
-  torneos.Commit();
+  EXPECT_TRUE(torneos.Put("FECHA_INI", storage::Date{}).ok());
+  EXPECT_TRUE(torneos.Commit().ok());
   ASSERT_TRUE(WriteRoundPgn(t_.state, 1, "r1.pgn"));
   EXPECT_TRUE(ReadBytes(t_.Path("r1.pgn"))
                   .starts_with(Lines({"[Event \"Open de prueba\"]",

@@ -71,16 +71,16 @@ class HandTournament {
     ASSERT_TRUE(opened.ok());
     storage::Table& t = **opened;
     ASSERT_TRUE(t.Append().ok());
-    t.Put("FICHERO", std::string("AB"));
-    t.Put("TORNEO", std::string("Open de Sueca"));
-    t.Put("LOCALIDAD", std::string("Sueca"));
-    t.Put("FECHA_INI", storage::Date{2024, 7, 1});
-    t.Put("FECHA_FIN", storage::Date{2024, 7, 3});
-    t.Put("N_JUGS", 5.0);
-    t.Put("N_RONDAS", 3.0);
-    t.Put("N_R_ACTUAL", 3.0);
-    t.Put("PIE_PAG", std::string("Club Sueca"));
-    t.Put("ARBIT_PPAL", std::string("Arbitro Principal"));
+    EXPECT_TRUE(t.Put("FICHERO", std::string("AB")).ok());
+    EXPECT_TRUE(t.Put("TORNEO", std::string("Open de Sueca")).ok());
+    EXPECT_TRUE(t.Put("LOCALIDAD", std::string("Sueca")).ok());
+    EXPECT_TRUE(t.Put("FECHA_INI", storage::Date{2024, 7, 1}).ok());
+    EXPECT_TRUE(t.Put("FECHA_FIN", storage::Date{2024, 7, 3}).ok());
+    EXPECT_TRUE(t.Put("N_JUGS", 5.0).ok());
+    EXPECT_TRUE(t.Put("N_RONDAS", 3.0).ok());
+    EXPECT_TRUE(t.Put("N_R_ACTUAL", 3.0).ok());
+    EXPECT_TRUE(t.Put("PIE_PAG", std::string("Club Sueca")).ok());
+    EXPECT_TRUE(t.Put("ARBIT_PPAL", std::string("Arbitro Principal")).ok());
     ASSERT_TRUE(t.Commit().ok());
   }
 
@@ -111,14 +111,14 @@ class HandTournament {
     double num = 0;
     for (const Player& p : players) {
       ASSERT_TRUE(t.Append().ok());
-      t.Put("NUM", ++num);
-      t.Put("JUG", std::string(p.jug));
-      t.Put("CLUB", std::string(p.club));
-      t.Put("CAT", std::string(p.cat));
-      t.Put("ELOFIDE", p.elofide);
-      t.Put("ELOFEDA", p.elofeda);
-      t.Put("ELO", p.elo);
-      t.Put("BAJA", p.baja);
+      EXPECT_TRUE(t.Put("NUM", ++num).ok());
+      EXPECT_TRUE(t.Put("JUG", std::string(p.jug)).ok());
+      EXPECT_TRUE(t.Put("CLUB", std::string(p.club)).ok());
+      EXPECT_TRUE(t.Put("CAT", std::string(p.cat)).ok());
+      EXPECT_TRUE(t.Put("ELOFIDE", p.elofide).ok());
+      EXPECT_TRUE(t.Put("ELOFEDA", p.elofeda).ok());
+      EXPECT_TRUE(t.Put("ELO", p.elo).ok());
+      EXPECT_TRUE(t.Put("BAJA", p.baja).ok());
     }
     // round, player, opponent, colour, points, forfeit, float
     Round(1, 1, 3, "B", "1", " ", " ");
@@ -169,9 +169,9 @@ class HandTournament {
       ASSERT_TRUE(opened.ok());
       for (const Board& b : boards[round - 1]) {
         ASSERT_TRUE((*opened)->Append().ok());
-        (*opened)->Put("JUG_B", b.white);
-        (*opened)->Put("JUG_N", b.black);
-        (*opened)->Put("RDO", std::string(b.rdo));
+        EXPECT_TRUE((*opened)->Put("JUG_B", b.white).ok());
+        EXPECT_TRUE((*opened)->Put("JUG_N", b.black).ok());
+        EXPECT_TRUE((*opened)->Put("RDO", std::string(b.rdo)).ok());
       }
       workspace.CloseAll();
     }

@@ -70,14 +70,14 @@ class SlipTournament : public ::testing::Test {
     ASSERT_TRUE(opened.ok());
     storage::Table& t = **opened;
     ASSERT_TRUE(t.Append().ok());
-    t.Put("FICHERO", std::string("AB"));
-    t.Put("TORNEO", std::string("  Open de Sueca"));
-    t.Put("LOCALIDAD", std::string("Sueca"));
-    t.Put("FECHA_INI", start);
-    t.Put("FECHA_FIN", end);
-    t.Put("N_JUGS", 9.0);
-    t.Put("N_RONDAS", 2.0);
-    t.Put("N_R_ACTUAL", 2.0);
+    EXPECT_TRUE(t.Put("FICHERO", std::string("AB")).ok());
+    EXPECT_TRUE(t.Put("TORNEO", std::string("  Open de Sueca")).ok());
+    EXPECT_TRUE(t.Put("LOCALIDAD", std::string("Sueca")).ok());
+    EXPECT_TRUE(t.Put("FECHA_INI", start).ok());
+    EXPECT_TRUE(t.Put("FECHA_FIN", end).ok());
+    EXPECT_TRUE(t.Put("N_JUGS", 9.0).ok());
+    EXPECT_TRUE(t.Put("N_RONDAS", 2.0).ok());
+    EXPECT_TRUE(t.Put("N_R_ACTUAL", 2.0).ok());
     ASSERT_TRUE(t.Commit().ok());
   }
 
@@ -101,8 +101,8 @@ class SlipTournament : public ::testing::Test {
     double num = 0;
     for (const char* name : names) {
       ASSERT_TRUE((*opened)->Append().ok());
-      (*opened)->Put("NUM", ++num);
-      (*opened)->Put("JUG", std::string(name));
+      EXPECT_TRUE((*opened)->Put("NUM", ++num).ok());
+      EXPECT_TRUE((*opened)->Put("JUG", std::string(name)).ok());
     }
     ASSERT_TRUE((*opened)->Commit().ok());
     (*opened)->GoTop();
@@ -116,8 +116,8 @@ class SlipTournament : public ::testing::Test {
     ASSERT_TRUE(opened.ok());
     for (const auto& [white, black] : boards) {
       ASSERT_TRUE((*opened)->Append().ok());
-      (*opened)->Put("JUG_B", white);
-      (*opened)->Put("JUG_N", black);
+      EXPECT_TRUE((*opened)->Put("JUG_B", white).ok());
+      EXPECT_TRUE((*opened)->Put("JUG_N", black).ok());
     }
   }
 

@@ -73,7 +73,6 @@ TEST(TournamentPages, IndexLinksEveryRoundPlayedAndMarksTheLastOne) {
   EXPECT_TRUE(t.dialogs.stops.empty());
   // Only the index is opened; the pages written in bulk are not.
   EXPECT_EQ(t.dialogs.opened, (std::vector<std::string>{t.folder.file("zdab.htm")}));
-  EXPECT_EQ(t.state.NRONDASEL, 3);
 }
 
 TEST(TournamentPages, RoundPagesAreTheSameAsTheSingleListings) {
@@ -90,7 +89,7 @@ TEST(TournamentPages, RoundPagesAreTheSameAsTheSingleListings) {
 
 TEST(TournamentPages, NoRoundPlayedLinksOnlySeedingAndCrosstableButWritesEveryPage) {
   HandTournament t;
-  t.torneos().Put("N_R_ACTUAL", 0.0);
+  EXPECT_TRUE(t.torneos().Put("N_R_ACTUAL", 0.0).ok());
   ASSERT_TRUE(LISHTMPAG(t.state));
   EXPECT_EQ(t.Page("zdab.htm"), kIndexStart + kIndexEnd);
   EXPECT_EQ(Pages(t.folder.path()), kAllPages);
@@ -135,18 +134,18 @@ class TournamentList : public ::testing::Test {
     auto opened = workspace.Use(list_folder + "/torneos.dbf", "torneos", false);
     EXPECT_TRUE(opened.ok());
     storage::Table& r = **opened;
-    r.Append();
-    r.Put("FICHERO", std::string("op24"));
-    r.Put("TORNEO", std::string("Open de Sueca"));
-    r.Put("FECHA_INI", storage::Date{2024, 7, 1});
-    r.Put("FECHA_FIN", storage::Date{2024, 7, 3});
-    r.Put("LOCALIDAD", std::string("Sueca"));
-    r.Append();
-    r.Put("FICHERO", std::string("rb"));
-    r.Put("TORNEO", std::string("R\xE1pido & <Blitz>"));
-    r.Put("FECHA_INI", storage::Date{2024, 12, 20});
-    r.Put("FECHA_FIN", storage::Date{2024, 12, 20});
-    r.Put("LOCALIDAD", std::string("Val\xE8ncia"));
+    EXPECT_TRUE(r.Append().ok());
+    EXPECT_TRUE(r.Put("FICHERO", std::string("op24")).ok());
+    EXPECT_TRUE(r.Put("TORNEO", std::string("Open de Sueca")).ok());
+    EXPECT_TRUE(r.Put("FECHA_INI", storage::Date{2024, 7, 1}).ok());
+    EXPECT_TRUE(r.Put("FECHA_FIN", storage::Date{2024, 7, 3}).ok());
+    EXPECT_TRUE(r.Put("LOCALIDAD", std::string("Sueca")).ok());
+    EXPECT_TRUE(r.Append().ok());
+    EXPECT_TRUE(r.Put("FICHERO", std::string("rb")).ok());
+    EXPECT_TRUE(r.Put("TORNEO", std::string("R\xE1pido & <Blitz>")).ok());
+    EXPECT_TRUE(r.Put("FECHA_INI", storage::Date{2024, 12, 20}).ok());
+    EXPECT_TRUE(r.Put("FECHA_FIN", storage::Date{2024, 12, 20}).ok());
+    EXPECT_TRUE(r.Put("LOCALIDAD", std::string("Val\xE8ncia")).ok());
     workspace.CloseAll();
   }
   HandTournament t;

@@ -334,5 +334,22 @@ INSTANTIATE_TEST_SUITE_P(
                   "L\xEDnea 8: la mesa 13 aparece donde se esperaba la mesa 4"}),
     [](const ::testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
+// The list is read whole, NULs and end-of-file bytes included, from a file that may be
+// read-only; what cannot be read is one stop box and no text.
+TEST(FileReadTest, ReadsEveryByteOrStopsWithOneMessage) {
+  OpenTournament t(2, 1);
+  std::string bytes;
+  for (int i = 0; i < 1024; ++i) bytes += static_cast<char>(i * 7 % 256);  // NULs and 0x1A included
+  const std::string path = t.Path("ronda4.txt");
+  std::ofstream(path, std::ios::binary) << bytes;
+  std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+  EXPECT_EQ(FILEREAD(path, t.state), bytes);
+  EXPECT_EQ(FILEREAD("", t.state), "");
+  EXPECT_TRUE(t.dialogs.shown.empty());
+  EXPECT_EQ(FILEREAD(t.Path("no_existe.txt"), t.state), "");
+  EXPECT_EQ(FILEREAD(t.dir(), t.state), "");
+  EXPECT_EQ(t.dialogs.shown, std::vector<std::string>(2, "STOP||Error en la apertura del fichero"));
+}
+
 }  // namespace
 }  // namespace movarel::rounds

@@ -14,7 +14,7 @@ void SetLicence(OpenTournament& t, uint32_t recno, const std::string& name, cons
                 double elo = 0) {
   t.SetPlayer(recno, {name, 0, 0, elo});
   t.cuadro().GoTo(recno);
-  t.cuadro().Put("LIC", lic);
+  EXPECT_TRUE(t.cuadro().Put("LIC", lic).ok());
 }
 
 std::string Licence(OpenTournament& t, uint32_t recno) {

@@ -42,11 +42,11 @@ void WriteBoards(OpenTournament& t, int round, const std::vector<std::pair<int, 
   ASSERT_TRUE(ronda.ok());
   (*ronda)->GoTop();
   for (const auto& [white, black] : boards) {
-    (*ronda)->Put("JUG_B", static_cast<double>(white));
-    (*ronda)->Put("JUG_N", static_cast<double>(black));
+    EXPECT_TRUE((*ronda)->Put("JUG_B", static_cast<double>(white)).ok());
+    EXPECT_TRUE((*ronda)->Put("JUG_N", static_cast<double>(black)).ok());
     (*ronda)->Skip();
   }
-  (*ronda)->Commit();
+  EXPECT_TRUE((*ronda)->Commit().ok());
   t.state.workspace.Close("ronda");
   t.state.workspace.Select("cuadro");
 }
@@ -57,11 +57,11 @@ void WriteBoards(OpenTournament& t, int round, const std::vector<std::pair<int, 
 // the last board after its Black is placed.
 TEST(PairingEditor, ButtonsFollowThePlacedAndWithdrawnPlayers) {
   OpenTournament t(6, 2);
-  t.torneos().Put("N_R_ACTUAL", 2.0);
-  t.torneos().Commit();
+  EXPECT_TRUE(t.torneos().Put("N_R_ACTUAL", 2.0).ok());
+  EXPECT_TRUE(t.torneos().Commit().ok());
   t.cuadro().GoTo(5);
-  t.cuadro().Put("BAJA", true);
-  t.cuadro().Commit();
+  EXPECT_TRUE(t.cuadro().Put("BAJA", true).ok());
+  EXPECT_TRUE(t.cuadro().Commit().ok());
   WriteBoards(t, 2, {{0, 3}, {1, 2}, {5, 0}});
   Session s = RunPairingScript(t,
                                "menu mnuEmparej\nform FrmElegRda\nclick btnOk\nform FrmEE\n"

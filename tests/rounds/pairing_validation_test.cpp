@@ -27,20 +27,20 @@ void SetBoards(OpenTournament& t, int round, const std::vector<std::pair<int, in
     if (table.Eof()) {
       ASSERT_TRUE(table.Append().ok());
     }
-    table.Put("JUG_B", static_cast<double>(white));
-    table.Put("JUG_N", static_cast<double>(black));
+    EXPECT_TRUE(table.Put("JUG_B", static_cast<double>(white)).ok());
+    EXPECT_TRUE(table.Put("JUG_N", static_cast<double>(black)).ok());
     table.Skip();
   }
   for (; !table.Eof(); table.Skip()) {
-    table.Put("JUG_B", 0.0);
-    table.Put("JUG_N", 0.0);
+    EXPECT_TRUE(table.Put("JUG_B", 0.0).ok());
+    EXPECT_TRUE(table.Put("JUG_N", 0.0).ok());
   }
-  table.Commit();
+  EXPECT_TRUE(table.Commit().ok());
 }
 
 void SetCurrentRound(OpenTournament& t, int round) {
-  t.torneos().Put("N_R_ACTUAL", static_cast<double>(round));
-  t.torneos().Commit();
+  EXPECT_TRUE(t.torneos().Put("N_R_ACTUAL", static_cast<double>(round)).ok());
+  EXPECT_TRUE(t.torneos().Commit().ok());
 }
 
 // "opponent|colour|float" of every player for that round.
@@ -75,8 +75,8 @@ void PlayRoundOne(OpenTournament& t) {
   SetRound(t, 4, 1, 9, "N", "0");
   SetRound(t, 5, 1, 0, "D", "1");
   t.cuadro().GoTo(10);
-  t.cuadro().Put("BAJA", true);
-  t.cuadro().Commit();
+  EXPECT_TRUE(t.cuadro().Put("BAJA", true).ok());
+  EXPECT_TRUE(t.cuadro().Commit().ok());
 }
 
 TEST(PairingValidation, EveryBreachOfRoundTwoIsListedInOrderAndTheRestIsWritten) {
@@ -132,8 +132,8 @@ TEST(PairingValidation, RoundOneGivesNoFloatsAndClearsOldOnes) {
   OpenTournament t(4, 3);
   SetCurrentRound(t, 1);
   t.cuadro().GoTo(2);
-  t.cuadro().Put("R1F", std::string("v"));
-  t.cuadro().Put("R1J", 9.0);
+  EXPECT_TRUE(t.cuadro().Put("R1F", std::string("v")).ok());
+  EXPECT_TRUE(t.cuadro().Put("R1J", 9.0).ok());
   SetBoards(t, 1, {{1, 3}, {4, 2}});
   ASSERT_TRUE(VALIDARPAREO(t.state, 1).ok());
   EXPECT_EQ(RoundOf(t, 1), (std::vector<std::string>{"3|B| ", "4|N| ", "1|N| ", "2|B| "}));
@@ -143,9 +143,9 @@ TEST(PairingValidation, EarlierRoundKeepsFloatMarksOfPlayersWithoutANewOne) {
   OpenTournament t(4, 3);
   SetCurrentRound(t, 3);
   t.cuadro().GoTo(4);
-  t.cuadro().Put("R1F", std::string("^"));
+  EXPECT_TRUE(t.cuadro().Put("R1F", std::string("^")).ok());
   t.cuadro().GoTo(1);
-  t.cuadro().Put("R1F", std::string("v"));
+  EXPECT_TRUE(t.cuadro().Put("R1F", std::string("v")).ok());
   SetBoards(t, 1, {{1, 3}, {4, 0}});
   storage::Result<std::string> errors = VALIDARPAREO(t.state, 1);
   ASSERT_TRUE(errors.ok());

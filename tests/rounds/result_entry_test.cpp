@@ -107,8 +107,8 @@ TEST(ResultConfirmation, BoardsNotPairedInThePlayerTableRefuseEveryResult) {
   testing::PairAsConfirmed(t, 3);
   testing::WriteBoards(
       t, 3, {{3, 12, " 1-0 "}, {14, 5, " 0-1 "}, {7, 2, " 1-0 "}, {9, 8, " 0-1 "}, {6, 0, "     "}});
-  t.torneos().Put("N_R_ACTUAL", 2.0);
-  t.torneos().Commit();
+  EXPECT_TRUE(t.torneos().Put("N_R_ACTUAL", 2.0).ok());
+  EXPECT_TRUE(t.torneos().Commit().ok());
   const std::string players = testing::ReadBytes(t.player_table());
   const std::string register_bytes = testing::ReadBytes(t.Path("torneos.dbf"));
   ASSERT_NE(OpenRoundTable(t.state, 3, "T"), nullptr);
@@ -127,7 +127,7 @@ TEST(ResultConfirmation, BoardsNotPairedInThePlayerTableRefuseEveryResult) {
 
 TEST(ResultConfirmation, CurrentRoundFollowsTheConfirmedRoundEvenBackwards) {
   OpenTournament t(4, 5);
-  t.torneos().Put("N_R_ACTUAL", 4.0);
+  EXPECT_TRUE(t.torneos().Put("N_R_ACTUAL", 4.0).ok());
   testing::WriteBoards(t, 2, {{1, 2, " 1-0 "}, {0, 0, "     "}});
   testing::PairAsConfirmed(t, 2);
   ASSERT_NE(OpenRoundTable(t.state, 2, "T"), nullptr);
@@ -137,7 +137,7 @@ TEST(ResultConfirmation, CurrentRoundFollowsTheConfirmedRoundEvenBackwards) {
 
 TEST(ResultConfirmation, RoundWithoutWhitePlayersLeavesCurrentRoundAndScores) {
   OpenTournament t(4, 5);
-  t.torneos().Put("N_R_ACTUAL", 4.0);
+  EXPECT_TRUE(t.torneos().Put("N_R_ACTUAL", 4.0).ok());
   testing::MarkScores(t, 2, "X", "X");
   testing::WriteBoards(t, 2, {{0, 3, " 1-0 "}, {0, 0, " 0-1 "}});
   ASSERT_NE(OpenRoundTable(t.state, 2, "T"), nullptr);
@@ -189,7 +189,7 @@ Session RunResultsScript(OpenTournament& t, const std::string& script) {
 
 TEST(ResultEditor, OneClickPerBoardWalksTheBoardsAndStaysOnTheLast) {
   OpenTournament t(6, 3);
-  t.torneos().Put("N_R_ACTUAL", 2.0);
+  EXPECT_TRUE(t.torneos().Put("N_R_ACTUAL", 2.0).ok());
   testing::WriteBoards(t, 2, {{1, 4, "     "}, {5, 2, "     "}, {3, 6, "     "}});
   testing::PairAsConfirmed(t, 2);
   Session s = RunResultsScript(t,

@@ -28,9 +28,9 @@ struct ChooserRun {
 };
 
 void SetRegister(OpenTournament& t, int rounds, int current) {
-  t.torneos().Put("N_RONDAS", static_cast<double>(rounds));
-  t.torneos().Put("N_R_ACTUAL", static_cast<double>(current));
-  t.torneos().Commit();
+  EXPECT_TRUE(t.torneos().Put("N_RONDAS", static_cast<double>(rounds)).ok());
+  EXPECT_TRUE(t.torneos().Put("N_R_ACTUAL", static_cast<double>(current)).ok());
+  EXPECT_TRUE(t.torneos().Commit().ok());
 }
 
 // The chooser from a one-item menu, driven by a script inside this process.

@@ -101,20 +101,20 @@ class OpenTournament {
     EXPECT_TRUE(storage::CreateTable(Path("torneos.dbf"), registry::TorneosFields()).ok());
     auto torneos = state.workspace.Use(Path("torneos.dbf"), "torneos", /*shared=*/false);
     EXPECT_TRUE(torneos.ok());
-    (*torneos)->Append();
-    (*torneos)->Put("FICHERO", std::string("AB"));
-    (*torneos)->Put("TORNEO", std::string("Open de prueba"));
-    (*torneos)->Put("N_JUGS", static_cast<double>(players));
-    (*torneos)->Put("N_RONDAS", static_cast<double>(rounds));
-    (*torneos)->Commit();
+    EXPECT_TRUE((*torneos)->Append().ok());
+    EXPECT_TRUE((*torneos)->Put("FICHERO", std::string("AB")).ok());
+    EXPECT_TRUE((*torneos)->Put("TORNEO", std::string("Open de prueba")).ok());
+    EXPECT_TRUE((*torneos)->Put("N_JUGS", static_cast<double>(players)).ok());
+    EXPECT_TRUE((*torneos)->Put("N_RONDAS", static_cast<double>(rounds)).ok());
+    EXPECT_TRUE((*torneos)->Commit().ok());
 
     for (int n = 1; n <= rounds; ++n) {
       const std::string name = Path(registry::RoundTableName(n, "AB") + ".dbf");
       EXPECT_TRUE(storage::CreateTable(name, registry::RondaFields()).ok());
       auto ronda = state.workspace.Use(name, "ronda", false);
-      for (int b = 0; b < (players + 1) / 2; ++b) (*ronda)->Append();
-      (*ronda)->Put("JUG_B", 1.0);  // a reference that must survive unchanged
-      (*ronda)->Commit();
+      for (int b = 0; b < (players + 1) / 2; ++b) EXPECT_TRUE((*ronda)->Append().ok());
+      EXPECT_TRUE((*ronda)->Put("JUG_B", 1.0).ok());  // a reference that must survive unchanged
+      EXPECT_TRUE((*ronda)->Commit().ok());
       state.workspace.Close("ronda");
     }
     player_table_ = Path(player_table_file);
@@ -122,10 +122,10 @@ class OpenTournament {
     auto cuadro = state.workspace.Use(player_table_, "cuadro", /*shared=*/false);
     EXPECT_TRUE(cuadro.ok());
     for (int i = 1; i <= players; ++i) {
-      (*cuadro)->Append();
-      (*cuadro)->Put("NUM", static_cast<double>(i));
+      EXPECT_TRUE((*cuadro)->Append().ok());
+      EXPECT_TRUE((*cuadro)->Put("NUM", static_cast<double>(i)).ok());
     }
-    (*cuadro)->Commit();
+    EXPECT_TRUE((*cuadro)->Commit().ok());
     (*cuadro)->GoTop();
   }
   ~OpenTournament() {
@@ -147,13 +147,15 @@ class OpenTournament {
   void SetPlayer(uint32_t recno, const PlayerData& p) {
     storage::Table& t = cuadro();
     t.GoTo(recno);
-    t.Put("JUG", p.jug);
-    t.Put("ELOFIDE", p.elofide);
-    t.Put("ELOFEDA", p.elofeda);
-    t.Put("ELO", p.elo);
-    t.Put("CAT", p.cat);
-    if (p.num != 0) t.Put("NUM", p.num);
-    t.Commit();
+    EXPECT_TRUE(t.Put("JUG", p.jug).ok());
+    EXPECT_TRUE(t.Put("ELOFIDE", p.elofide).ok());
+    EXPECT_TRUE(t.Put("ELOFEDA", p.elofeda).ok());
+    EXPECT_TRUE(t.Put("ELO", p.elo).ok());
+    EXPECT_TRUE(t.Put("CAT", p.cat).ok());
+    if (p.num != 0) {
+      EXPECT_TRUE(t.Put("NUM", p.num).ok());
+    }
+    EXPECT_TRUE(t.Commit().ok());
   }
   // Names in record order (trimmed), live records only.
   std::vector<std::string> Names() {
@@ -227,14 +229,14 @@ inline std::vector<std::string> FolderListing(const std::string& dir) {
 
 // One earlier round of a player as validation and result entry leave it.
 inline void SetRound(OpenTournament& t, int player, int round, int opponent, const std::string& colour,
-              const std::string& points, const std::string& forfeit = " ") {
+                     const std::string& points, const std::string& forfeit = " ") {
   storage::Table& c = t.cuadro();
   c.GoTo(player);
-  c.Put(registry::RoundFieldName(round, 'J'), static_cast<double>(opponent));
-  c.Put(registry::RoundFieldName(round, 'C'), colour);
-  c.Put(registry::RoundFieldName(round, 'P'), points);
-  c.Put(registry::RoundFieldName(round, 'I'), forfeit);
-  c.Commit();
+  EXPECT_TRUE(c.Put(registry::RoundFieldName(round, 'J'), static_cast<double>(opponent)).ok());
+  EXPECT_TRUE(c.Put(registry::RoundFieldName(round, 'C'), colour).ok());
+  EXPECT_TRUE(c.Put(registry::RoundFieldName(round, 'P'), points).ok());
+  EXPECT_TRUE(c.Put(registry::RoundFieldName(round, 'I'), forfeit).ok());
+  EXPECT_TRUE(c.Commit().ok());
 }
 
 }  // namespace movarel::rounds::testing

@@ -105,7 +105,7 @@ TEST(SeedingByNum, EqualNumbersKeepTheirRecordOrder) {
   t.SetPlayer(4, {"P4", 0, 0, 0, "", 1});
   for (uint32_t r : {2u, 3u}) {
     t.cuadro().GoTo(r);
-    t.cuadro().Put("NUM", 0.0);
+    EXPECT_TRUE(t.cuadro().Put("NUM", 0.0).ok());
   }
   t.dialogs.answers = {true};
   CREAROF(t.state, "NUM");

@@ -167,10 +167,10 @@ TEST_F(TableTest, SeekFollowsTheSoftSettingAndNeedsAnIndex) {
   ASSERT_TRUE(found.ok());
   EXPECT_TRUE(*found);
   EXPECT_EQ(table().RecNo(), 1u);  // equal keys in record order
-  table().Seek(1650.0);
+  EXPECT_FALSE(*table().Seek(1650.0));
   EXPECT_EQ(table().RecNo(), 4u);  // soft by default: 1700
   ws_.settings().soft_seek = false;
-  table().Seek(1650.0);
+  EXPECT_FALSE(*table().Seek(1650.0));
   EXPECT_TRUE(table().Eof());
   EXPECT_FALSE(table().Seek(std::string("1500")).ok());  // wrong type for a numeric key
 }

@@ -34,18 +34,18 @@ inline void WriteHandMadeTournament(const std::string& folder) {
   ASSERT_TRUE(torneos.ok());
   storage::Table& t = **torneos;
   ASSERT_TRUE(t.Append().ok());
-  t.Put("FICHERO", std::string("HM"));
-  t.Put("TORNEO", std::string("Open Hecho a Mano"));
-  t.Put("LOCALIDAD", std::string("Valencia"));
-  t.Put("FECHA_INI", storage::Date{2026, 3, 13});
-  t.Put("FECHA_FIN", storage::Date{2026, 3, 17});
-  t.Put("N_JUGS", 7.0);
-  t.Put("N_RONDAS", 5.0);
-  t.Put("N_R_ACTUAL", 4.0);
-  t.Put("PRIM_CONTR", std::string("90 min"));
-  t.Put("SEGU_CONTR", std::string("30 seg"));
-  t.Put("ARBIT_PPAL", std::string("AI P\xE9rez, Juan"));
-  t.Put("ARBIT_AUX", std::string("AA Gil, Rosa"));
+  EXPECT_TRUE(t.Put("FICHERO", std::string("HM")).ok());
+  EXPECT_TRUE(t.Put("TORNEO", std::string("Open Hecho a Mano")).ok());
+  EXPECT_TRUE(t.Put("LOCALIDAD", std::string("Valencia")).ok());
+  EXPECT_TRUE(t.Put("FECHA_INI", storage::Date{2026, 3, 13}).ok());
+  EXPECT_TRUE(t.Put("FECHA_FIN", storage::Date{2026, 3, 17}).ok());
+  EXPECT_TRUE(t.Put("N_JUGS", 7.0).ok());
+  EXPECT_TRUE(t.Put("N_RONDAS", 5.0).ok());
+  EXPECT_TRUE(t.Put("N_R_ACTUAL", 4.0).ok());
+  EXPECT_TRUE(t.Put("PRIM_CONTR", std::string("90 min")).ok());
+  EXPECT_TRUE(t.Put("SEGU_CONTR", std::string("30 seg")).ok());
+  EXPECT_TRUE(t.Put("ARBIT_PPAL", std::string("AI P\xE9rez, Juan")).ok());
+  EXPECT_TRUE(t.Put("ARBIT_AUX", std::string("AA Gil, Rosa")).ok());
   ASSERT_TRUE(t.Commit().ok());
 
   ASSERT_TRUE(storage::CreateTable(folder + "/cuHM.dbf", registry::CuadroFields()).ok());
@@ -75,19 +75,19 @@ inline void WriteHandMadeTournament(const std::string& folder) {
   double num = 0;
   for (const Player& p : players) {
     ASSERT_TRUE(c.Append().ok());
-    c.Put("NUM", ++num);
-    c.Put("JUG", std::string(p.jug));
-    c.Put("SEXO", std::string(p.sexo));
-    c.Put("ELOFIDE", p.elofide);
-    c.Put("ELOFEDA", p.elofeda);
-    c.Put("COD_PAIS", std::string("ESP"));
-    c.Put("COD_FIDE", std::string(p.cod_fide));
-    c.Put("COD_FEDA", std::string(p.cod_feda));
-    c.Put("AUTONOMIA", std::string(p.autonomia));
-    c.Put("BAJA", p.baja);
+    EXPECT_TRUE(c.Put("NUM", ++num).ok());
+    EXPECT_TRUE(c.Put("JUG", std::string(p.jug)).ok());
+    EXPECT_TRUE(c.Put("SEXO", std::string(p.sexo)).ok());
+    EXPECT_TRUE(c.Put("ELOFIDE", p.elofide).ok());
+    EXPECT_TRUE(c.Put("ELOFEDA", p.elofeda).ok());
+    EXPECT_TRUE(c.Put("COD_PAIS", std::string("ESP")).ok());
+    EXPECT_TRUE(c.Put("COD_FIDE", std::string(p.cod_fide)).ok());
+    EXPECT_TRUE(c.Put("COD_FEDA", std::string(p.cod_feda)).ok());
+    EXPECT_TRUE(c.Put("AUTONOMIA", std::string(p.autonomia)).ok());
+    EXPECT_TRUE(c.Put("BAJA", p.baja).ok());
   }
   c.GoTo(1);
-  c.Put("FECHA_NAC", storage::Date{1990, 5, 1});
+  EXPECT_TRUE(c.Put("FECHA_NAC", storage::Date{1990, 5, 1}).ok());
   // round, white, black (0 = bye), White's points, Black's points, forfeit
   auto game = [&c](int round, int white, int black, const char* pw, const char* pb, const char* forfeit) {
     auto side = [&](int player, int opponent, const char* colour, const char* points) {

@@ -63,11 +63,5 @@ TEST(DosText, ShownSpanishLettersReadAsWindowsText) {
   EXPECT_EQ(DosTextAsCp1252(shown), shown);
 }
 
-TEST(Cp1252Upper, AccentedLettersBecomeCapitals) {
-  EXPECT_EQ(Cp1252Upper("Alcal\xE1 de Henares"), "ALCAL\xC1 DE HENARES");
-  EXPECT_EQ(Cp1252Upper("\xF1\xE7\xFC\xE9\xF3\x9A\xFF"), "\xD1\xC7\xDC\xC9\xD3\x8A\x9F");
-  EXPECT_EQ(Cp1252Upper("\xDF\xB5\xF7\xAA"), "\xDF\xB5\xF7\xAA");
-}
-
 }  // namespace
 }  // namespace movarel::ui

@@ -22,7 +22,14 @@ int Run(storage::Result<ScriptReader> reader, storage::Workspace& workspace, con
   ScriptDriver driver(std::move(reader.value()), transcript);
   ScriptBackend backend(driver);
   Ui ui(backend, workspace);
-  ScopedFatalErrorHandler fatal({&backend, [&workspace] { workspace.CloseAll(); }, nullptr});
+  return RunProgram(ui, backend, workspace, program);
+}
+
+}  // namespace
+
+int RunProgram(Ui& ui, Dialogs& dialogs, storage::Workspace& workspace, const Program& program,
+               std::function<void(int status)> end) {
+  ScopedFatalErrorHandler fatal({&dialogs, [&workspace] { workspace.CloseAll(); }, std::move(end)});
   try {
     program(ui);
   } catch (const ScriptStop& stop) {
@@ -30,8 +37,6 @@ int Run(storage::Result<ScriptReader> reader, storage::Workspace& workspace, con
   }
   return 0;
 }
-
-}  // namespace
 
 int RunScript(const std::string& script_path, storage::Workspace& workspace, const Program& program,
               std::ostream& transcript_out) {

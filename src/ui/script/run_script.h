@@ -18,9 +18,17 @@ class Workspace;
 
 namespace movarel::ui {
 
+class Dialogs;
 class Ui;
 
 using Program = std::function<void(Ui& ui)>;
+
+// What every runner does once its backend is up: runs `program` on `ui` with the fatal-error
+// handler showing its box through `dialogs`, closing the tables of `workspace` and ending
+// through `end` (the default when empty). A script's stop ends the run with its status; a
+// normal end gives 0.
+int RunProgram(Ui& ui, Dialogs& dialogs, storage::Workspace& workspace, const Program& program,
+               std::function<void(int status)> end = nullptr);
 
 int RunScript(const std::string& script_path, storage::Workspace& workspace, const Program& program,
               std::ostream& transcript_out);

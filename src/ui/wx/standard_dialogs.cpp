@@ -10,6 +10,7 @@
 #include <cctype>
 #include <filesystem>
 
+#include "storage/letter_case.h"
 #include "ui/platform.h"
 #include "ui/wx/wx_text.h"
 
@@ -42,11 +43,10 @@ std::string AskText(wxWindow* parent, const std::string& prompt, const std::stri
 std::string CaseBlindPattern(const std::string& pattern) {
   std::string out;
   for (char c : pattern) {
-    const unsigned char u = static_cast<unsigned char>(c);
-    if (std::isalpha(u) && u < 0x80) {
+    if (storage::LowerAscii(c) != storage::UpperAscii(c)) {
       out += '[';
-      out += static_cast<char>(std::tolower(u));
-      out += static_cast<char>(std::toupper(u));
+      out += storage::LowerAscii(c);
+      out += storage::UpperAscii(c);
       out += ']';
     } else {
       out += c;

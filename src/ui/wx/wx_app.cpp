@@ -9,7 +9,6 @@
 #include <iostream>
 
 #include "storage/workspace.h"
-#include "ui/run_time_error.h"
 #include "ui/script_driver.h"
 #include "ui/script_line.h"
 #include "ui/transcript.h"
@@ -64,11 +63,6 @@ class Toolkit {
   std::_Exit(status);
 }
 
-// Installs the fatal-error handler for one run, and removes it afterwards.
-FatalErrorSetup FatalErrorsThrough(Dialogs& dialogs, storage::Workspace& workspace) {
-  return {&dialogs, [&workspace] { workspace.CloseAll(); }, EndAtOnce};
-}
-
 int RunScripted(storage::Result<ScriptReader> reader, storage::Workspace& workspace, const Program& program,
                 std::ostream& out) {
   Transcript transcript(out);
@@ -88,13 +82,7 @@ int RunScripted(storage::Result<ScriptReader> reader, storage::Workspace& worksp
   }
   Ui ui(backend, workspace);
   backend.SetUi(ui);
-  ScopedFatalErrorHandler fatal(FatalErrorsThrough(backend, workspace));
-  try {
-    program(ui);
-  } catch (const ScriptStop& stop) {
-    return stop.status;
-  }
-  return 0;
+  return RunProgram(ui, backend, workspace, program, EndAtOnce);
 }
 
 }  // namespace
@@ -108,9 +96,7 @@ int RunGui(storage::Workspace& workspace, const Program& program) {
   WxBackend backend(nullptr);
   Ui ui(backend, workspace);
   backend.SetUi(ui);
-  ScopedFatalErrorHandler fatal(FatalErrorsThrough(backend, workspace));
-  program(ui);
-  return 0;
+  return RunProgram(ui, backend, workspace, program, EndAtOnce);
 }
 
 int RunScriptGui(const std::string& script_path, storage::Workspace& workspace, const Program& program,
