@@ -1,8 +1,5 @@
 #include "storage/table.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cassert>
 #include <chrono>
 #include <cstring>
@@ -10,6 +7,7 @@
 
 #include "storage/dbf_file.h"
 #include "storage/file_lock.h"
+#include "storage/os_file.h"
 #include "storage/files.h"
 #include "storage/workspace.h"
 
@@ -275,9 +273,9 @@ Status WriteTable(const std::string& path, const RecordLayout& layout,
   DbfWriter writer(temp->fd, path, layout);
   Status status = fill(writer);
   if (status.ok()) status = writer.Finish();
-  if (close(temp->fd) != 0 && status.ok()) status = Status::IoError(path + ": no se pudo cerrar");
+  if (!os::CloseFile(temp->fd) && status.ok()) status = Status::IoError(path + ": no se pudo cerrar");
   if (!status.ok()) {
-    unlink(temp->path.c_str());
+    os::RemoveFile(temp->path);
     return status;
   }
   return ReplaceWithTemp(temp->path, target);
@@ -575,8 +573,7 @@ Status Table::Pack() {
   }
   auto temp = CreateTempBeside(path_);
   if (!temp.ok()) return temp.status();
-  struct stat st;
-  if (fstat(impl.file->fd(), &st) == 0) fchmod(temp->fd, st.st_mode & 07777);  // the packed table keeps its permissions
+  os::CopyPermissions(impl.file->fd(), temp->fd);  // the packed table keeps its permissions
   DbfWriter writer(temp->fd, path_, layout());
   Status status;
   Status scanned = impl.file->Scan([&](uint32_t, const char* record) {
@@ -584,7 +581,7 @@ Status Table::Pack() {
   });
   if (status.ok()) status = scanned;
   if (status.ok()) status = writer.Finish();
-  close(temp->fd);
+  os::CloseFile(temp->fd);
   std::unique_ptr<DbfFile> packed;
   if (status.ok()) {
     auto opened = DbfFile::Open(temp->path, true);
@@ -601,7 +598,7 @@ Status Table::Pack() {
   }
   if (status.ok()) status = ReplaceWithTemp(temp->path, path_);
   if (!status.ok()) {
-    unlink(temp->path.c_str());
+    os::RemoveFile(temp->path);
     return status.WithContext("compactando " + path_);
   }
   packed->Renamed(path_);

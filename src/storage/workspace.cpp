@@ -1,8 +1,7 @@
 #include "storage/workspace.h"
 
-#include <sys/stat.h>
-
 #include "storage/files.h"
+#include "storage/os_file.h"
 
 namespace movarel::storage {
 namespace {
@@ -13,11 +12,6 @@ std::string UpperAscii(std::string_view text) {
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   }
   return upper;
-}
-
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa, sb;
-  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 }  // namespace
@@ -33,7 +27,7 @@ Result<Table*> Workspace::Use(const std::string& file, std::string_view alias, b
   // does, but only once no other program would refuse the new mode; any other table under
   // the alias stays open until the new one has opened. A refused open changes nothing.
   auto held = tables_.find(key);
-  if (held != tables_.end() && SameFile(held->second->path(), path)) {
+  if (held != tables_.end() && os::SameFile(held->second->path(), path)) {
     if (held->second->OthersWouldRefuse(shared, read_only)) {
       net_err_ = true;
       return Status::Locked(path + ": est\xE1 abierto por otro programa");
