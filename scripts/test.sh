@@ -47,3 +47,6 @@ echo "== build and tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build -j "$jobs" --output-on-failure --timeout 600
+
+echo "== the Windows build, its tests and the demo under Wine"
+bash scripts/windows.sh
