@@ -5,6 +5,8 @@
 # build-windows/movarel.exe and build-windows/movarel-windows.zip.
 # The cross-built wxWidgets is kept in ~/.cache/movarel (MOVAREL_CACHE), keyed by its version
 # and by the recipe below, so only the first run builds it.
+#   bash scripts/windows.sh            everything
+#   bash scripts/windows.sh --no-gui   the headless program only: no wxWidgets, no pictures
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -117,9 +119,11 @@ build_project() {
   local start launcher=()
   start=$(date +%s)
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+  local gui=(-DMOVAREL_GUI=OFF)
+  [ -n "$wx_prefix" ] && gui=(-DMOVAREL_GUI=ON -DCMAKE_PREFIX_PATH="$wx_prefix"
+                              -DwxWidgets_CONFIG_EXECUTABLE="$wx_prefix/bin/wx-config")
   cmake -S . -B $build -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release \
-    -DMOVAREL_BENCH=OFF -DCMAKE_PREFIX_PATH="$wx_prefix" -DwxWidgets_CONFIG_EXECUTABLE="$wx_prefix/bin/wx-config" \
-    "${launcher[@]}" >/dev/null
+    -DMOVAREL_BENCH=OFF "${gui[@]}" "${launcher[@]}" >/dev/null
   cmake --build $build -j "$jobs" --target movarel storage_tests ui_tests lock_probe
   cp $build/src/shell/movarel.exe $build/movarel.exe
   $host-strip $build/movarel.exe
@@ -142,7 +146,7 @@ export WINEPREFIX=${WINEPREFIX:-$cache/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="  # no .NET or browser engine: no installer dialogs
 wine=/usr/lib/wine/wine64
-export build wine
+export build wine wx_prefix
 
 setup_wine() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
@@ -169,8 +173,9 @@ run_wine_tests() {
   return $failed
 }
 
+wx_prefix=""
 install_packages
-build_wx
+[ "${1:-}" = "--no-gui" ] || build_wx
 [ "${1:-}" = "--wx-only" ] && exit 0
 build_project
 package
