@@ -15,6 +15,7 @@ failed=0
 fail() { echo "FAILED: $*"; failed=1; }
 
 linux_movarel=build/src/shell/movarel
+[ -x $linux_movarel ] || [ ! -x build-asan/src/shell/movarel ] || linux_movarel=build-asan/src/shell/movarel
 if [ ! -x $linux_movarel ]; then
   echo "== the Linux build's movarel, to compare with"
   launcher=()
@@ -41,11 +42,13 @@ run_demo() {
    "$@" --script demo.script >demo.transcript) || fail "the demo did not run on $side (see $dir)"
 }
 
-# The transcript with the demo folder, however the program spelled it, as @FOLDER@.
+# The transcript with the demo folder, however the program spelled it, as @FOLDER@, and
+# Windows' separators after it as "/"; the about box's list of libraries differs by system.
 normalised() {
   local dir=$1 file=$2 windows_dir
   windows_dir="Z:${dir//\//\\}"
-  sed -e "s|${windows_dir//\\/\\\\}|@FOLDER@|g" -e "s|Z:$dir|@FOLDER@|g" -e "s|$dir|@FOLDER@|g" "$file"
+  sed -e "s|${windows_dir//\\/\\\\}|@FOLDER@|g" -e "s|Z:$dir|@FOLDER@|g" -e "s|$dir|@FOLDER@|g" \
+      -e ':a' -e 's|\(@FOLDER@[^|]*\)\\|\1/|' -e 'ta' -e 's|Realizado con .*|Realizado con (bibliotecas)|' "$file"
 }
 
 echo "== the demo under Wine against the Linux build, in \"$accented\""
