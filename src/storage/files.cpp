@@ -68,7 +68,7 @@ bool MatchFrom(std::string_view pattern, std::string_view name) {
 }  // namespace
 
 std::string ResolvePath(const std::string& path) {
-  if (Exists(path)) return path;
+  if (!os::kNamesIgnoreCase && Exists(path)) return path;
   std::string folder, name;
   SplitPath(path, &folder, &name);
   for (const std::string& entry : FolderEntries(folder)) {

@@ -20,6 +20,10 @@ namespace movarel::storage::os {
 std::filesystem::path FileSystemPath(const std::string& path);
 std::string PathString(const std::filesystem::path& path);
 
+// Whether the file system finds a name in any case (Windows): a name that exists as
+// spelled may then still be stored in another case.
+extern const bool kNamesIgnoreCase;
+
 // The characters that separate folders in a path ("/", and also "\\" on Windows).
 extern const char* const kPathSeparators;
 

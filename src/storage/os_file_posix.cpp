@@ -12,6 +12,7 @@
 namespace movarel::storage::os {
 
 const char* const kPathSeparators = "/";
+const bool kNamesIgnoreCase = false;
 
 std::filesystem::path FileSystemPath(const std::string& path) { return std::filesystem::path(path); }
 std::string PathString(const std::filesystem::path& path) { return path.string(); }

@@ -114,6 +114,7 @@ int64_t AtOffset(int fd, uint64_t offset, Transfer transfer) {
 }  // namespace
 
 const char* const kPathSeparators = "/\\";
+const bool kNamesIgnoreCase = true;
 
 std::filesystem::path FileSystemPath(const std::string& path) {
   return std::filesystem::path(std::u8string(path.begin(), path.end()));
