@@ -417,6 +417,9 @@ Status NtxIndex::Write() {
   if (os::WriteAt(fd.get(), page, kPageSize, 0) != static_cast<int64_t>(kPageSize)) return fail(Errno());
   // No fsync: an index is derived data, and one found damaged is rebuilt from its table.
   if (!os::CloseFile(fd.release())) return fail(Errno());
+  // Windows never replaces a file that is open: the lock ends here, as it does on POSIX
+  // when the rename leaves the locked file behind.
+  if (lock_fd.get() >= 0) os::CloseFile(lock_fd.release());
   if (!os::RenameReplacing(temp, path_)) {
     std::string error = Errno();
     os::RemoveFile(temp);

@@ -596,7 +596,20 @@ Status Table::Pack() {
       status = opened.status();
     }
   }
-  if (status.ok()) status = ReplaceWithTemp(temp->path, path_);
+  // Windows never replaces a file that is open, so the old table is closed first (the
+  // packed one is locked already) and opened again if the replacement fails.
+  if (status.ok()) {
+    impl.file.reset();
+    status = ReplaceWithTemp(temp->path, path_);
+    if (!status.ok()) {
+      auto reopened = DbfFile::Open(path_, true);
+      if (reopened.ok() && TryLockRange(reopened.value()->fd(), kOpenMarker, 1, LockKind::kWrite)) {
+        impl.file = std::move(reopened.value());
+      } else {
+        status = Status::IoError(path_ + ": la tabla no se pudo volver a abrir tras fallar la compactaci\xF3n");
+      }
+    }
+  }
   if (!status.ok()) {
     os::RemoveFile(temp->path);
     return status.WithContext("compactando " + path_);
