@@ -156,13 +156,18 @@ setup_wine() {
   $wine wineboot --shutdown >/dev/null 2>&1 || true
 }
 
+# Left out under Wine: Wine keeps a file's case when it is renamed to another case of its
+# own name (Windows changes it), and the script backend's test expects Linux's absolute
+# paths where Windows gives "Z:\tmp\...".
+wine_skipped="Files.RenameRefusesToOverwriteButMayChangeCase:ScriptBackend.DialogAnswersAreConsumedInOrder"
+
 run_wine_tests() {
   local binary log failed=0
   for binary in $build/tests/storage/storage_tests.exe $build/tests/ui/ui_tests.exe; do
     [ -f "$binary" ] || continue
     log=$build/$(basename "$binary" .exe).log
     echo "== $(basename "$binary") under Wine"
-    if $wine "$binary" --gtest_brief=1 >"$log" 2>&1; then
+    if $wine "$binary" --gtest_brief=1 --gtest_filter="-$wine_skipped" >"$log" 2>&1; then
       tail -n 2 "$log"
     else
       tail -n 60 "$log"
