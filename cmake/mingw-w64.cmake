@@ -12,8 +12,10 @@ set(CMAKE_RC_COMPILER ${MINGW_TRIPLET}-windres)
 # wxWidgets (given as CMAKE_PREFIX_PATH), never from the Linux system.
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# BOTH for libraries and headers: FindwxWidgets looks for wx-config's -lpng and for
+# wx/version.h by the wx prefix's own paths.
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY BOTH)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE BOTH)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Tests run under Wine.
