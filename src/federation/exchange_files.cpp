@@ -2,13 +2,13 @@
 
 #include <functional>
 #include <optional>
-#include <unistd.h>
 
 #include "federation/federation_report.h"
 #include "federation/game_tally.h"
 #include "federation/series_thresholds.h"
 #include "register/file_names.h"
 #include "storage/files.h"
+#include "storage/os_file.h"
 #include "storage/value.h"
 #include "ui/run_time_error.h"
 
@@ -70,7 +70,7 @@ storage::Status WriteExchangeFile(registry::WorkingState& state, const ExchangeF
     state.workspace.Close(file.alias + "mod");
     return temp.status();
   }
-  ::close(temp->fd);
+  storage::os::CloseFile(temp->fd);
   storage::Status status = model.value()->CopyStructure(temp->path);
   state.workspace.Close(file.alias + "mod");
   if (status.ok()) {

@@ -15,6 +15,7 @@
 #include "ui/ini_file.h"
 #include "ui/platform.h"
 #include "ui/run_time_error.h"
+#include "storage/os_file.h"
 
 namespace movarel::playerbase {
 namespace {
@@ -63,14 +64,14 @@ std::string MissingField(const storage::Table& table, const std::vector<ListFiel
 // A list whose header counts more records than the file holds was cut short in a copy or a
 // download; the table layer reads what is there, but ratings from half a list are wrong.
 std::string CutShort(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(storage::os::FileSystemPath(path), std::ios::binary);
   unsigned char head[12] = {};
   if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return "la cabecera est\xE1 incompleta";
   const uint64_t count = head[4] | head[5] << 8 | head[6] << 16 | static_cast<uint64_t>(head[7]) << 24;
   const uint64_t header_length = head[8] | head[9] << 8;
   const uint64_t record_length = head[10] | head[11] << 8;
   std::error_code error;
-  const uint64_t size = std::filesystem::file_size(path, error);
+  const uint64_t size = std::filesystem::file_size(storage::os::FileSystemPath(path), error);
   if (error || size < header_length + count * record_length) {
     return "el archivo est\xE1 truncado: le faltan registros de los " + std::to_string(count) + " que declara";
   }

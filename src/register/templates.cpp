@@ -11,6 +11,7 @@
 #include "storage/files.h"
 #include "storage/table.h"
 #include "storage/workspace.h"
+#include "storage/os_file.h"
 
 namespace movarel::registry {
 namespace {
@@ -114,8 +115,8 @@ Rows CclasRows() {
 Status MakeTemplates(const std::string& dir) {
   if (dir.empty()) return Status::InvalidArgument("falta la carpeta de las plantillas");
   std::error_code error;
-  std::filesystem::create_directories(dir, error);
-  if (error || !std::filesystem::is_directory(dir)) {
+  std::filesystem::create_directories(storage::os::FileSystemPath(dir), error);
+  if (error || !std::filesystem::is_directory(storage::os::FileSystemPath(dir))) {
     return Status::IoError("no se puede crear la carpeta " + dir + ": " + error.message());
   }
   const std::string folder = (dir.back() == '/') ? dir : dir + "/";

@@ -1,13 +1,12 @@
 #include "register/tournament_files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "storage/file_lock.h"
 #include "storage/files.h"
+#include "storage/os_file.h"
 #include "storage/table.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
@@ -43,8 +42,10 @@ bool RoundNameIsAmbiguous(std::string_view digits, std::string_view upper_key,
 // Nobody may write to the file: the read-only mark of the DOS and Windows file systems as
 // this system shows it.
 bool FileReadOnly(const std::string& path) {
-  struct stat st;
-  return stat(storage::ResolvePath(path).c_str(), &st) == 0 && (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  std::error_code ec;
+  const auto permissions = std::filesystem::status(storage::os::FileSystemPath(storage::ResolvePath(path)), ec).permissions();
+  using std::filesystem::perms;
+  return !ec && (permissions & (perms::owner_write | perms::group_write | perms::others_write)) == perms::none;
 }
 
 }  // namespace
@@ -84,10 +85,10 @@ bool FileHeldOpen(const std::string& path) {
   // Asked without taking a lock, so a read-only file (which cannot take the write lock) is
   // not mistaken for an open one.
   const std::string actual = storage::ResolvePath(path);
-  const int fd = open(actual.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = storage::os::OpenFile(actual, storage::os::OpenMode::kRead);
   if (fd < 0) return false;
   const bool held = storage::OthersHoldConflictingLock(fd, storage::kOpenMarker, 1, storage::LockKind::kWrite);
-  close(fd);
+  storage::os::CloseFile(fd);
   return held;
 }
 

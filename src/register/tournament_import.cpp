@@ -12,6 +12,7 @@
 #include "ui/dialogs.h"
 #include "ui/platform.h"
 #include "ui/run_time_error.h"
+#include "storage/os_file.h"
 
 namespace movarel::registry {
 namespace {
@@ -22,7 +23,7 @@ constexpr char kCreateInstead[] =
 
 bool SameFolder(const std::string& a, const std::string& b) {
   std::error_code ec;
-  return std::filesystem::equivalent(a, b, ec);
+  return std::filesystem::equivalent(storage::os::FileSystemPath(a), storage::os::FileSystemPath(b), ec);
 }
 
 // Copies the files; false (after the message) at the first one that cannot be replaced.

@@ -13,6 +13,7 @@
 #include "ui/dialogs.h"
 #include "ui/platform.h"
 #include "ui/run_time_error.h"
+#include "storage/os_file.h"
 
 namespace movarel::registry {
 namespace {
@@ -51,8 +52,8 @@ TournamentOutcome Refused(WorkingState& state, const std::string& file, const st
 
 std::string Absolute(const std::string& path) {
   std::error_code ec;
-  std::filesystem::path full = std::filesystem::absolute(path, ec);
-  return ec ? path : full.lexically_normal().string();
+  std::filesystem::path full = std::filesystem::absolute(storage::os::FileSystemPath(path), ec);
+  return ec ? path : storage::os::PathString(full.lexically_normal());
 }
 
 bool SameKey(std::string_view stored, std::string_view key) {
@@ -88,7 +89,7 @@ TournamentOutcome ABRIRTORNEO(WorkingState& state, const std::string& path_given
   // A name typed in the chooser can be any table of the folder. The register taken for a
   // player table would be refused next as held by another program: this program itself.
   std::error_code ec;
-  if (std::filesystem::equivalent(player_table, register_path, ec)) {
+  if (std::filesystem::equivalent(storage::os::FileSystemPath(player_table), storage::os::FileSystemPath(register_path), ec)) {
     state.dialogs->MsgStop("No se puede abrir el torneo\r\nEl fichero " + player_table +
                            " es el registro de los torneos de la carpeta, no el cuadro de un torneo\r\n"
                            "Elija el cuadro del torneo: cu + su clave + .dbf");

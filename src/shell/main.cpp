@@ -11,6 +11,7 @@
 #include "shell/about_box.h"
 #include "shell/main_window.h"
 #include "shell/pair_command.h"
+#include "ui/platform.h"
 #include "ui/script/run_script.h"
 #include "ui/ui.h"
 #ifdef MOVAREL_HAVE_GUI
@@ -47,17 +48,9 @@ ui::Program MainProgram(WorkingState& state) {
   return [&state](ui::Ui& ui) { movarel::shell::MAIN(state, ui, LibraryVersions()); };
 }
 
-bool HasDisplay() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return true;
-  }
-  return false;
-}
-
 int RunWindows(WorkingState& state) {
 #ifdef MOVAREL_HAVE_GUI
-  if (!HasDisplay()) {
+  if (!ui::HasScreen()) {
     std::cerr
         << "movarel: no hay pantalla (DISPLAY sin definir); sin ventanas, use movarel --script FICHERO\n";
     return 1;
@@ -65,7 +58,6 @@ int RunWindows(WorkingState& state) {
   return ui::RunGui(state.workspace, MainProgram(state));
 #else
   (void)state;
-  (void)HasDisplay;
   std::cerr << "movarel: compilado sin ventanas (MOVAREL_GUI=OFF); use movarel --script FICHERO\n";
   return 1;
 #endif
@@ -94,7 +86,7 @@ int MakeTemplates(const char* dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+  const std::vector<std::string> args = ui::StartProgram(argc, argv);
   WorkingState state;
   if (args.empty()) return RunWindows(state);
   if (args[0] == "--help" || args[0] == "-h") {

@@ -8,6 +8,7 @@
 #include "pairing/trf_round_input.h"
 #include "trf/reader.h"
 #include "ui/cp1252.h"
+#include "storage/os_file.h"
 
 namespace movarel::shell {
 namespace {
@@ -25,7 +26,7 @@ std::string engine_answer(const pairing::RoundPairing& pairing) {
 int RunPairCommand(const std::string& trf_path, const std::optional<std::string>& output_path,
                    std::ostream& out, std::ostream& err) {
   const std::string prefix = "movarel: " + trf_path + ": ";
-  std::ifstream file(std::filesystem::path(trf_path), std::ios::binary);
+  std::ifstream file(storage::os::FileSystemPath(trf_path), std::ios::binary);
   if (!file) {
     err << prefix << "no se puede abrir el fichero\n";
     return 3;
@@ -55,7 +56,7 @@ int RunPairCommand(const std::string& trf_path, const std::optional<std::string>
     return 0;
   }
   // Written beside the target and renamed over it, so a failure never leaves half an answer.
-  const std::filesystem::path target(*output_path);
+  const std::filesystem::path target = storage::os::FileSystemPath(*output_path);
   std::filesystem::path temporary = target;
   temporary += ".tmp";
   {

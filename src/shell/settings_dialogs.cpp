@@ -31,8 +31,8 @@ struct ThresholdTexts {
 // The DOS-era chooser started in "c:\mis documentos\", which has no counterpart here: the
 // user's home folder is where rating lists are saved from a browser.
 std::string ChooserStartFolder() {
-  const char* home = std::getenv("HOME");
-  std::string folder = home != nullptr && *home != '\0' ? home : ui::GetCurrentFolder();
+  std::string folder = ui::HomeFolder();
+  if (folder.empty()) folder = ui::GetCurrentFolder();
   if (folder.empty() || folder.back() != ui::kPathSeparator) folder += ui::kPathSeparator;
   return folder;
 }

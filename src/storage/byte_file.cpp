@@ -1,18 +1,15 @@
 #include "storage/byte_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include "storage/files.h"
+#include "storage/os_file.h"
 
 namespace movarel::storage {
 namespace {
 
-std::string ErrnoText() { return std::strerror(errno); }
+std::string ErrnoText() { return os::ErrorText(); }
 
 }  // namespace
 
@@ -29,7 +26,7 @@ Result<ByteFile> ByteFile::Create(const std::string& path) {
 
 Result<ByteFile> ByteFile::Open(const std::string& path, bool writable) {
   std::string actual = ResolvePath(path);
-  int fd = open(actual.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+  int fd = os::OpenFile(actual, writable ? os::OpenMode::kReadWrite : os::OpenMode::kRead);
   if (fd < 0) {
     if (errno == ENOENT) return Status::NotFound(path + ": no existe");
     return Status::IoError(path + ": no se pudo abrir: " + ErrnoText());
@@ -59,16 +56,16 @@ ByteFile& ByteFile::operator=(ByteFile&& other) noexcept {
 ByteFile::~ByteFile() { Discard(); }
 
 void ByteFile::Discard() {
-  if (fd_ >= 0) close(fd_);
+  if (fd_ >= 0) os::CloseFile(fd_);
   fd_ = -1;
-  if (!temp_path_.empty()) unlink(temp_path_.c_str());
+  if (!temp_path_.empty()) os::RemoveFile(temp_path_);
   temp_path_.clear();
 }
 
 Status ByteFile::Write(std::string_view bytes) {
   if (fd_ < 0) return Status::InvalidArgument(path_ + ": el archivo est\xE1 cerrado");
   while (!bytes.empty()) {
-    ssize_t n = write(fd_, bytes.data(), bytes.size());
+    int64_t n = os::WriteSome(fd_, bytes.data(), bytes.size());
     if (n < 0) {
       if (errno == EINTR) continue;
       return Status::IoError(path_ + ": no se pudo escribir: " + ErrnoText());
@@ -83,7 +80,7 @@ Result<std::string> ByteFile::Read(size_t count) {
   std::string bytes(count, '\0');
   size_t done = 0;
   while (done < count) {
-    ssize_t n = read(fd_, bytes.data() + done, count - done);
+    int64_t n = os::ReadSome(fd_, bytes.data() + done, count - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return Status::IoError(path_ + ": no se pudo leer: " + ErrnoText());
@@ -97,8 +94,10 @@ Result<std::string> ByteFile::Read(size_t count) {
 
 Result<uint64_t> ByteFile::Seek(int64_t offset, Origin origin) {
   if (fd_ < 0) return Status::InvalidArgument(path_ + ": el archivo est\xE1 cerrado");
-  int whence = origin == Origin::kStart ? SEEK_SET : origin == Origin::kCurrent ? SEEK_CUR : SEEK_END;
-  off_t position = lseek(fd_, static_cast<off_t>(offset), whence);
+  os::Origin from = origin == Origin::kStart     ? os::Origin::kStart
+                   : origin == Origin::kCurrent ? os::Origin::kCurrent
+                                                : os::Origin::kEnd;
+  int64_t position = os::Seek(fd_, offset, from);
   if (position < 0) return Status::InvalidArgument(path_ + ": posici\xF3n no v\xE1lida");
   return static_cast<uint64_t>(position);
 }
@@ -106,16 +105,16 @@ Result<uint64_t> ByteFile::Seek(int64_t offset, Origin origin) {
 Status ByteFile::Close() {
   if (fd_ < 0) return Status::Ok();
   Status status;
-  if (!temp_path_.empty() && fsync(fd_) != 0) {
+  if (!temp_path_.empty() && !os::SyncFile(fd_)) {
     status = Status::IoError(path_ + ": no se pudo escribir en disco: " + ErrnoText());
   }
-  if (close(fd_) != 0 && status.ok()) status = Status::IoError(path_ + ": " + ErrnoText());
+  if (!os::CloseFile(fd_) && status.ok()) status = Status::IoError(path_ + ": " + ErrnoText());
   fd_ = -1;
   if (temp_path_.empty()) return status;
   std::string temp = std::move(temp_path_);
   temp_path_.clear();
   if (!status.ok()) {
-    unlink(temp.c_str());
+    os::RemoveFile(temp);
     return status;
   }
   return ReplaceWithTemp(temp, path_);

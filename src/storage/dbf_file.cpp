@@ -1,16 +1,12 @@
 #include "storage/dbf_file.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <ctime>
 
 #include "storage/letter_case.h"
+#include "storage/os_file.h"
 
 namespace movarel::storage {
 namespace {
@@ -43,11 +39,11 @@ void PutToday(char* p) {
   p[2] = static_cast<char>(local.tm_mday);
 }
 
-std::string ErrnoText() { return std::strerror(errno); }
+std::string ErrnoText() { return os::ErrorText(); }
 
 Status WriteAll(int fd, const char* data, size_t size, uint64_t offset, const std::string& name) {
   while (size > 0) {
-    ssize_t n = pwrite(fd, data, size, static_cast<off_t>(offset));
+    int64_t n = os::WriteAt(fd, data, size, offset);
     if (n < 0) {
       if (errno == EINTR) continue;
       return Status::IoError(name + ": no se pudo escribir: " + ErrnoText());
@@ -63,7 +59,7 @@ Status WriteAll(int fd, const char* data, size_t size, uint64_t offset, const st
 Result<size_t> ReadAt(int fd, char* data, size_t size, uint64_t offset, const std::string& name) {
   size_t done = 0;
   while (done < size) {
-    ssize_t n = pread(fd, data + done, size - done, static_cast<off_t>(offset + done));
+    int64_t n = os::ReadAt(fd, data + done, size - done, offset + done);
     if (n < 0) {
       if (errno == EINTR) continue;
       return Status::IoError(name + ": no se pudo leer: " + ErrnoText());
@@ -182,23 +178,23 @@ std::string BuildDbfHeader(const RecordLayout& layout, uint32_t count) {
 }
 
 DbfFile::~DbfFile() {
-  if (map_ != nullptr) munmap(map_, map_length_);
-  if (fd_ >= 0) close(fd_);
+  map_.Unmap();
+  if (fd_ >= 0) os::CloseFile(fd_);
 }
 
 Result<std::unique_ptr<DbfFile>> DbfFile::Open(const std::string& path, bool writable) {
   std::unique_ptr<DbfFile> file(new DbfFile());
   file->path_ = path;
   file->writable_ = writable;
-  file->fd_ = open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+  file->fd_ = os::OpenFile(path, writable ? os::OpenMode::kReadWrite : os::OpenMode::kRead);
   if (file->fd_ < 0) {
     if (errno == ENOENT) return Status::NotFound(path + ": no existe");
     return Status::IoError(path + ": no se pudo abrir: " + ErrnoText());
   }
-  struct stat st;
-  if (fstat(file->fd_, &st) != 0) return Status::IoError(path + ": " + ErrnoText());
-  if (!S_ISREG(st.st_mode)) return Status::IoError(path + ": no es un archivo");
-  file->file_size_ = static_cast<uint64_t>(st.st_size);
+  if (!os::RegularFileSize(file->fd_, &file->file_size_)) {
+    if (errno == EISDIR) return Status::IoError(path + ": no es un archivo");
+    return Status::IoError(path + ": " + ErrnoText());
+  }
 
   std::string head(std::min<uint64_t>(file->file_size_, 32), '\0');
   auto got = ReadAt(file->fd_, head.data(), head.size(), 0, path);
@@ -218,33 +214,27 @@ Result<std::unique_ptr<DbfFile>> DbfFile::Open(const std::string& path, bool wri
 }
 
 Status DbfFile::Map(uint64_t needed) {
-  if (needed <= map_length_) return Status::Ok();
+  if (map_.data() != nullptr && needed <= map_.length()) return Status::Ok();
   // A growing table gets room ahead so that appends seldom remap; the pages past the end of
   // the file are never touched until a write has put the file there.
-  uint64_t length = writable_ ? needed + needed / 2 + (1 << 16) : needed;
-  if (map_ != nullptr) {
-    munmap(map_, map_length_);
-    map_ = nullptr;
-    map_length_ = 0;
+  uint64_t room = writable_ ? needed / 2 + (1 << 16) : 0;
+  if (!map_.Map(fd_, needed, room, writable_)) {
+    return Status::IoError(path_ + ": no se pudo proyectar en memoria: " + ErrnoText());
   }
-  void* map = mmap(nullptr, length, PROT_READ | (writable_ ? PROT_WRITE : 0), MAP_SHARED, fd_, 0);
-  if (map == MAP_FAILED) return Status::IoError(path_ + ": no se pudo proyectar en memoria: " + ErrnoText());
-  map_ = static_cast<char*>(map);
-  map_length_ = length;
   return Status::Ok();
 }
 
 void DbfFile::Touch() {
   if (touched_) return;
   touched_ = true;
-  PutToday(map_ + 1);
+  PutToday(map_.data() + 1);
 }
 
 char* DbfFile::MutableRecord(uint32_t recno) {
   assert(writable_);
   if (recno == 0 || recno > header_.record_count) return nullptr;
   Touch();
-  return map_ + header_.header_length + static_cast<uint64_t>(recno - 1) * header_.record_length;
+  return map_.data() + header_.header_length + static_cast<uint64_t>(recno - 1) * header_.record_length;
 }
 
 Status ReadOnlyRefusal(const std::string& path) {
@@ -263,14 +253,15 @@ Status DbfFile::Append(const char* records, uint32_t count, bool trim) {
   if (Status s = WriteAll(fd_, block.data(), block.size(), offset, path_); !s.ok()) return s;
   uint64_t end = offset + block.size();
   if (trim && file_size_ > end) {
-    if (ftruncate(fd_, static_cast<off_t>(end)) != 0) return Status::IoError(path_ + ": " + ErrnoText());
+    map_.Unmap();  // some systems refuse to shorten a mapped file
+    if (!os::Truncate(fd_, end)) return Status::IoError(path_ + ": " + ErrnoText());
     file_size_ = end;
   }
   file_size_ = std::max(file_size_, end);
   if (Status s = Map(file_size_); !s.ok()) return s;
   Touch();
   header_.record_count += count;
-  PutLe32(map_ + 4, header_.record_count);
+  PutLe32(map_.data() + 4, header_.record_count);
   return Status::Ok();
 }
 
@@ -278,30 +269,29 @@ Status DbfFile::Truncate() {
   if (!writable_) return ReadOnlyRefusal(path_);
   Touch();
   // The count goes first: a failure after it leaves an empty table with stray bytes behind it.
-  PutLe32(map_ + 4, 0);
+  PutLe32(map_.data() + 4, 0);
   header_.record_count = 0;
-  if (ftruncate(fd_, header_.header_length) != 0) return Status::IoError(path_ + ": " + ErrnoText());
+  map_.Unmap();  // some systems refuse to shorten a mapped file
+  if (!os::Truncate(fd_, header_.header_length)) return Status::IoError(path_ + ": " + ErrnoText());
   char eof = kDbfEndOfFile;
   if (Status s = WriteAll(fd_, &eof, 1, header_.header_length, path_); !s.ok()) return s;
   file_size_ = header_.header_length + 1;
-  return Status::Ok();
+  return Map(file_size_);
 }
 
 Status DbfFile::Refresh() {
-  struct stat st;
-  if (fstat(fd_, &st) != 0) return Status::IoError(path_ + ": " + ErrnoText());
-  file_size_ = static_cast<uint64_t>(st.st_size);
+  if (!os::RegularFileSize(fd_, &file_size_)) return Status::IoError(path_ + ": " + ErrnoText());
   if (Status s = Map(file_size_); !s.ok()) return s;
   uint64_t whole = file_size_ >= header_.header_length
                        ? (file_size_ - header_.header_length) / header_.record_length
                        : 0;
-  header_.record_count = static_cast<uint32_t>(std::min<uint64_t>(Le32(map_ + 4), whole));
+  header_.record_count = static_cast<uint32_t>(std::min<uint64_t>(Le32(map_.data() + 4), whole));
   return Status::Ok();
 }
 
 Status DbfFile::Sync() {
   if (!writable_) return Status::Ok();
-  if (msync(map_, file_size_, MS_SYNC) != 0 || fdatasync(fd_) != 0) {
+  if (!map_.Sync(file_size_) || !os::SyncData(fd_)) {
     return Status::IoError(path_ + ": no se pudo escribir en disco: " + ErrnoText());
   }
   return Status::Ok();
@@ -358,7 +348,7 @@ Status DbfWriter::Finish() {
   if (Status s = FlushBuffer(); !s.ok()) return s;
   std::string header = BuildDbfHeader(layout_, count_);
   if (Status s = WriteAll(fd_, header.data(), header.size(), 0, name_); !s.ok()) return s;
-  if (fsync(fd_) != 0) return Status::IoError(name_ + ": no se pudo escribir en disco: " + ErrnoText());
+  if (!os::SyncFile(fd_)) return Status::IoError(name_ + ": no se pudo escribir en disco: " + ErrnoText());
   return Status::Ok();
 }
 

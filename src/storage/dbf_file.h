@@ -14,6 +14,7 @@
 
 #include "storage/field.h"
 #include "storage/ntx_index.h"
+#include "storage/os_file.h"
 #include "storage/status.h"
 
 namespace movarel::storage {
@@ -61,7 +62,7 @@ class DbfFile {
   // Record `recno` (1-based, deletion flag first); nullptr outside 1..record_count().
   const char* Record(uint32_t recno) const {
     if (recno == 0 || recno > header_.record_count) return nullptr;
-    return map_ + header_.header_length + static_cast<uint64_t>(recno - 1) * header_.record_length;
+    return map_.data() + header_.header_length + static_cast<uint64_t>(recno - 1) * header_.record_length;
   }
   // The same bytes for changing in place; the header date is brought up to today.
   // Only on a writable file.
@@ -91,8 +92,7 @@ class DbfFile {
   bool writable_ = false;
   bool touched_ = false;
   DbfHeader header_;
-  char* map_ = nullptr;
-  size_t map_length_ = 0;
+  os::FileMap map_;
   uint64_t file_size_ = 0;
 };
 

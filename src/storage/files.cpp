@@ -1,13 +1,9 @@
 #include "storage/files.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
+
+#include "storage/os_file.h"
 
 namespace movarel::storage {
 namespace {
@@ -23,7 +19,7 @@ bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 void SplitPath(const std::string& path, std::string* folder, std::string* name) {
-  size_t slash = path.find_last_of('/');
+  size_t slash = path.find_last_of(os::kPathSeparators);
   if (slash == std::string::npos) {
     *folder = "";
     *name = path;
@@ -33,38 +29,20 @@ void SplitPath(const std::string& path, std::string* folder, std::string* name) 
   }
 }
 
-bool Exists(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0;
-}
-
-bool IsRegularFile(const std::string& path) {
-  struct stat st;
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
+bool Exists(const std::string& path) { return os::PathExists(path); }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
-  std::vector<std::string> names;
-  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
-  if (dir == nullptr) return names;
-  while (dirent* entry = readdir(dir)) {
-    std::string name = entry->d_name;
-    if (name != "." && name != "..") names.push_back(std::move(name));
-  }
-  closedir(dir);
+  std::vector<std::string> names = os::FolderEntries(folder);
   std::sort(names.begin(), names.end());
   return names;
 }
 
-std::string ErrnoText() { return std::strerror(errno); }
+std::string ErrnoText() { return os::ErrorText(); }
 
 void SyncFolder(const std::string& path) {
   std::string folder, name;
   SplitPath(path, &folder, &name);
-  int fd = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
+  os::SyncFolder(folder);
 }
 
 bool MatchFrom(std::string_view pattern, std::string_view name) {
@@ -90,7 +68,7 @@ bool MatchFrom(std::string_view pattern, std::string_view name) {
 }  // namespace
 
 std::string ResolvePath(const std::string& path) {
-  if (Exists(path)) return path;
+  if (!os::kNamesIgnoreCase && Exists(path)) return path;
   std::string folder, name;
   SplitPath(path, &folder, &name);
   for (const std::string& entry : FolderEntries(folder)) {
@@ -99,11 +77,11 @@ std::string ResolvePath(const std::string& path) {
   return path;
 }
 
-bool FileExists(const std::string& path) { return IsRegularFile(ResolvePath(path)); }
+bool FileExists(const std::string& path) { return os::IsRegularFile(ResolvePath(path)); }
 
 Status EraseFile(const std::string& path) {
   std::string actual = ResolvePath(path);
-  if (unlink(actual.c_str()) != 0) {
+  if (!os::RemoveFile(actual)) {
     if (errno == ENOENT) return Status::NotFound(path + ": no existe");
     return Status::IoError(path + ": no se pudo borrar: " + ErrnoText());
   }
@@ -116,13 +94,11 @@ Status RenameFile(const std::string& from, const std::string& to) {
   std::string target = ResolvePath(to);
   // Like the DOS rename, an existing target is refused rather than overwritten; a change
   // of case only (CUOP.DBF to cuop.dbf) names the same file and goes ahead.
-  struct stat a, b;
-  if (stat(target.c_str(), &b) == 0) {
-    bool same = stat(source.c_str(), &a) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-    if (!same) return Status::IoError(to + ": ya existe");
+  if (Exists(target)) {
+    if (!os::SameFile(source, target)) return Status::IoError(to + ": ya existe");
     target = to;
   }
-  if (rename(source.c_str(), target.c_str()) != 0) {
+  if (!os::RenameReplacing(source, target)) {
     return Status::IoError(from + ": no se pudo renombrar a " + to + ": " + ErrnoText());
   }
   SyncFolder(target);
@@ -137,7 +113,7 @@ Status CopyFile(const std::string& from, const std::string& to) {
 
 Result<std::string> ReadWholeFile(const std::string& path) {
   std::string actual = ResolvePath(path);
-  int fd = open(actual.c_str(), O_RDONLY | O_CLOEXEC);
+  int fd = os::OpenFile(actual, os::OpenMode::kRead);
   if (fd < 0) {
     if (errno == ENOENT) return Status::NotFound(path + ": no existe");
     return Status::IoError(path + ": no se pudo abrir: " + ErrnoText());
@@ -145,34 +121,39 @@ Result<std::string> ReadWholeFile(const std::string& path) {
   std::string bytes;
   char buffer[1 << 16];
   for (;;) {
-    ssize_t n = read(fd, buffer, sizeof buffer);
+    int64_t n = os::ReadSome(fd, buffer, sizeof buffer);
     if (n < 0) {
       if (errno == EINTR) continue;
       Status error = Status::IoError(path + ": no se pudo leer: " + ErrnoText());
-      close(fd);
+      os::CloseFile(fd);
       return error;
     }
     if (n == 0) break;
     bytes.append(buffer, static_cast<size_t>(n));
   }
-  close(fd);
+  os::CloseFile(fd);
   return bytes;
 }
 
 Result<TempFile> CreateTempBeside(const std::string& path) {
   std::string folder, name;
   SplitPath(path, &folder, &name);
-  std::string pattern = folder + "." + name + ".XXXXXX";
-  int fd = mkstemp(pattern.data());
+  std::string temp;
+  int fd = os::CreateUniqueFile(folder + "." + name + ".", &temp);
   if (fd < 0) return Status::IoError(path + ": no se pudo crear un archivo temporal: " + ErrnoText());
-  fchmod(fd, 0644);
-  return TempFile{fd, pattern};
+  return TempFile{fd, temp};
+}
+
+bool TryReplaceWithTemp(const std::string& temp, const std::string& path) {
+  if (!os::RenameReplacing(temp, path)) return false;
+  SyncFolder(path);
+  return true;
 }
 
 Status ReplaceWithTemp(const std::string& temp, const std::string& path) {
-  if (rename(temp.c_str(), path.c_str()) != 0) {
+  if (!os::RenameReplacing(temp, path)) {
     Status error = Status::IoError(path + ": no se pudo reemplazar: " + ErrnoText());
-    unlink(temp.c_str());
+    os::RemoveFile(temp);
     return error;
   }
   SyncFolder(path);
@@ -186,20 +167,20 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
   const char* data = bytes.data();
   size_t left = bytes.size();
   while (left > 0) {
-    ssize_t n = write(temp->fd, data, left);
+    int64_t n = os::WriteSome(temp->fd, data, left);
     if (n < 0) {
       if (errno == EINTR) continue;
       Status error = Status::IoError(path + ": no se pudo escribir: " + ErrnoText());
-      close(temp->fd);
-      unlink(temp->path.c_str());
+      os::CloseFile(temp->fd);
+      os::RemoveFile(temp->path);
       return error;
     }
     data += n;
     left -= static_cast<size_t>(n);
   }
-  if (fsync(temp->fd) != 0 || close(temp->fd) != 0) {
+  if (!os::SyncFile(temp->fd) || !os::CloseFile(temp->fd)) {
     Status error = Status::IoError(path + ": no se pudo escribir en disco: " + ErrnoText());
-    unlink(temp->path.c_str());
+    os::RemoveFile(temp->path);
     return error;
   }
   return ReplaceWithTemp(temp->path, target);
@@ -207,11 +188,13 @@ Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
 
 std::vector<std::string> ListFiles(const std::string& folder, std::string_view pattern) {
   std::string prefix = folder;
-  if (!prefix.empty() && prefix.back() != '/') prefix.push_back('/');
+  if (!prefix.empty() && std::string_view(os::kPathSeparators).find(prefix.back()) == std::string_view::npos) {
+    prefix.push_back('/');
+  }
   std::vector<std::string> matches;
   for (const std::string& name : FolderEntries(prefix)) {
     if (name[0] == '.') continue;  // our own temporary files and other hidden entries
-    if (WildcardMatch(pattern, name) && IsRegularFile(prefix + name)) matches.push_back(name);
+    if (WildcardMatch(pattern, name) && os::IsRegularFile(prefix + name)) matches.push_back(name);
   }
   return matches;
 }
@@ -227,7 +210,7 @@ bool WildcardMatch(std::string_view pattern, std::string_view name) {
 }
 
 std::string WithDefaultExtension(const std::string& path, std::string_view extension) {
-  size_t slash = path.find_last_of('/');
+  size_t slash = path.find_last_of(os::kPathSeparators);
   size_t dot = path.find_last_of('.');
   if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) return path;
   return path + std::string(extension);

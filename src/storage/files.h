@@ -40,5 +40,7 @@ Result<TempFile> CreateTempBeside(const std::string& path);
 // Renames `temp` over `path` and syncs the folder, so that either the old or the new file
 // is there after a crash, never a half-written one.
 Status ReplaceWithTemp(const std::string& temp, const std::string& path);
+// The same, but a refused rename leaves `temp` in place for another attempt.
+bool TryReplaceWithTemp(const std::string& temp, const std::string& path);
 
 }  // namespace movarel::storage

@@ -1,15 +1,12 @@
 #include "storage/ntx_index.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <utility>
 
 #include "storage/file_lock.h"
+#include "storage/os_file.h"
 
 namespace movarel::storage {
 
@@ -51,14 +48,14 @@ void Put32(char* p, uint32_t v) {
   Put16(p + 2, v >> 16);
 }
 
-std::string Errno() { return std::strerror(errno); }
+std::string Errno() { return os::ErrorText(); }
 
 // Closes a descriptor on every way out.
 class Fd {
  public:
   explicit Fd(int fd) : fd_(fd) {}
   ~Fd() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) os::CloseFile(fd_);
   }
   Fd(const Fd&) = delete;
   Fd& operator=(const Fd&) = delete;
@@ -75,7 +72,7 @@ class Fd {
 
 bool ReadAt(int fd, char* buffer, size_t length, uint64_t offset) {
   while (length > 0) {
-    ssize_t n = ::pread(fd, buffer, length, static_cast<off_t>(offset));
+    int64_t n = os::ReadAt(fd, buffer, length, offset);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     buffer += n;
@@ -87,7 +84,7 @@ bool ReadAt(int fd, char* buffer, size_t length, uint64_t offset) {
 
 bool WriteAll(int fd, const char* data, size_t length) {
   while (length > 0) {
-    ssize_t n = ::write(fd, data, length);
+    int64_t n = os::WriteSome(fd, data, length);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) return false;
     data += n;
@@ -326,7 +323,7 @@ Status NtxIndex::Flush() {
 Status NtxIndex::Write() {
   // While the file is rewritten under shared access, other programs see it locked the
   // way DOS-era xBase programs lock an index they update.
-  Fd lock_fd(shared_access_ ? ::open(path_.c_str(), O_RDWR | O_CLOEXEC) : -1);
+  Fd lock_fd(shared_access_ ? os::OpenFile(path_, os::OpenMode::kReadWrite) : -1);
   if (shared_access_) {
     if (lock_fd.get() >= 0 && !TryLockRange(lock_fd.get(), kRecordBase, 1, LockKind::kWrite)) {
       return Status::Locked(path_ + ": el \xED" "ndice est\xE1 bloqueado por otro programa");
@@ -338,10 +335,10 @@ Status NtxIndex::Write() {
   const size_t items_at = 2 + 2 * static_cast<size_t>(max_keys + 1);
 
   std::string temp = path_ + "~";
-  Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+  Fd fd(os::OpenFile(temp, os::OpenMode::kCreate));
   if (fd.get() < 0) return Status::IoError(temp + ": " + Errno());
   auto fail = [&](const std::string& what) {
-    ::unlink(temp.c_str());
+    os::RemoveFile(temp);
     return Status::IoError(temp + ": " + what);
   };
 
@@ -417,12 +414,15 @@ Status NtxIndex::Write() {
   std::memcpy(page + kKeyTextAt, expression_.text().data(), std::min(expression_.text().size(), kKeyTextLength - 1));
   page[kUniqueAt] = unique_ ? 1 : 0;
   page[kDescendingAt] = 0;
-  if (::pwrite(fd.get(), page, kPageSize, 0) != static_cast<ssize_t>(kPageSize)) return fail(Errno());
+  if (os::WriteAt(fd.get(), page, kPageSize, 0) != static_cast<int64_t>(kPageSize)) return fail(Errno());
   // No fsync: an index is derived data, and one found damaged is rebuilt from its table.
-  if (::close(fd.release()) != 0) return fail(Errno());
-  if (::rename(temp.c_str(), path_.c_str()) != 0) {
+  if (!os::CloseFile(fd.release())) return fail(Errno());
+  // Windows never replaces a file that is open: the lock ends here, as it does on POSIX
+  // when the rename leaves the locked file behind.
+  if (lock_fd.get() >= 0) os::CloseFile(lock_fd.release());
+  if (!os::RenameReplacing(temp, path_)) {
     std::string error = Errno();
-    ::unlink(temp.c_str());
+    os::RemoveFile(temp);
     return Status::IoError(path_ + ": no se pudo reemplazar: " + error);
   }
   version_ = version;
@@ -431,14 +431,13 @@ Status NtxIndex::Write() {
 
 Result<std::unique_ptr<NtxIndex>> NtxIndex::Open(const std::string& path, std::string_view alias,
                                                  const RecordLayout& layout) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  Fd fd(os::OpenFile(path, os::OpenMode::kRead));
   if (fd.get() < 0) {
     if (errno == ENOENT) return Status::NotFound(path + ": no existe");
     return Status::IoError(path + ": " + Errno());
   }
-  struct stat st;
-  if (::fstat(fd.get(), &st) != 0) return Status::IoError(path + ": " + Errno());
-  const uint64_t file_size = static_cast<uint64_t>(st.st_size);
+  uint64_t file_size = 0;
+  if (!os::RegularFileSize(fd.get(), &file_size)) return Status::IoError(path + ": " + Errno());
   auto corrupt = [&](const std::string& why) {
     return Status::Corrupt(path + ": no es un \xED" "ndice .ntx v\xE1lido (" + why + ")");
   };

@@ -1,8 +1,5 @@
 #include "storage/table.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cassert>
 #include <chrono>
 #include <cstring>
@@ -10,6 +7,7 @@
 
 #include "storage/dbf_file.h"
 #include "storage/file_lock.h"
+#include "storage/os_file.h"
 #include "storage/files.h"
 #include "storage/letter_case.h"
 #include "storage/unreported_errors.h"
@@ -267,9 +265,9 @@ Status WriteTable(const std::string& path, const RecordLayout& layout,
   DbfWriter writer(temp->fd, path, layout);
   Status status = fill(writer);
   if (status.ok()) status = writer.Finish();
-  if (close(temp->fd) != 0 && status.ok()) status = Status::IoError(path + ": no se pudo cerrar");
+  if (!os::CloseFile(temp->fd) && status.ok()) status = Status::IoError(path + ": no se pudo cerrar");
   if (!status.ok()) {
-    unlink(temp->path.c_str());
+    os::RemoveFile(temp->path);
     return status;
   }
   return ReplaceWithTemp(temp->path, target);
@@ -567,8 +565,7 @@ Status Table::Pack() {
   }
   auto temp = CreateTempBeside(path_);
   if (!temp.ok()) return temp.status();
-  struct stat st;
-  if (fstat(impl.file->fd(), &st) == 0) fchmod(temp->fd, st.st_mode & 07777);  // the packed table keeps its permissions
+  os::CopyPermissions(impl.file->fd(), temp->fd);  // the packed table keeps its permissions
   DbfWriter writer(temp->fd, path_, layout());
   Status status;
   Status scanned = impl.file->Scan([&](uint32_t, const char* record) {
@@ -577,7 +574,7 @@ Status Table::Pack() {
   if (status.ok()) status = scanned;
   if (status.ok()) status = writer.Finish();
   // A close that fails may have lost the last writes: the packed file is not used then.
-  if (close(temp->fd) != 0 && status.ok()) {
+  if (!os::CloseFile(temp->fd) && status.ok()) {
     status = Status::IoError(path_ + ": no se pudo cerrar la copia compactada");
   }
   std::unique_ptr<DbfFile> packed;
@@ -594,9 +591,23 @@ Status Table::Pack() {
       status = opened.status();
     }
   }
-  if (status.ok()) status = ReplaceWithTemp(temp->path, path_);
+  // Windows never replaces a file that is open: there the old table is closed (the packed
+  // one is locked already) and opened again if the replacement still fails. Elsewhere the
+  // first replacement succeeds and the table is never without its file.
+  if (status.ok() && !TryReplaceWithTemp(temp->path, path_)) {
+    impl.file.reset();
+    status = ReplaceWithTemp(temp->path, path_);
+    if (!status.ok()) {
+      auto reopened = DbfFile::Open(path_, true);
+      if (reopened.ok() && TryLockRange(reopened.value()->fd(), kOpenMarker, 1, LockKind::kWrite)) {
+        impl.file = std::move(reopened.value());
+      } else {
+        status = Status::IoError(path_ + ": la tabla no se pudo volver a abrir tras fallar la compactaci\xF3n");
+      }
+    }
+  }
   if (!status.ok()) {
-    unlink(temp->path.c_str());
+    os::RemoveFile(temp->path);
     return status.WithContext("compactando " + path_);
   }
   packed->Renamed(path_);

@@ -1,19 +1,10 @@
 #include "storage/workspace.h"
 
-#include <sys/stat.h>
-
 #include "storage/files.h"
 #include "storage/letter_case.h"
+#include "storage/os_file.h"
 
 namespace movarel::storage {
-namespace {
-
-bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa, sb;
-  return stat(a.c_str(), &sa) == 0 && stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
-}
-
-}  // namespace
 
 Workspace::Workspace() = default;
 Workspace::~Workspace() { CloseAll(); }
@@ -26,7 +17,7 @@ Result<Table*> Workspace::Use(const std::string& file, std::string_view alias, b
   // does, but only once no other program would refuse the new mode; any other table under
   // the alias stays open until the new one has opened. A refused open changes nothing.
   auto held = tables_.find(key);
-  if (held != tables_.end() && SameFile(held->second->path(), path)) {
+  if (held != tables_.end() && os::SameFile(held->second->path(), path)) {
     if (held->second->OthersWouldRefuse(shared, read_only)) {
       net_err_ = true;
       return Status::Locked(path + ": est\xE1 abierto por otro programa");

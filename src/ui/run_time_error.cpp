@@ -9,6 +9,7 @@
 
 #include "storage/unreported_errors.h"
 #include "ui/dialogs.h"
+#include "storage/os_file.h"
 
 namespace movarel::ui {
 
@@ -99,8 +100,8 @@ void InstallFatalErrorHandler(FatalErrorSetup setup) {
 
 void AppendErrorLog(const std::string& log_path, const std::string& text, const std::vector<CallFrame>& frames,
                     const std::string& date, const std::string& time) {
-  bool exists = static_cast<bool>(std::ifstream(log_path));
-  std::ofstream out(log_path, std::ios::binary | std::ios::app);
+  bool exists = static_cast<bool>(std::ifstream(storage::os::FileSystemPath(log_path)));
+  std::ofstream out(storage::os::FileSystemPath(log_path), std::ios::binary | std::ios::app);
   if (!out) return;  // nowhere to log; the stop box still tells the user
   if (!exists) {
     out << "<HTML><HEAD><META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=windows-1252\">"

@@ -8,6 +8,8 @@
 
 #include "storage/byte_file.h"
 #include "storage/files.h"
+#include "storage/os_file.h"
+#include "storage/workspace.h"
 #include "table_test_support.h"
 
 namespace movarel::storage {
@@ -93,6 +95,30 @@ INSTANTIATE_TEST_SUITE_P(Patterns, Wildcard,
                                            WildcardCase{"r?op.dbf", "rop.dbf", false},
                                            WildcardCase{"*a*b", "xaxxb", true},
                                            WildcardCase{"*a*b", "xaxxbc", false}));
+
+// A folder and a file with accented names (UTF-8 in the program, wide on Windows): found,
+// listed, renamed and read back byte for byte, with CR LF and 0x1A untranslated; a table
+// there opens and takes its lock.
+TEST(Files, AccentedFolderAndFileNamesWorkAndBytesAreNeverTranslated) {
+  ScratchFolder scratch;
+  const std::string folder = scratch.path() + "/A\xC3\xB1o \xC3\xB1" "and\xC3\xBA";
+  ASSERT_TRUE(std::filesystem::create_directory(os::FileSystemPath(folder)));
+  const std::string bytes = std::string("l\xEDnea\r\nfin\n\x1A", 12) + std::string(1, '\0') + "\r";
+  ASSERT_TRUE(WriteFileAtomically(folder + "/Se\xC3\xB1" "AL.DBF", bytes).ok());
+  EXPECT_EQ(ResolvePath(folder + "/se\xC3\xB1" "al.dbf"), folder + "/Se\xC3\xB1" "AL.DBF");
+  EXPECT_EQ(ListFiles(folder, "*.dbf"), Names{"Se\xC3\xB1" "AL.DBF"});
+  ASSERT_TRUE(RenameFile(folder + "/se\xC3\xB1" "al.dbf", folder + "/CU\xC3\x91" "A.TXT").ok());
+  auto read = ReadWholeFile(folder + "/CU\xC3\x91" "A.TXT");
+  ASSERT_TRUE(read.ok());
+  EXPECT_EQ(*read, bytes);
+  EXPECT_EQ(std::filesystem::file_size(os::FileSystemPath(folder + "/CU\xC3\x91" "A.TXT")), bytes.size());
+
+  auto copied = CopyFile(MOVAREL_FIXTURES_DIR "/dos-old-format/CUOP.DBF", folder + "/cu\xC3\xB1" "o.dbf");
+  if (!copied.ok()) GTEST_SKIP() << copied.message();
+  Workspace first, second;
+  ASSERT_TRUE(first.Use(folder + "/CU\xC3\xB1" "O", "t", false).ok());  // case ignored as DOS did: ASCII only
+  EXPECT_EQ(second.Use(folder + "/cu\xC3\xB1" "o.dbf", "t", true).status().code(), Status::Code::kLocked);
+}
 
 TEST(Files, DefaultExtensionIsAddedOnlyWhenTheNameHasNone) {
   EXPECT_EQ(WithDefaultExtension("dir.v2/cuop", ".dbf"), "dir.v2/cuop.dbf");

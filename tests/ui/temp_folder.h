@@ -1,9 +1,8 @@
 #pragma once
 // A fresh folder per test under the system's temporary folder, removed afterwards.
 
-#include <unistd.h>
-
 #include <filesystem>
+#include <random>
 #include <string>
 
 namespace movarel::ui::testing {
@@ -11,8 +10,12 @@ namespace movarel::ui::testing {
 class TempFolder {
  public:
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "movarel-ui-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
+    std::random_device random;
+    std::filesystem::path folder;
+    do {
+      folder = std::filesystem::temp_directory_path() / ("movarel-ui-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(folder));  // a new folder, never one left behind
+    path_ = folder.string();
   }
   ~TempFolder() {
     std::error_code ec;

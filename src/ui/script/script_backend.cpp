@@ -5,6 +5,7 @@
 
 #include "ui/form.h"
 #include "ui/platform.h"
+#include "storage/os_file.h"
 
 namespace movarel::ui {
 
@@ -16,8 +17,8 @@ std::string FullPath(const std::string& answer) {
   if (answer.empty()) return answer;
   const std::string given = PathFromText(answer);
   std::error_code ec;
-  std::filesystem::path path = std::filesystem::absolute(given, ec);
-  return ec ? given : path.lexically_normal().string();
+  std::filesystem::path path = std::filesystem::absolute(storage::os::FileSystemPath(given), ec);
+  return ec ? given : storage::os::PathString(path.lexically_normal());
 }
 
 }  // namespace
@@ -51,7 +52,7 @@ std::string ScriptBackend::GetFile(const std::vector<FileFilter>&, const std::st
   std::string answer = driver_->TakeAnswer(AnswerKind::kFile, {"FILE", title});
   driver_->transcript().Write({"FILE", title, answer});
   std::string path = FullPath(answer);
-  if (change_folder && !path.empty()) SetCurrentFolder(std::filesystem::path(path).parent_path().string());
+  if (change_folder && !path.empty()) SetCurrentFolder(storage::os::PathString(storage::os::FileSystemPath(path).parent_path()));
   return path;
 }
 

@@ -19,12 +19,22 @@ std::string FromWx(const wxString& text) {
   return Utf8ToCp1252(std::string_view(utf8.data(), utf8.length()));
 }
 
+#if defined(__WXMSW__)
+// Windows' paths are wide; the program carries them as UTF-8 (storage/os_file.h).
+wxString PathToWx(const std::string& path) { return wxString::FromUTF8(path.c_str()); }
+
+std::string PathFromWx(const wxString& path) {
+  const wxScopedCharBuffer utf8 = path.utf8_str();
+  return std::string(utf8.data(), utf8.length());
+}
+#else
 wxString PathToWx(const std::string& path) { return wxString(path.c_str(), *wxConvFileName); }
 
 std::string PathFromWx(const wxString& path) {
   const wxCharBuffer bytes = path.fn_str();
   return bytes.data() != nullptr ? std::string(bytes.data()) : std::string();
 }
+#endif
 
 wxString ToWxMultiline(const std::string& cp1252) {
   std::string text;
