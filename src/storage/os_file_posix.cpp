@@ -110,10 +110,11 @@ int CreateUniqueFile(const std::string& prefix, std::string* path) {
 std::string ErrorText() { return std::strerror(errno); }
 
 bool FileMap::Map(int fd, uint64_t needed, uint64_t room, bool writable) {
-  Unmap();
+  // The old view stays until the new one exists: a refused remap leaves the table readable.
   uint64_t length = needed + room;
   void* map = mmap(nullptr, length, PROT_READ | (writable ? PROT_WRITE : 0), MAP_SHARED, fd, 0);
   if (map == MAP_FAILED) return false;
+  Unmap();
   data_ = static_cast<char*>(map);
   length_ = length;
   return true;

@@ -302,7 +302,7 @@ std::string ErrorText() { return std::strerror(errno); }
 // Windows grows a file to the size of a writable mapping, so the map never reaches past
 // the end of the file: `room` is ignored and a growing file is mapped again.
 bool FileMap::Map(int fd, uint64_t needed, uint64_t, bool writable) {
-  Unmap();
+  // The old view stays until the new one exists: a refused remap leaves the table readable.
   HANDLE mapping = CreateFileMappingW(HandleOf(fd), nullptr, writable ? PAGE_READWRITE : PAGE_READONLY, 0, 0, nullptr);
   if (mapping == nullptr) {
     SetErrnoFromLastError();
@@ -314,6 +314,7 @@ bool FileMap::Map(int fd, uint64_t needed, uint64_t, bool writable) {
     CloseHandle(mapping);
     return false;
   }
+  Unmap();
   mapping_ = mapping;
   data_ = static_cast<char*>(view);
   length_ = needed;
