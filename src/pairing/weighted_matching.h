@@ -437,17 +437,9 @@ class BlossomMatcher {
       const auto& endps = blossomendps_[b];
       const int len = static_cast<int>(childs.size());
       int entrychild = inblossom_[endpoint_[labelend_[b] ^ 1]];
-      int j = static_cast<int>(std::find(childs.begin(), childs.end(), entrychild) - childs.begin());
-      int jstep, endptrick;
-      if (j & 1) {
-        j -= len;
-        jstep = 1;
-        endptrick = 0;
-      } else {
-        jstep = -1;
-        endptrick = 1;
-      }
-      auto at = [len](const std::vector<int>& vec, int idx) { return vec[((idx % len) + len) % len]; };
+      auto [j, jstep, endptrick] =
+          walk_to_base(static_cast<int>(std::find(childs.begin(), childs.end(), entrychild) - childs.begin()), len);
+      auto at = [len](const std::vector<int>& vec, int idx) { return cyclic(vec, idx, len); };
       int p = labelend_[b];
       while (j != 0) {
         label_[endpoint_[p ^ 1]] = 0;
@@ -496,6 +488,14 @@ class BlossomMatcher {
     unusedblossoms_.push_back(b);
   }
 
+  // The way round a blossom from child index i to its base (index 0): forwards from an odd
+  // index, backwards from an even one, so that the path has even length.
+  struct Walk {
+    int j, step, endptrick;
+  };
+  static Walk walk_to_base(int i, int len) { return (i & 1) ? Walk{i - len, 1, 0} : Walk{i, -1, 1}; }
+  static int cyclic(const std::vector<int>& vec, int idx, int len) { return vec[((idx % len) + len) % len]; }
+
   void augment_blossom(int b, int v) {
     int t = v;
     while (blossomparent_[t] != b) t = blossomparent_[t];
@@ -503,18 +503,9 @@ class BlossomMatcher {
     auto& childs = blossomchilds_[b];
     auto& endps = blossomendps_[b];
     const int len = static_cast<int>(childs.size());
-    int i = static_cast<int>(std::find(childs.begin(), childs.end(), t) - childs.begin());
-    int j = i;
-    int jstep, endptrick;
-    if (i & 1) {
-      j -= len;
-      jstep = 1;
-      endptrick = 0;
-    } else {
-      jstep = -1;
-      endptrick = 1;
-    }
-    auto at = [len](const std::vector<int>& vec, int idx) { return vec[((idx % len) + len) % len]; };
+    const int i = static_cast<int>(std::find(childs.begin(), childs.end(), t) - childs.begin());
+    auto [j, jstep, endptrick] = walk_to_base(i, len);
+    auto at = [len](const std::vector<int>& vec, int idx) { return cyclic(vec, idx, len); };
     while (j != 0) {
       j += jstep;
       t = at(childs, j);
