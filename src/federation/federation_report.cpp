@@ -21,7 +21,8 @@ const std::string& Location(RatingBody body, const Entrant& player) {
 }
 
 std::string ColumnsAfterName(RatingBody body) {
-  return std::string(25, ' ') + "Sexo " + LocationHeader(body) + " Fec.Nacim. Puntos Partidas Elo Rivales N\xBA Ranking";
+  return std::string(25, ' ') + "Sexo " + LocationHeader(body) +
+         " Fec.Nacim. Puntos Partidas Elo Rivales N\xBA Ranking";
 }
 
 // The columns every line shares after the code: name, sex, location, birth date, the tally and
@@ -48,20 +49,20 @@ void WriteReport(registry::WorkingState& state, RatingBody body, const std::stri
     return;
   }
 
-  reports::HtmlPage page =
-      reports::HTML_INI(state, reports::PagePath(page_name), reports::PageTitle(*torneos), reports::PageSubtitle(*torneos));
-  reports::HTML_LINETEXT(state, "<p class=\"updated\">Informe del torneo para la " + name);
-  reports::HTML_LINE(state);
+  reports::HtmlPage page = reports::HTML_INI(reports::PagePath(page_name), reports::PageTitle(*torneos),
+                                             reports::PageSubtitle(*torneos));
+  reports::HTML_LINETEXT(page, "<p class=\"updated\">Informe del torneo para la " + name);
+  reports::HTML_LINE(page);
   std::string control = "<p class=\"normaltext\">Ritmo de juego: " +
                         reports::HtmlEscape(storage::RTrim(Text(*torneos, "PRIM_CONTR")));
   const std::string second = Text(*torneos, "SEGU_CONTR");
   if (!storage::AllTrim(second).empty()) control += " + " + reports::HtmlEscape(second);
-  reports::HTML_TEXT(state, control + "</p>");
+  reports::HTML_TEXT(page, control + "</p>");
   const std::string arbiter = reports::HtmlEscape(storage::RTrim(Text(*torneos, "ARBIT_PPAL")));
-  reports::HTML_TEXT(state, "<p>\xC1rbitro principal: " + arbiter + "</p>");
-  reports::HTML_TEXT(state, "<p>Cuadro del torneo: (Ver hoja adjunta)</p>");
-  reports::HTML_TEXT(state, "<p>Resultados " + name + ":</p>");
-  reports::HTML_TEXT(state, "<pre>");
+  reports::HTML_TEXT(page, "<p>\xC1rbitro principal: " + arbiter + "</p>");
+  reports::HTML_TEXT(page, "<p>Cuadro del torneo: (Ver hoja adjunta)</p>");
+  reports::HTML_TEXT(page, "<p>Resultados " + name + ":</p>");
+  reports::HTML_TEXT(page, "<pre>");
 
   bool consistent = true;
   for (uint32_t recno : entrants->in_order) {
@@ -71,32 +72,33 @@ void WriteReport(registry::WorkingState& state, RatingBody body, const std::stri
   if (!consistent) {
     state.dialogs->MsgInfo("Errores en datos " + name + ". Corrijalos y ejecute de nuevo", "");
   } else {
-    reports::HTML_LINETEXTK(state, "C\xF3" "d." + name + " Nombre" + ColumnsAfterName(body));
+    reports::HTML_LINETEXTK(page, "C\363d." + name + " Nombre" + ColumnsAfterName(body));  // "Cód."
     for (uint32_t recno : entrants->in_order) {
       const Entrant& player = *entrants->ByRecNo(static_cast<int>(recno));
       if (!IsMember(body, player)) continue;
       const Tally tally = TallyGames(*entrants, player, body, RatingTerm::kLimitedToOwn);
-      reports::HTML_LINETEXTK(state, reports::HtmlEscape(CodeOf(body, player)) + " " + PlayerColumns(body, player, tally));
+      reports::HTML_LINETEXTK(
+          page, reports::HtmlEscape(CodeOf(body, player)) + " " + PlayerColumns(body, player, tally));
     }
   }
-  reports::HTML_LINETEXTK(state, "");
-  for (const char* text : {"</pre>", "<p></p>"}) reports::HTML_TEXT(state, text);
-  reports::HTML_TEXT(state, "<p>Bloques " + name + ":</p>");
-  reports::HTML_TEXT(state, "<pre>");
-  reports::HTML_LINETEXTK(state, "Nombre" + ColumnsAfterName(body));
+  reports::HTML_LINETEXTK(page, "");
+  for (const char* text : {"</pre>", "<p></p>"}) reports::HTML_TEXT(page, text);
+  reports::HTML_TEXT(page, "<p>Bloques " + name + ":</p>");
+  reports::HTML_TEXT(page, "<pre>");
+  reports::HTML_LINETEXTK(page, "Nombre" + ColumnsAfterName(body));
   const SeriesThresholds thresholds = ReadSeriesThresholds();
   for (uint32_t recno : entrants->in_order) {
     const Entrant& player = *entrants->ByRecNo(static_cast<int>(recno));
     if (IsMember(body, player)) continue;
     const Tally tally = TallyGames(*entrants, player, body, RatingTerm::kUnlimited);
     if (tally.games < thresholds.games || tally.points() < thresholds.points) continue;
-    reports::HTML_LINETEXTK(state, PlayerColumns(body, player, tally));
+    reports::HTML_LINETEXTK(page, PlayerColumns(body, player, tally));
   }
-  for (const char* text : {"</pre>", "<p></p>"}) reports::HTML_TEXT(state, text);
-  reports::HTML_LINE(state);
-  reports::HTML_TEXT(state, "<p align=\"right\">Firmado: " + arbiter + "</p>");
+  for (const char* text : {"</pre>", "<p></p>"}) reports::HTML_TEXT(page, text);
+  reports::HTML_LINE(page);
+  reports::HTML_TEXT(page, "<p align=\"right\">Firmado: " + arbiter + "</p>");
 
-  const storage::Status saved = reports::HTML_END(state, page);
+  const storage::Status saved = reports::HTML_END(page);
   if (!saved.ok()) {
     state.dialogs->MsgStop(reports::PageNotWrittenText(page.path, saved), "");
     return;
@@ -122,7 +124,11 @@ bool COMPRJUG(registry::WorkingState& state, RatingBody body, const Entrant& mem
     sound = false;
   }
   if (rating > 0 && !has_code) {
-    state.dialogs->MsgInfo(player + " no tiene bien el C\xF3" "digo " + BodyName(body), "");
+    state.dialogs->MsgInfo(player +
+                               " no tiene bien el C\xF3"
+                               "digo " +
+                               BodyName(body),
+                           "");
     sound = false;
   }
   return sound;

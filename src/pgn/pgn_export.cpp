@@ -98,7 +98,7 @@ bool WriteRoundPgn(registry::WorkingState& state, int round, const std::string& 
   storage::Table* ronda = OpenRound(state, *cuadro, round);
   if (ronda == nullptr) return false;
   const TournamentTags tags = ReadTournamentTags(state.workspace.Find("torneos"));
-  const std::string games = RoundGames(state, tags, round, *ronda, *cuadro);
+  const std::string games = RoundGames(tags, round, *ronda, *cuadro);
   const bool written = WriteFile(state, file, games);
   CloseRound(state);
   return written;
@@ -115,7 +115,7 @@ bool WriteTournamentPgn(registry::WorkingState& state) {
   for (state.NRONDASEL = 1; state.NRONDASEL <= rounds; ++state.NRONDASEL) {
     storage::Table* ronda = OpenRound(state, *cuadro, state.NRONDASEL);
     if (ronda == nullptr) return false;
-    games += RoundGames(state, tags, state.NRONDASEL, *ronda, *cuadro);
+    games += RoundGames(tags, state.NRONDASEL, *ronda, *cuadro);
     CloseRound(state);
   }
   return WriteFile(state, file, games);

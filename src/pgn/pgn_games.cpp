@@ -51,26 +51,25 @@ TournamentTags ReadTournamentTags(const storage::Table* torneos) {
   return tags;
 }
 
-void PROCLINRONDA(registry::WorkingState& state, const TournamentTags& tags, int round, storage::Table& ronda,
-                  storage::Table& cuadro, std::string& out) {
+void PROCLINRONDA(const TournamentTags& tags, int round, storage::Table& ronda, storage::Table& cuadro,
+                  int& games, std::string& out) {
   const auto white_number = static_cast<uint32_t>(ronda.GetNumber("JUG_B"));
   const auto black_number = static_cast<uint32_t>(ronda.GetNumber("JUG_N"));
   if (white_number == 0 || black_number == 0) return;
-  ++state.NCONTLIN;
+  ++games;
   const PlayerTags white = ReadPlayer(cuadro, white_number);
   const PlayerTags black = ReadPlayer(cuadro, black_number);
   const std::string rdo = ronda.GetText("RDO");
   GameRecord game =
-      Game(tags, std::to_string(round) + "." + std::to_string(state.NCONTLIN), white, black, BoardResult(rdo), "");
+      Game(tags, std::to_string(round) + "." + std::to_string(games), white, black, BoardResult(rdo), "");
   if (IsForfeitCode(rdo)) game.comment = ForfeitComment(game.result);
   out += GameRecordText(game);
 }
 
-std::string RoundGames(registry::WorkingState& state, const TournamentTags& tags, int round,
-                       storage::Table& ronda, storage::Table& cuadro) {
+std::string RoundGames(const TournamentTags& tags, int round, storage::Table& ronda, storage::Table& cuadro) {
   std::string out;
-  state.NCONTLIN = 0;
-  for (ronda.GoTop(); !ronda.Eof(); ronda.Skip()) PROCLINRONDA(state, tags, round, ronda, cuadro, out);
+  int games = 0;
+  for (ronda.GoTop(); !ronda.Eof(); ronda.Skip()) PROCLINRONDA(tags, round, ronda, cuadro, games, out);
   return out;
 }
 
@@ -103,8 +102,8 @@ std::string PlayerGames(const TournamentTags& tags, storage::Table& cuadro, uint
     const std::string opponent_points = cuadro.HasField(points_field) ? cuadro.GetText(points_field) : "";
     const PlayerTags& white = m.white ? player : opponent;
     const PlayerTags& black = m.white ? opponent : player;
-    GameRecord game =
-        Game(tags, std::to_string(m.round), white, black, PlayerResult(m.points, opponent_points, m.white), "A00");
+    GameRecord game = Game(tags, std::to_string(m.round), white, black,
+                           PlayerResult(m.points, opponent_points, m.white), "A00");
     if (m.forfeit) game.comment = ForfeitComment(game.result);
     out += GameRecordText(game);
   }

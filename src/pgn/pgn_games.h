@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "register/working_state.h"
 #include "storage/table.h"
 
 namespace movarel::pgn {
@@ -20,15 +19,14 @@ struct TournamentTags {
 TournamentTags ReadTournamentTags(const storage::Table* torneos);
 
 // The game record of the current board of `ronda` for round `round`, appended to `out` and
-// counted in NCONTLIN, when the board holds two players (JUG_B and JUG_N both non-zero); an
-// empty board or a bye is skipped without using a game number. Players are the records of
+// counted in `games` (its number is the count), when the board holds two players (JUG_B and JUG_N both
+// non-zero); an empty board or a bye is skipped without using a game number. Players are the records of
 // `cuadro` with those numbers; the player table is left on some record.
-void PROCLINRONDA(registry::WorkingState& state, const TournamentTags& tags, int round, storage::Table& ronda,
-                  storage::Table& cuadro, std::string& out);
+void PROCLINRONDA(const TournamentTags& tags, int round, storage::Table& ronda, storage::Table& cuadro,
+                  int& games, std::string& out);
 
-// Every game of the round table `ronda` in board order, numbered from 1 (NCONTLIN reset).
-std::string RoundGames(registry::WorkingState& state, const TournamentTags& tags, int round,
-                       storage::Table& ronda, storage::Table& cuadro);
+// Every game of the round table `ronda` in board order, numbered from 1.
+std::string RoundGames(const TournamentTags& tags, int round, storage::Table& ronda, storage::Table& cuadro);
 
 // The games of the player at record `recno` of `cuadro` in rounds 1 .. `last_round`, from
 // that player's per-round fields: rounds without an opponent (a bye, not paired) are not

@@ -39,11 +39,6 @@ struct WorkingState {
   std::string CCARPETA;         // folder chosen for a new tournament or the folder report
   std::string CFICHTRAB;        // output or work file of the current operation
   std::string CJUGSEL;          // player chosen for the one-player PGN export
-  int NCONTLIN = 0;             // running line or board counter of the listing being written
-
-  // The HTML page being written, kept as bytes in memory and saved as a whole when the page
-  // is complete, so a failure never leaves half a report on disk.
-  std::string HDOCHTML;
 
   std::string CFICHDS;                      // tie-break table name, "ds" + key
   int NDS = 0;                              // tie-break counter

@@ -42,10 +42,12 @@ std::string HtmlEscape(std::string_view text) {
 
 std::string PageText(std::string_view text) { return HtmlEscape(ui::NOHB_OEMTOANSI(text)); }
 
-HtmlPage HTML_INI(registry::WorkingState& state, const std::string& path, std::string_view title,
-                  std::string_view subtitle) {
-  std::string& doc = state.HDOCHTML;
-  doc.clear();
+HtmlPage HTML_INI(const std::string& path, std::string_view title, std::string_view subtitle) {
+  // "Zendral" and "zendral" are one page to the Windows-era names: the page already on disk
+  // under either spelling is rewritten, and that file, not a missing namesake, is what the
+  // browser is given.
+  HtmlPage page{storage::ResolvePath(path), {}, 0};
+  std::string& doc = page.bytes;
   // The declaration comes before the title, whose accents it governs: a browser or phone
   // whose locale would guess another character set still shows the Windows-1252 letters.
   doc += "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>";
@@ -58,48 +60,43 @@ HtmlPage HTML_INI(registry::WorkingState& state, const std::string& path, std::s
   doc += subtitle;
   doc += "</H2><BR>";
   doc += kCrLf;
-  // "Zendral" and "zendral" are one page to the Windows-era names: the page already on disk
-  // under either spelling is rewritten, and that file, not a missing namesake, is what the
-  // browser is given.
-  return HtmlPage{storage::ResolvePath(path)};
+  return page;
 }
 
-void HTML_LINE(registry::WorkingState& state) {
-  state.HDOCHTML += "<HR>";
-  state.HDOCHTML += kCrLf;
+void HTML_LINE(HtmlPage& page) {
+  page.bytes += "<HR>";
+  page.bytes += kCrLf;
 }
 
-void HTML_LINETEXT(registry::WorkingState& state, std::string_view text) {
-  state.HDOCHTML += storage::RTrim(text);
-  state.HDOCHTML += "<BR>";
-  state.HDOCHTML += kCrLf;
+void HTML_LINETEXT(HtmlPage& page, std::string_view text) {
+  page.bytes += storage::RTrim(text);
+  page.bytes += "<BR>";
+  page.bytes += kCrLf;
 }
 
-void HTML_LINETEXTK(registry::WorkingState& state, std::string_view text) {
-  state.HDOCHTML += storage::RTrim(text);
-  state.HDOCHTML += kCrLf;
+void HTML_LINETEXTK(HtmlPage& page, std::string_view text) {
+  page.bytes += storage::RTrim(text);
+  page.bytes += kCrLf;
 }
 
-void HTML_TEXT(registry::WorkingState& state, std::string_view text) {
-  state.HDOCHTML += storage::RTrim(text);
-}
+void HTML_TEXT(HtmlPage& page, std::string_view text) { page.bytes += storage::RTrim(text); }
 
-storage::Status HTML_END(registry::WorkingState& state, const HtmlPage& page) {
-  state.HDOCHTML += "</BODY></HTML>";
+storage::Status HTML_END(HtmlPage& page) {
+  page.bytes += "</BODY></HTML>";
   storage::Status saved = page.path.empty() ? storage::Status::InvalidArgument("falta el nombre del fichero")
-                                            : storage::WriteFileAtomically(page.path, state.HDOCHTML);
-  state.HDOCHTML.clear();
+                                            : storage::WriteFileAtomically(page.path, page.bytes);
+  page.bytes.clear();
   return saved.WithContext(page.path);
 }
 
-void PIEHTML(registry::WorkingState& state) {
+void PIEHTML(registry::WorkingState& state, HtmlPage& page) {
   std::string footer;
   std::string arbiter;
   if (const storage::Table* torneos = state.workspace.Find("torneos")) {
     footer = PageText(storage::AllTrim(Text(*torneos, "PIE_PAG")));
     arbiter = PageText(storage::AllTrim(Text(*torneos, "ARBIT_PPAL")));
   }
-  std::string& doc = state.HDOCHTML;
+  std::string& doc = page.bytes;
   doc += "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><td class=\"pie\">";
   doc += footer;
   doc += "</td><td class=\"pie\"><div align=\"right\">";
@@ -150,10 +147,10 @@ std::string PageNotWrittenText(const std::string& path, const storage::Status& s
   return "No se ha podido crear el fichero " + ui::PathAsText(path) + "\r\n" + status.message();
 }
 
-bool FinishPage(registry::WorkingState& state, const HtmlPage& page, bool open_afterwards) {
+bool FinishPage(registry::WorkingState& state, HtmlPage& page, bool open_afterwards) {
   // The DOS-era writer went on silently with an invalid handle and still opened the missing
   // page; a page that could not be saved is reported instead and nothing is opened.
-  const storage::Status saved = HTML_END(state, page);
+  const storage::Status saved = HTML_END(page);
   if (!saved.ok()) {
     if (state.dialogs != nullptr) state.dialogs->MsgStop(PageNotWrittenText(page.path, saved));
     return false;
@@ -162,28 +159,27 @@ bool FinishPage(registry::WorkingState& state, const HtmlPage& page, bool open_a
   return true;
 }
 
-HtmlPage BeginListing(registry::WorkingState& state, const std::string& path, std::string_view title,
-                      std::string_view subtitle, std::string_view heading, std::string_view column_header) {
-  HtmlPage page = HTML_INI(state, path, title, subtitle);
+HtmlPage BeginListing(const std::string& path, std::string_view title, std::string_view subtitle,
+                      std::string_view heading, std::string_view column_header) {
+  HtmlPage page = HTML_INI(path, title, subtitle);
   // The paragraph is left open, as the style sheet's pages always had it.
-  HTML_LINETEXT(state, "<p class=\"updated\">" + std::string(heading));
-  HTML_LINE(state);
-  HTML_TEXT(state, "<pre>");
-  HTML_LINETEXTK(state, column_header);
-  HTML_LINE(state);
-  state.NCONTLIN = 0;
+  HTML_LINETEXT(page, "<p class=\"updated\">" + std::string(heading));
+  HTML_LINE(page);
+  HTML_TEXT(page, "<pre>");
+  HTML_LINETEXTK(page, column_header);
+  HTML_LINE(page);
   return page;
 }
 
-void WriteListingLine(registry::WorkingState& state, std::string_view line) {
-  HTML_LINETEXTK(state, line);
-  if (state.NCONTLIN % 5 == 0) HTML_LINE(state);
+void WriteListingLine(HtmlPage& page, std::string_view line) {
+  HTML_LINETEXTK(page, line);
+  if (page.lines % 5 == 0) HTML_LINE(page);
 }
 
-void EndListing(registry::WorkingState& state) {
-  if (state.NCONTLIN % 5 != 0) HTML_LINE(state);
-  HTML_TEXT(state, "</pre>");
-  PIEHTML(state);
+void EndListing(registry::WorkingState& state, HtmlPage& page) {
+  if (page.lines % 5 != 0) HTML_LINE(page);
+  HTML_TEXT(page, "</pre>");
+  PIEHTML(state, page);
 }
 
 }  // namespace movarel::reports

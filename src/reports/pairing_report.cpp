@@ -70,21 +70,20 @@ bool LISHTMPAREO(registry::WorkingState& state, int round, const std::string& pa
   storage::Table& ronda = **opened;
 
   storage::Table* torneos = state.workspace.Find("torneos");
-  HtmlPage page = HTML_INI(state, PagePath(page_name), torneos ? PageTitle(*torneos) : std::string(),
+  HtmlPage page = HTML_INI(PagePath(page_name), torneos ? PageTitle(*torneos) : std::string(),
                            torneos ? PageSubtitle(*torneos) : std::string());
-  HTML_LINETEXT(state, std::string("<p class=\"updated\">") +
-                           (with_results ? "Resultados" : "Emparejamiento") + " de la " + RoundText(round) +
-                           "\xAA ronda");
-  HTML_LINE(state);
-  HTML_TEXT(state, PairingColumnHeader());
-  HTML_LINE(state);
-  state.NCONTLIN = 0;
+  HTML_LINETEXT(page, std::string("<p class=\"updated\">") +
+                          (with_results ? "Resultados" : "Emparejamiento") + " de la " + RoundText(round) +
+                          "\xAA ronda");
+  HTML_LINE(page);
+  HTML_TEXT(page, PairingColumnHeader());
+  HTML_LINE(page);
   for (ronda.GoTop(); !ronda.Eof(); ronda.Skip()) {
     if (ronda.GetNumber("JUG_B") == 0) continue;  // an unused board takes no line and no number
-    ++state.NCONTLIN;
-    WriteListingLine(state, PROCLINPAREO(ronda, *cuadro, with_results, state.NDIGRONDAS));
+    ++page.lines;
+    WriteListingLine(page, PROCLINPAREO(ronda, *cuadro, with_results, state.NDIGRONDAS));
   }
-  EndListing(state);
+  EndListing(state, page);
   state.workspace.Close("ronda");
   state.workspace.Select("cuadro");
   cuadro->Unlock();

@@ -55,24 +55,24 @@ bool LISHTMPR(registry::WorkingState& state, const std::string& page_name) {
   }
 
   const storage::Table* torneos = state.workspace.Find("torneos");
-  const HtmlPage page = HTML_INI(state, PagePath(page_name), torneos ? PageTitle(*torneos) : std::string(),
-                                 torneos ? PageSubtitle(*torneos) : std::string());
-  HTML_LINETEXT(state, "<p class=\"updated\">Premios");
-  HTML_LINE(state);
-  HTML_TEXT(state, "<pre>");
-  HTML_LINETEXTK(state, CABECERAPR());
+  HtmlPage page = HTML_INI(PagePath(page_name), torneos ? PageTitle(*torneos) : std::string(),
+                           torneos ? PageSubtitle(*torneos) : std::string());
+  HTML_LINETEXT(page, "<p class=\"updated\">Premios");
+  HTML_LINE(page);
+  HTML_TEXT(page, "<pre>");
+  HTML_LINETEXTK(page, CABECERAPR());
   std::string category = "xyxyx";  // CCATW: no code equals it, so the first category gets its rule
   for (premios.GoTop(); !premios.Eof(); premios.Skip()) {
     const std::string code = premios.GetText("ID_CATEGOR");
     if (code != category) {
-      HTML_LINE(state);
+      HTML_LINE(page);
       category = code;
     }
-    HTML_LINETEXTK(state, PROCLINPR(premios));
+    HTML_LINETEXTK(page, PROCLINPR(premios));
   }
-  HTML_LINE(state);
-  HTML_TEXT(state, "</pre>");
-  PIEHTML(state);
+  HTML_LINE(page);
+  HTML_TEXT(page, "</pre>");
+  PIEHTML(state, page);
   state.workspace.Close(prizes::kPrizeAlias);
   state.workspace.Select("cuadro");
   return FinishPage(state, page, /*open_afterwards=*/true);

@@ -86,12 +86,10 @@ void PROCPAPRDOS(ui::PrintPage& page, const ResultSlipRound& round, const Result
   page.Rectangle(y + 53, 165, y + 63, 190);
 }
 
-void DrawResultSlips(ui::PrintPage& page, const ResultSlipRound& round, int* ncontlin) {
-  int unused = 0;
-  int& k = ncontlin != nullptr ? *ncontlin : unused;
+void DrawResultSlips(ui::PrintPage& page, const ResultSlipRound& round) {
   DefineSlipFonts(page);
   page.StartPage();
-  k = 0;
+  int k = 0;  // the slip's place on its page
   for (const ResultSlip& slip : round.slips) {
     // The next page starts only when a slip is left for it, so that a round filling its
     // last page exactly prints no blank page after it.
@@ -126,9 +124,9 @@ void LISPAPRDOS(registry::WorkingState& state, ui::Ui& ui) {
     state.dialogs->MsgStop("\xA1Impresi\xF3n cancelada!", "");
     return;
   }
-  const storage::Status printed = ui::PrintToTarget(
-      ui.backend(), target, "Papeletas de la ronda " + std::to_string(round),
-      [&slips, &state](ui::PrintPage& page) { DrawResultSlips(page, slips, &state.NCONTLIN); });
+  const storage::Status printed =
+      ui::PrintToTarget(ui.backend(), target, "Papeletas de la ronda " + std::to_string(round),
+                        [&slips](ui::PrintPage& page) { DrawResultSlips(page, slips); });
   if (!printed.ok()) {
     state.dialogs->MsgStop("No se han podido imprimir las papeletas: " + printed.message(), "");
   }

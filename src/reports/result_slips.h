@@ -52,8 +52,7 @@ void DefineSlipFonts(ui::PrintPage& page);
 void PROCPAPRDOS(ui::PrintPage& page, const ResultSlipRound& round, const ResultSlip& slip, int k);
 
 // The whole document: fonts, then the slips four to a page (at least one page).
-// `NCONTLIN` follows the position of the next slip as it is drawn.
-void DrawResultSlips(ui::PrintPage& page, const ResultSlipRound& round, int* ncontlin = nullptr);
+void DrawResultSlips(ui::PrintPage& page, const ResultSlipRound& round);
 
 // Menu "Papeletas de recogida de &resultados": the round chooser, then the print dialog;
 // cancelled, the stop box "¡Impresión cancelada!" and nothing is printed. A round table

@@ -115,23 +115,22 @@ bool LISHTMGP(registry::WorkingState& state, int round) {
   const std::vector<ScoreGroupPlayer> players = ScoreGroupOrder(*cuadro, round - 1);
 
   storage::Table* torneos = state.workspace.Find("torneos");
-  HtmlPage page = HTML_INI(state, PagePath("zendral"), torneos ? PageTitle(*torneos) : std::string(),
+  HtmlPage page = HTML_INI(PagePath("zendral"), torneos ? PageTitle(*torneos) : std::string(),
                            torneos ? PageSubtitle(*torneos) : std::string());
-  HTML_LINETEXT(state,
-                "<p class=\"updated\">Gupos de puntuaci\xF3n de la " + RoundText(round) + "\xAA ronda");
-  HTML_LINE(state);
-  HTML_TEXT(state, "<pre>");
-  HTML_LINETEXTK(state, ScoreGroupHeader(round));
+  HTML_LINETEXT(page, "<p class=\"updated\">Gupos de puntuaci\xF3n de la " + RoundText(round) + "\xAA ronda");
+  HTML_LINE(page);
+  HTML_TEXT(page, "<pre>");
+  HTML_LINETEXTK(page, ScoreGroupHeader(round));
   double group_points = 0;  // NPTOS: a first group of 0 points gets no opening rule
   for (const ScoreGroupPlayer& player : players) {
-    if (player.ptos != group_points) HTML_LINE(state);
+    if (player.ptos != group_points) HTML_LINE(page);
     group_points = player.ptos;
-    HTML_LINETEXTK(state, PROCLINGP(player, round));
+    HTML_LINETEXTK(page, PROCLINGP(player, round));
   }
-  HTML_LINE(state);
-  HTML_TEXT(state, "</pre>");
-  PIEHTML(state);
-  if (storage::Status saved = HTML_END(state, page); !saved.ok()) {
+  HTML_LINE(page);
+  HTML_TEXT(page, "</pre>");
+  PIEHTML(state, page);
+  if (storage::Status saved = HTML_END(page); !saved.ok()) {
     state.dialogs->MsgStop(PageNotWrittenText(page.path, saved));
     return false;
   }

@@ -32,14 +32,14 @@ bool LISHTMOF(registry::WorkingState& state, const std::string& page_name, bool 
   storage::Table* cuadro = state.workspace.Find("cuadro");
   const std::string title = torneos ? PageTitle(*torneos) : std::string();
   const std::string subtitle = torneos ? PageSubtitle(*torneos) : std::string();
-  HtmlPage page = BeginListing(state, PagePath(page_name), title, subtitle, "Orden de fuerza", CABECERAOF());
+  HtmlPage page = BeginListing(PagePath(page_name), title, subtitle, "Orden de fuerza", CABECERAOF());
   if (cuadro != nullptr) {
     for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
-      ++state.NCONTLIN;
-      WriteListingLine(state, PROCLINOF(*cuadro));
+      ++page.lines;
+      WriteListingLine(page, PROCLINOF(*cuadro));
     }
   }
-  EndListing(state);
+  EndListing(state, page);
   return FinishPage(state, page, open_afterwards);
 }
 

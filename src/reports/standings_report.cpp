@@ -142,8 +142,8 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
   storage::Result<storage::Table*> cclas = state.workspace.Use(folder + "cclas", "cclas", /*shared=*/true,
                                                                /*read_only=*/true);
   if (!cclas.ok()) {
-    state.dialogs->MsgStop("No se puede hacer el listado\r\nNo se ha podido abrir el fichero " + ui::PathAsText(folder) +
-                           "cclas.dbf\r\n" + cclas.status().message());
+    state.dialogs->MsgStop("No se puede hacer el listado\r\nNo se ha podido abrir el fichero " +
+                           ui::PathAsText(folder) + "cclas.dbf\r\n" + cclas.status().message());
     return false;
   }
   const StandingsColumns columns = ReadStandingsColumns(**cclas);
@@ -155,7 +155,8 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
     return false;
   }
   std::optional<FideColumns> fide;
-  if (choice->has_value()) fide.emplace(standings::ComputeFideTable(*cuadro, round, **choice), (*choice)->list);
+  if (choice->has_value())
+    fide.emplace(standings::ComputeFideTable(*cuadro, round, **choice), (*choice)->list);
 
   if (listing == Listing::kStandings && !fide) {
     if (storage::Status ordered = cuadro->OrdListAdd(folder + kOrderFile); !ordered.ok()) {
@@ -169,25 +170,24 @@ bool WriteListing(registry::WorkingState& state, Listing listing, int round, std
   const std::string title = torneos != nullptr ? PageTitle(*torneos) : std::string();
   const std::string subtitle = torneos != nullptr ? PageSubtitle(*torneos) : std::string();
   const FideColumns* fide_columns = fide ? &*fide : nullptr;
-  const HtmlPage page =
-      BeginListing(state, PagePath(page_name), title, subtitle, Heading(listing, round, rounds),
+  HtmlPage page =
+      BeginListing(PagePath(page_name), title, subtitle, Heading(listing, round, rounds),
                    CABECERACLAS(state, round, columns, fide_columns, listing == Listing::kStandings));
   const std::string_view mode = listing == Listing::kCrosstable ? "cu" : "";
   if (fide && listing == Listing::kStandings) {
     for (uint32_t recno : fide->StandingsOrder()) {
       cuadro->GoTo(recno);
-      PROCLINCLAS(state, round, columns, *cuadro, mode, NPTOSANT, fide_columns);
+      PROCLINCLAS(state, page, round, columns, *cuadro, mode, NPTOSANT, fide_columns);
     }
   } else {
     for (cuadro->GoTop(); !cuadro->Eof(); cuadro->Skip()) {
-      PROCLINCLAS(state, round, columns, *cuadro, mode, NPTOSANT, fide_columns);
+      PROCLINCLAS(state, page, round, columns, *cuadro, mode, NPTOSANT, fide_columns);
     }
   }
-  EndListing(state);
+  EndListing(state, page);
 
   if (listing == Listing::kStandings && !fide) {
     if (storage::Status cleared = cuadro->OrdListClear(); !cleared.ok()) {
-      state.HDOCHTML.clear();
       state.dialogs->MsgStop("No se puede hacer el listado\r\n" + cleared.message());
       return false;
     }
@@ -243,12 +243,12 @@ std::string CABECERACLAS(const registry::WorkingState& state, int rounds, const 
   return header;
 }
 
-void PROCLINCLAS(registry::WorkingState& state, int rounds, const StandingsColumns& columns,
+void PROCLINCLAS(registry::WorkingState& state, HtmlPage& page, int rounds, const StandingsColumns& columns,
                  const storage::Table& cuadro, std::string_view mode, double& NPTOSANT,
                  const FideColumns* fide) {
-  ++state.NCONTLIN;
-  std::string line = fide != nullptr && mode != "cu" ? fide->PlaceText(cuadro.RecNo())
-                                                     : storage::Str(state.NCONTLIN, 3) + ". ";
+  ++page.lines;
+  std::string line =
+      fide != nullptr && mode != "cu" ? fide->PlaceText(cuadro.RecNo()) : storage::Str(page.lines, 3) + ". ";
   if (columns.shown[kNumber]) line += "(" + storage::Str(Number(cuadro, "NUM"), 3) + ")";
   if (columns.shown[kName]) line += PageText(Text(cuadro, "JUG")) + " ";
   if (columns.shown[kClub]) line += PageText(Text(cuadro, "CLUB")) + " ";
@@ -294,7 +294,7 @@ void PROCLINCLAS(registry::WorkingState& state, int rounds, const StandingsColum
   }
   if (columns.shown[kRatingVariation]) line += storage::Str(Number(cuadro, "VAR_ELO"), 6, 1);
 
-  WriteListingLine(state, line);
+  WriteListingLine(page, line);
 }
 
 bool LISHTMCLAS(registry::WorkingState& state, int round, std::string_view page_name, bool open_afterwards) {

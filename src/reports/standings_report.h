@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "register/working_state.h"
+#include "reports/html_writer.h"
 #include "storage/table.h"
 
 namespace movarel::reports {
@@ -34,11 +35,11 @@ StandingsColumns ReadStandingsColumns(storage::Table& cclas);
 std::string CABECERACLAS(const registry::WorkingState& state, int rounds, const StandingsColumns& columns,
                          const FideColumns* fide = nullptr, bool places = false);
 
-// Writes the line of the current `cuadro` record into the page being written (counting it in
-// NCONTLIN, which is also the place printed). Mode "cu" is the crosstable: the points are
+// Writes the line of the current `cuadro` record into `page` (counting it in the page's
+// lines, whose count is also the place printed). Mode "cu" is the crosstable: the points are
 // always printed; otherwise points equal to the previous line's (`NPTOSANT`) print as a ditto.
 // With `fide`, its tie-break columns and, in the standings, its places.
-void PROCLINCLAS(registry::WorkingState& state, int rounds, const StandingsColumns& columns,
+void PROCLINCLAS(registry::WorkingState& state, HtmlPage& page, int rounds, const StandingsColumns& columns,
                  const storage::Table& cuadro, std::string_view mode, double& NPTOSANT,
                  const FideColumns* fide = nullptr);
 

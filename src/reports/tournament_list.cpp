@@ -28,9 +28,9 @@ std::string UpperPageText(std::string_view stored) {
 }  // namespace
 
 std::string LISTORNS1(const storage::Table& torneos) {
-  return UpperPageText(torneos.GetText("FICHERO")) + " - " + UpperPageText(torneos.GetText("TORNEO")) + " - " +
-         storage::Dtoc(torneos.GetDate("FECHA_INI")) + " - " + storage::Dtoc(torneos.GetDate("FECHA_FIN")) +
-         " - " + UpperPageText(torneos.GetText("LOCALIDAD"));
+  return UpperPageText(torneos.GetText("FICHERO")) + " - " + UpperPageText(torneos.GetText("TORNEO")) +
+         " - " + storage::Dtoc(torneos.GetDate("FECHA_INI")) + " - " +
+         storage::Dtoc(torneos.GetDate("FECHA_FIN")) + " - " + UpperPageText(torneos.GetText("LOCALIDAD"));
 }
 
 registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, const std::string& folder,
@@ -49,12 +49,12 @@ registry::TournamentOutcome WriteTournamentList(registry::WorkingState& state, c
     return registry::TournamentOutcome::Closed();
   }
   storage::Table& torneos = **opened;
-  HtmlPage page = HTML_INI(state, page_path, "Lista de torneos", HtmlEscape(ui::PathAsText(folder)));
-  HTML_LINE(state);
-  HTML_TEXT(state, "<font type=\"Courier New\"><pre>");
-  for (torneos.GoTop(); !torneos.Eof(); torneos.Skip()) HTML_LINETEXTK(state, LISTORNS1(torneos));
-  HTML_TEXT(state, "</pre></font>");
-  HTML_LINE(state);
+  HtmlPage page = HTML_INI(page_path, "Lista de torneos", HtmlEscape(ui::PathAsText(folder)));
+  HTML_LINE(page);
+  HTML_TEXT(page, "<font type=\"Courier New\"><pre>");
+  for (torneos.GoTop(); !torneos.Eof(); torneos.Skip()) HTML_LINETEXTK(page, LISTORNS1(torneos));
+  HTML_TEXT(page, "</pre></font>");
+  HTML_LINE(page);
   state.workspace.CloseAll();
   FinishPage(state, page, /*open_afterwards=*/true);
   return registry::TournamentOutcome::Closed();

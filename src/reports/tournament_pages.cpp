@@ -37,24 +37,24 @@ bool WriteTournamentIndex(registry::WorkingState& state, const storage::Table& t
   const std::string stem = PageStem(torneos);
   const int rounds = static_cast<int>(torneos.GetNumber("N_RONDAS"));
   const int played = static_cast<int>(torneos.GetNumber("N_R_ACTUAL"));
-  HtmlPage page = HTML_INI(state, path, PageTitle(torneos), PageSubtitle(torneos));
-  HTML_LINETEXT(state, "<p class=\"updated\">Informe del torneo");
-  HTML_LINE(state);
-  HTML_LINETEXT(state, "<br>");
-  HTML_TEXT(state, Link(stem + "of.htm", "Orden de fuerza"));
-  HTML_LINETEXT(state, "<br>");
+  HtmlPage page = HTML_INI(path, PageTitle(torneos), PageSubtitle(torneos));
+  HTML_LINETEXT(page, "<p class=\"updated\">Informe del torneo");
+  HTML_LINE(page);
+  HTML_LINETEXT(page, "<br>");
+  HTML_TEXT(page, Link(stem + "of.htm", "Orden de fuerza"));
+  HTML_LINETEXT(page, "<br>");
   for (int r = 1; r <= played; ++r) {
-    HTML_LINETEXT(state, Link(stem + "r" + RoundText(r) + ".htm",
-                              "Resultados de la " + RoundOrdinal(r, rounds) + "ronda"));
-    HTML_TEXT(state, Link(stem + "c" + RoundText(r) + ".htm",
-                          "Clasificaci\xF3n tras la " + RoundOrdinal(r, rounds) + "ronda"));
-    HTML_LINETEXT(state, "<br>");
+    HTML_LINETEXT(page, Link(stem + "r" + RoundText(r) + ".htm",
+                             "Resultados de la " + RoundOrdinal(r, rounds) + "ronda"));
+    HTML_TEXT(page, Link(stem + "c" + RoundText(r) + ".htm",
+                         "Clasificaci\xF3n tras la " + RoundOrdinal(r, rounds) + "ronda"));
+    HTML_LINETEXT(page, "<br>");
   }
-  HTML_TEXT(state, Link(stem + "cu.htm", "Cuadro del torneo"));
-  HTML_LINETEXT(state, "<br>");
-  HTML_LINE(state);
-  PIEHTML(state);
-  if (storage::Status saved = HTML_END(state, page); !saved.ok()) {
+  HTML_TEXT(page, Link(stem + "cu.htm", "Cuadro del torneo"));
+  HTML_LINETEXT(page, "<br>");
+  HTML_LINE(page);
+  PIEHTML(state, page);
+  if (storage::Status saved = HTML_END(page); !saved.ok()) {
     state.dialogs->MsgStop(PageNotWrittenText(path, saved));
     return false;
   }

@@ -48,14 +48,14 @@ class HtmlWriterTest : public ::testing::Test {
 
 TEST_F(HtmlWriterTest, EveryWriterAddsItsBytesAndLineEndsOnlyWhereItShould) {
   OpenRegister("  Abierto  ", "Sueca", {2024, 7, 1}, {2024, 7, 1}, "  Pie de p\xE1gina  ", " J. Arbitro ");
-  HtmlPage page = HTML_INI(state, folder.file("p.htm"), "T\xEDtulo", "Sub");
-  HTML_LINETEXT(state, "uno   ");
-  HTML_LINETEXTK(state, "     ");
-  HTML_LINETEXTK(state, " dos  ");
-  HTML_TEXT(state, "tres  ");
-  HTML_LINE(state);
-  PIEHTML(state);
-  ASSERT_TRUE(HTML_END(state, page).ok());
+  HtmlPage page = HTML_INI(folder.file("p.htm"), "T\xEDtulo", "Sub");
+  HTML_LINETEXT(page, "uno   ");
+  HTML_LINETEXTK(page, "     ");
+  HTML_LINETEXTK(page, " dos  ");
+  HTML_TEXT(page, "tres  ");
+  HTML_LINE(page);
+  PIEHTML(state, page);
+  ASSERT_TRUE(HTML_END(page).ok());
 
   const std::string expected =
       std::string(
@@ -71,7 +71,7 @@ TEST_F(HtmlWriterTest, EveryWriterAddsItsBytesAndLineEndsOnlyWhereItShould) {
           "J. Arbitro</div></td></tr></table>") +
       kFooterTail + "</BODY></HTML>";
   EXPECT_EQ(ReadBytes(folder.file("p.htm")), expected);
-  EXPECT_TRUE(state.HDOCHTML.empty());
+  EXPECT_TRUE(page.bytes.empty());
 }
 
 TEST_F(HtmlWriterTest, TableTextIsEscapedAndTheProgramsMarkupIsNot) {
@@ -79,10 +79,11 @@ TEST_F(HtmlWriterTest, TableTextIsEscapedAndTheProgramsMarkupIsNot) {
       OpenRegister("<b>Open</b> & Co", "A<B", {2024, 7, 1}, {2024, 7, 1}, "<script>x</script>", "R&D");
   EXPECT_EQ(PageTitle(torneos), "&lt;b&gt;Open&lt;/b&gt; &amp; Co");
   EXPECT_EQ(PageSubtitle(torneos), "A&lt;B, 01-07-2024");
-  PIEHTML(state);
-  EXPECT_NE(state.HDOCHTML.find("<td class=\"pie\">&lt;script&gt;x&lt;/script&gt;</td>"), std::string::npos);
-  EXPECT_NE(state.HDOCHTML.find("<div align=\"right\">R&amp;D</div>"), std::string::npos);
-  EXPECT_EQ(state.HDOCHTML.find("<script>"), std::string::npos);
+  HtmlPage page;
+  PIEHTML(state, page);
+  EXPECT_NE(page.bytes.find("<td class=\"pie\">&lt;script&gt;x&lt;/script&gt;</td>"), std::string::npos);
+  EXPECT_NE(page.bytes.find("<div align=\"right\">R&amp;D</div>"), std::string::npos);
+  EXPECT_EQ(page.bytes.find("<script>"), std::string::npos);
 }
 
 TEST_F(HtmlWriterTest, SubtitleNamesOneDateOrTheSpanOfTheTournament) {
@@ -94,9 +95,10 @@ TEST_F(HtmlWriterTest, SubtitleNamesOneDateOrTheSpanOfTheTournament) {
 }
 
 TEST_F(HtmlWriterTest, FooterWithoutRegisterHasEmptyCells) {
-  PIEHTML(state);
+  HtmlPage page;
+  PIEHTML(state, page);
   EXPECT_EQ(
-      state.HDOCHTML,
+      page.bytes,
       std::string(
           "<table width=\"100%\" border=\"0\" cellspacing=\"0\" cellpadding=\"0\"><tr><td class=\"pie\">"
           "</td><td class=\"pie\"><div align=\"right\"></div></td></tr></table>") +
@@ -113,16 +115,17 @@ struct ListingCase {
 class StandardListingTest : public HtmlWriterTest, public ::testing::WithParamInterface<ListingCase> {};
 
 TEST_P(StandardListingTest, RulesFollowEveryFifthLineAndCloseTheListOnce) {
-  HtmlPage page = BeginListing(state, folder.file("l.htm"), "T", "S", "Encabezado", "Cab   ");
+  HtmlPage page = BeginListing(folder.file("l.htm"), "T", "S", "Encabezado", "Cab   ");
   for (int i = 1; i <= GetParam().lines; ++i) {
-    ++state.NCONTLIN;
-    WriteListingLine(state, "L" + std::to_string(i) + "  ");
+    ++page.lines;
+    WriteListingLine(page, "L" + std::to_string(i) + "  ");
   }
-  EndListing(state);
+  EndListing(state, page);
   ASSERT_TRUE(FinishPage(state, page, false));
   const std::string expected =
       std::string(
-          "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>T</TITLE><link rel=\"stylesheet\" href=\"zendral.css\" "
+          "<HTML><HEAD><meta charset=\"windows-1252\"><TITLE>T</TITLE><link rel=\"stylesheet\" "
+          "href=\"zendral.css\" "
           "type=\"text/css\"></HEAD>"
           "<BODY>\r\n<H1 Align=Center>T</H1><H2 Align=Center>S</H2><BR>\r\n"
           "<p class=\"updated\">Encabezado<BR>\r\n<HR>\r\n<pre>Cab\r\n<HR>\r\n") +
@@ -160,7 +163,7 @@ class BrowserRuleTest : public HtmlWriterTest, public ::testing::WithParamInterf
 
 TEST_P(BrowserRuleTest, PageOpensOnlyWhenAskedAndTheSettingSaysYes) {
   state.CABRIRNAV = GetParam().setting;
-  HtmlPage page = HTML_INI(state, folder.file("b.htm"), "T", "S");
+  HtmlPage page = HTML_INI(folder.file("b.htm"), "T", "S");
   ASSERT_TRUE(FinishPage(state, page, GetParam().asked));
   EXPECT_EQ(dialogs.opened.size(), GetParam().opened ? 1u : 0u);
   if (GetParam().opened) {
@@ -176,20 +179,20 @@ INSTANTIATE_TEST_SUITE_P(Settings, BrowserRuleTest,
 
 TEST_F(HtmlWriterTest, PageThatCannotBeWrittenIsNamedInAStopAndNotOpened) {
   const std::string path = folder.file("no_such_folder/zendral.htm");
-  HtmlPage page = HTML_INI(state, path, "T", "S");
+  HtmlPage page = HTML_INI(path, "T", "S");
   EXPECT_FALSE(FinishPage(state, page, true));
   ASSERT_EQ(dialogs.stops.size(), 1u);
   EXPECT_NE(dialogs.stops[0].find("No se ha podido crear el fichero " + path), std::string::npos);
   EXPECT_TRUE(dialogs.opened.empty());
   EXPECT_FALSE(std::filesystem::exists(path));
-  EXPECT_TRUE(state.HDOCHTML.empty());
+  EXPECT_TRUE(page.bytes.empty());
 }
 
 TEST_F(HtmlWriterTest, NewPageReplacesAnOlderOneWhole) {
-  HtmlPage first = HTML_INI(state, folder.file("r.htm"), std::string(5000, 'Q'), "S");
-  ASSERT_TRUE(HTML_END(state, first).ok());
-  HtmlPage second = HTML_INI(state, folder.file("r.htm"), "T", "S");
-  ASSERT_TRUE(HTML_END(state, second).ok());
+  HtmlPage first = HTML_INI(folder.file("r.htm"), std::string(5000, 'Q'), "S");
+  ASSERT_TRUE(HTML_END(first).ok());
+  HtmlPage second = HTML_INI(folder.file("r.htm"), "T", "S");
+  ASSERT_TRUE(HTML_END(second).ok());
   EXPECT_EQ(ReadBytes(folder.file("r.htm")).find('Q'), std::string::npos);
 }
 
