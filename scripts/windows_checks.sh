@@ -6,7 +6,8 @@
 # - a lock held by one Windows process refuses the same lock to another, and frees it
 #   when that process ends (exclusive open, and record lock on a shared table);
 # - the main window and the pairing editor are shown with the MSW controls under Xvfb and
-#   photographed into $build/screenshots.
+#   photographed into $build/screenshots;
+# - the wx backend's own tests pass with the MSW controls, under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -114,5 +115,16 @@ windowed_run() {
 windowed_run || fail "the windowed script did not end well: $shots/transcript.txt"
 ls "$shots"/*.png >/dev/null 2>&1 || fail "no pictures of the windows in $shots"
 echo "pictures: $(cd "$shots" && ls *.png 2>/dev/null | tr '\n' ' ')"
+
+echo "== the wx backend's tests under Wine and Xvfb: every kind of control through its events"
+/usr/lib/wine/wineserver64 -w || true
+log=$build/ui_wx_tests.log
+if xvfb-run -a -s "-screen 0 1280x1024x24" "$wine" "$build/tests/ui_wx/ui_wx_tests.exe" --gtest_brief=1 \
+     >"$log" 2>&1; then
+  tail -n 2 "$log"
+else
+  tail -n 60 "$log"
+  fail "the wx backend's tests failed under Wine (whole log: $log)"
+fi
 
 exit $failed

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -296,6 +297,16 @@ INSTANTIATE_TEST_SUITE_P(
         StopCase{"EndOfScriptQuits", "menu mnuEditar\nclick btnOk\n", 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The backend is told where to save its pictures through the environment, as a user would tell
+// the program; an empty folder takes the setting away.
+void SetScreenshotFolder(const std::string& folder) {
+#ifdef _WIN32
+  _putenv_s("MOVAREL_SCREENSHOT_DIR", folder.c_str());
+#else
+  folder.empty() ? unsetenv("MOVAREL_SCREENSHOT_DIR") : setenv("MOVAREL_SCREENSHOT_DIR", folder.c_str(), 1);
+#endif
+}
+
 TEST_F(GuiScript, PicturesOfEachFormAreSaved) {
   std::filesystem::path folder;
   if (const char* pictures = std::getenv("MOVAREL_TEST_PICTURES")) {
@@ -305,9 +316,9 @@ TEST_F(GuiScript, PicturesOfEachFormAreSaved) {
   }
   std::filesystem::remove_all(folder);
   std::filesystem::create_directories(folder);
-  setenv("MOVAREL_SCREENSHOT_DIR", folder.c_str(), 1);
+  SetScreenshotFolder(folder.string());
   Run gui = RunWith(kFullScript, true);
-  unsetenv("MOVAREL_SCREENSHOT_DIR");
+  SetScreenshotFolder("");
   ASSERT_EQ(gui.status, 0) << gui.transcript;
   for (const char* name : {"01-Frm.png", "02-FrmJugador.png", "03-Frm-end.png"}) {
     const std::filesystem::path file = folder / name;
@@ -316,8 +327,9 @@ TEST_F(GuiScript, PicturesOfEachFormAreSaved) {
     char magic[8] = {};
     in.read(magic, 8);
     EXPECT_EQ(std::string(magic + 1, 3), "PNG") << file;
-    // A blank capture of a 640 x 480 window compresses to a few hundred bytes.
-    EXPECT_GT(std::filesystem::file_size(file), 4000u) << file;
+    // A blank capture of a 640 x 480 window compresses to a few hundred bytes; the flat
+    // Windows controls of this small form take about 3,000, GTK's about 5,000.
+    EXPECT_GT(std::filesystem::file_size(file), 2000u) << file;
   }
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 // A virtual X display for the whole test binary: Xvfb picks a free display number itself
 // (-displayfd), so parallel test runs never collide, and it is stopped when the tests end.
+// The Windows build's windows are Wine's, which is given its display when it starts: there
+// the header sets up nothing.
 
+#ifndef _WIN32
+
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <string>
@@ -63,3 +67,5 @@ class XvfbEnvironment : public ::testing::Environment {
 inline ::testing::Environment* const kXvfb = ::testing::AddGlobalTestEnvironment(new XvfbEnvironment);
 
 }  // namespace movarel::ui::testing
+
+#endif  // _WIN32
