@@ -170,9 +170,8 @@ setup_wine() {
 }
 
 # Left out under Wine: Wine keeps a file's case when it is renamed to another case of its
-# own name (Windows changes it), and the script backend's test expects Linux's absolute
-# paths where Windows gives "Z:\tmp\...".
-wine_skipped="Files.RenameRefusesToOverwriteButMayChangeCase:ScriptBackend.DialogAnswersAreConsumedInOrder"
+# own name (Windows changes it).
+wine_skipped="Files.RenameRefusesToOverwriteButMayChangeCase"
 
 run_wine_tests() {
   local name binary log failed=0

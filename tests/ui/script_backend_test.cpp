@@ -197,15 +197,24 @@ TEST(ScriptBackend, SetConvertsValuesByControlKind) {
   EXPECT_EQ(start, (storage::Date{2024, 3, 7}));
 }
 
+// Answers that are already full paths on this system come back as they were typed.
+#ifdef _WIN32
+const std::string kChosenFile = "C:\\elo\\fva.dbf";
+const std::string kChosenFolder = "C:\\torneos";
+#else
+const std::string kChosenFile = "/tmp/elo/fva.dbf";
+const std::string kChosenFolder = "/tmp/torneos";
+#endif
+
 TEST(ScriptBackend, DialogAnswersAreConsumedInOrder) {
   std::string input, cancelled_input, file, cancelled_file, folder;
   auto result = RunOverMainForm(
       "menu mnuAsk\n"
       "input 0.5\n"
       "input\n"
-      "file /tmp/elo/fva.dbf\n"
+      "file " + kChosenFile + "\n"
       "file\n"
-      "folder /tmp/torneos\n",
+      "folder " + kChosenFolder + "\n",
       [&](Ui& ui, Form&, MenuItem& torneo) {
         torneo.AddItem("&Preguntar", "mnuAsk", [&] {
           Dialogs& d = ui.dialogs();
@@ -219,15 +228,15 @@ TEST(ScriptBackend, DialogAnswersAreConsumedInOrder) {
   EXPECT_EQ(result.status, 0) << result.transcript;
   EXPECT_EQ(input, "0.5");
   EXPECT_EQ(cancelled_input, "");
-  EXPECT_EQ(file, "/tmp/elo/fva.dbf");
+  EXPECT_EQ(file, kChosenFile);
   EXPECT_EQ(cancelled_file, "");
-  EXPECT_EQ(folder, "/tmp/torneos");
+  EXPECT_EQ(folder, kChosenFolder);
   EXPECT_EQ(result.transcript, std::string(kTitle) +
                                    "INPUT|Ejemplo -> 0.5|Nuevo m\xC3\xADnimo de puntos para serie|0.5\n"
                                    "INPUT||Nuevo valor (S/N)|\n"
-                                   "FILE|Elija el fichero|/tmp/elo/fva.dbf\n"
+                                   "FILE|Elija el fichero|" + kChosenFile + "\n"
                                    "FILE|Otra vez|\n"
-                                   "FOLDER|Carpeta|/tmp/torneos\n");
+                                   "FOLDER|Carpeta|" + kChosenFolder + "\n");
 }
 
 struct MismatchCase {
