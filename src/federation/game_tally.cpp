@@ -2,6 +2,7 @@
 
 #include <cctype>
 
+#include "register/table_layouts.h"
 #include "storage/letter_case.h"
 
 namespace movarel::federation {
@@ -12,7 +13,7 @@ constexpr int kRatingLimit = 350;
 
 bool IsHalfPoint(const std::string& result) {
   for (char c : result)
-    if (c == '\xAB' || c == '\xBD') return true;
+    if (registry::IsHalfPointByte(c)) return true;
   return false;
 }
 
@@ -30,7 +31,8 @@ int Term(int own, int opponent, RatingBody body, RatingTerm term) {
 int Tally::average() const {
   if (games == 0) return 0;
   const long twice = 2 * rating_sum;
-  return static_cast<int>(rating_sum >= 0 ? (twice + games) / (2 * games) : -((-twice + games) / (2 * games)));
+  return static_cast<int>(rating_sum >= 0 ? (twice + games) / (2 * games)
+                                          : -((-twice + games) / (2 * games)));
 }
 
 Tally TallyGames(const Entrants& entrants, const Entrant& player, RatingBody body, RatingTerm term) {

@@ -1,5 +1,6 @@
 #include "pgn/game_results.h"
 
+#include "register/table_layouts.h"
 #include "storage/value.h"
 
 namespace movarel::pgn {
@@ -7,15 +8,13 @@ namespace {
 
 constexpr char kDraw[] = "1/2-1/2";
 
-// The half sign: 0xBD in Windows-1252 as this program writes it, 0xAB in code page 850 as
-// the DOS program and the round import write it.
-bool IsHalf(char c) { return c == '\xBD' || c == '\xAB'; }
-
 }  // namespace
 
 std::string BoardResult(std::string_view rdo) {
   const std::string_view middle = rdo.size() > 1 ? rdo.substr(1, 3) : std::string_view();
-  if (middle.size() == 3 && middle[1] == '-' && IsHalf(middle[0]) && IsHalf(middle[2])) return kDraw;
+  if (middle.size() == 3 && middle[1] == '-' && registry::IsHalfPointByte(middle[0]) &&
+      registry::IsHalfPointByte(middle[2]))
+    return kDraw;
   if (middle == "1/2") return kDraw;
   std::string result;
   for (char c : middle)
@@ -26,9 +25,10 @@ std::string BoardResult(std::string_view rdo) {
 std::string PlayerResult(std::string_view points, std::string_view opponent_points, bool player_had_white) {
   const std::string_view trimmed = storage::AllTrim(points);
   if (trimmed.empty()) return "";
-  if (IsHalf(trimmed[0])) return kDraw;
+  if (registry::IsHalfPointByte(trimmed[0])) return kDraw;
   const std::string_view other = storage::AllTrim(opponent_points);
-  if (trimmed == other && (trimmed == "0" || trimmed == "1")) return std::string(trimmed) + "-" + std::string(other);
+  if (trimmed == other && (trimmed == "0" || trimmed == "1"))
+    return std::string(trimmed) + "-" + std::string(other);
   if (player_had_white) return trimmed == "1" ? "1-0" : "0-1";
   return trimmed == "0" ? "1-0" : "0-1";
 }

@@ -18,6 +18,9 @@ namespace movarel::registry {
 inline constexpr int kMaxRounds = 15;
 // Letters of the per-round group, in field order: opponent, colour, points, forfeit, float.
 inline constexpr std::array<char, 5> kRoundFieldLetters = {'J', 'C', 'P', 'I', 'F'};
+// Half a point, in a round's points field or a board's result code: this program writes 0xBD;
+// the DOS program and the Figaro import write 0xAB, its code page's half. Both are read alike.
+inline constexpr bool IsHalfPointByte(char c) { return c == '\xBD' || c == '\xAB'; }
 
 // The computed tie-break fields of the player table, each one a system that the tie-break
 // table can list.

@@ -1,6 +1,7 @@
 #include "rounds/sit_out_dialog.h"
 
 #include "register/file_names.h"
+#include "register/table_layouts.h"
 #include "storage/value.h"
 #include "ui/dialogs.h"
 #include "ui/form.h"
@@ -8,8 +9,6 @@
 
 namespace movarel::rounds {
 namespace {
-
-constexpr char kHalfPoint = '\xBD';
 
 std::string NumberList(const std::set<int>& numbers) {
   std::string text;
@@ -57,7 +56,7 @@ SitOuts RecordedSitOuts(registry::WorkingState& state, int round) {
     const std::string points(storage::AllTrim(cuadro->GetText(p)));
     const int number = static_cast<int>(cuadro->RecNo());
     if (points == "0") recorded.absent.insert(number);
-    if (points.size() == 1 && (points[0] == kHalfPoint || points[0] == '\xAB')) recorded.half_bye.insert(number);
+    if (points.size() == 1 && registry::IsHalfPointByte(points[0])) recorded.half_bye.insert(number);
   }
   return recorded;
 }
@@ -72,7 +71,8 @@ std::optional<SitOuts> AskSitOuts(registry::WorkingState& state, ui::Ui& ui, int
       .Size(420, 20)
       .Caption("N\xFAmeros separados por comas; los retirados nunca se emparejan");
   frm.AddLabel("lblAusentes").At(50, 10).Size(150, 20).Caption("Ausentes (0 puntos)");
-  ui::Control& absent = frm.AddTextBox("txtAusentes").At(50, 170).Size(250, 20).Value(NumberList(preset.absent));
+  ui::Control& absent =
+      frm.AddTextBox("txtAusentes").At(50, 170).Size(250, 20).Value(NumberList(preset.absent));
   frm.AddLabel("lblMedioPunto").At(80, 10).Size(150, 20).Caption("Descanso pedido (\xBD punto)");
   ui::Control& half =
       frm.AddTextBox("txtMedioPunto").At(80, 170).Size(250, 20).Value(NumberList(preset.half_bye));
@@ -96,7 +96,8 @@ std::optional<SitOuts> AskSitOuts(registry::WorkingState& state, ui::Ui& ui, int
         }
         for (int n : *absent_numbers) {
           if (half_numbers->count(n) != 0) {
-            state.dialogs->MsgStop("El jugador n\xBA " + std::to_string(n) + " est\xE1 en las dos listas", title);
+            state.dialogs->MsgStop("El jugador n\xBA " + std::to_string(n) + " est\xE1 en las dos listas",
+                                   title);
             return;
           }
         }

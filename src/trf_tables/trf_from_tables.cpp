@@ -1,6 +1,7 @@
 #include "trf_tables/trf_from_tables.h"
 
 #include "register/file_names.h"
+#include "register/table_layouts.h"
 #include "storage/value.h"
 #include "trf/result_codes.h"
 #include "trf_tables/tie_break_codes.h"
@@ -78,8 +79,7 @@ TableRound ReadTableRound(const storage::Table& cuadro, int round) {
   r.colour = c == 'b' ? 'B' : c == 'n' ? 'N' : c == 'd' ? 'D' : (c == 'B' || c == 'N' || c == 'D') ? c : ' ';
   const std::string points = cuadro.GetText(registry::RoundFieldName(round, 'P'));
   const char p = points.empty() ? ' ' : points[0];
-  // Either half-point byte: 0xBD written here, 0xAB by the DOS program and the Figaro import.
-  r.points = p == '1' ? '1' : p == '0' ? '0' : (p == '\xBD' || p == '\xAB') ? 'h' : ' ';
+  r.points = p == '1' ? '1' : p == '0' ? '0' : registry::IsHalfPointByte(p) ? 'h' : ' ';
   const std::string forfeit = cuadro.GetText(registry::RoundFieldName(round, 'I'));
   r.forfeit = !forfeit.empty() && (forfeit[0] == 'i' || forfeit[0] == 'I');
   return r;
